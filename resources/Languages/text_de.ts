@@ -1,0 +1,409 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AddAnswerWidget</name>
+    <message>
+        <source>Answer true</source>
+        <translation>Antwort richtig</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Antwort:</translation>
+    </message>
+    <message>
+        <source>Explanation:</source>
+        <translation>Erklärung:</translation>
+    </message>
+</context>
+<context>
+    <name>AddQuestion</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add new category:</source>
+        <translation>Neue Kategorie hinzufügen:</translation>
+    </message>
+    <message>
+        <source>Answer 1:</source>
+        <translation>Antwort 1:</translation>
+    </message>
+    <message>
+        <source>Answer 2:</source>
+        <translation>Antwort 2:</translation>
+    </message>
+    <message>
+        <source>Answer 3:</source>
+        <translation>Antwort 3:</translation>
+    </message>
+    <message>
+        <source>Answer 4:</source>
+        <translation>Antwort 4:</translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation>Zurück zu Fragen &amp;verwalten</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategorien:</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Frage:</translation>
+    </message>
+</context>
+<context>
+    <name>AddQuestionsPerFile</name>
+    <message>
+        <source>&amp;Add values</source>
+        <translation>Werte &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Open file</source>
+        <translation>Datei &amp;öffnen</translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation>Zurück zu Fragen &amp;verwalten</translation>
+    </message>
+    <message>
+        <source>CSV-file is incorrect!</source>
+        <translation>CSV-Datei ist fehlerhaft!</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Anzahl der Fragen:</translation>
+    </message>
+    <message>
+        <source>Open CSV-file here!
+This is a CSV template:
+Delimiter: ; (semicolon)
+If explanation is set, the answer is correct.</source>
+        <translation>Öffne CSV-Datei hier!
+Das ist eine CSV Vorlage:
+Trennzeichen: ; ( Semikolon )
+Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnswerExplanationWidget</name>
+    <message>
+        <source>You answered the question correctly!</source>
+        <translation>Du hast die Frage richtig beantwortet!</translation>
+    </message>
+    <message>
+        <source>You answered the question wrongly!</source>
+        <translation>Du hast die Frage falsch beantwortet!</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CancelWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>CheckBoxSelection</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation>Es gibt nichts zum anzeigen!</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Add questions</source>
+        <translation>Fragen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add questions per CSV-file</source>
+        <translation>Fragen hinzufügen per CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation>Fragen löschen</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the quiz?</source>
+        <translation>Willst du wirklich das Quiz abbrechen?</translation>
+    </message>
+    <message>
+        <source>Manage questions</source>
+        <translation>Fragen verwalten</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Quiz Evaluation</source>
+        <translation>Quiz Auswertung</translation>
+    </message>
+    <message>
+        <source>Quiz settings</source>
+        <translation>Quiz Einstellungen</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>Time: </source>
+        <translation>Zeit:</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteQuestion</name>
+    <message>
+        <source>Back to manage questions</source>
+        <translation>Zurück zu Fragen verwalten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Selected questions:</source>
+        <translation>Ausgewählte Fragen:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ManageQuestionsMenu</name>
+    <message>
+        <source>Add questions</source>
+        <translation>Fragen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Zurück zum &amp;Menü</translation>
+    </message>
+    <message>
+        <source>Database editor</source>
+        <translation>Datenbank Editor</translation>
+    </message>
+    <message>
+        <source>Database editor ( recommended ):</source>
+        <translation>Datenbank Editor ( empfohlen ):</translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation>Fragen löschen</translation>
+    </message>
+    <message>
+        <source>Export all questions as CSV-file</source>
+        <translation>Exportiere alle Fragen als CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Export questions...</source>
+        <translation>Fragen exportieren...</translation>
+    </message>
+    <message>
+        <source>Import questions via CSV-File</source>
+        <translation>Importiere Fragen via CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>&amp;Start quiz</source>
+        <translation>Quiz &amp;starten</translation>
+    </message>
+    <message>
+        <source>Manage questions</source>
+        <translation>Fragen verwalten</translation>
+    </message>
+</context>
+<context>
+    <name>MultiLanguageEdit</name>
+    <message>
+        <source>English:</source>
+        <translation>Englisch:</translation>
+    </message>
+    <message>
+        <source>Estonian:</source>
+        <translation>Estnisch:</translation>
+    </message>
+    <message>
+        <source>German:</source>
+        <translation>Deutsch:</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCheck</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Please enter the right password!</source>
+        <translation>Bitte geben das richtige Passwort ein!</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Current category:</source>
+        <translation>Aktuelle Kategorie:</translation>
+    </message>
+    <message>
+        <source>Explanation </source>
+        <translation>Erklärung </translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Frage:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizEvaluation</name>
+    <message>
+        <source>Average time per question:</source>
+        <translation>Durschnittliche Zeit pro Frage:</translation>
+    </message>
+    <message>
+        <source>Back to menu</source>
+        <translation>Zurück zum Menü</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategorien:</translation>
+    </message>
+    <message>
+        <source>Correct ( in % ):</source>
+        <translation>Korrekt ( in % ):</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Korrekt:</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Anzahl der Fragen:</translation>
+    </message>
+    <message>
+        <source>Quiz evaluation:</source>
+        <translation>Quiz Auswertung:</translation>
+    </message>
+    <message>
+        <source>Quiz settings:</source>
+        <translation>Quiz Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustarten</translation>
+    </message>
+    <message>
+        <source>Time per question:</source>
+        <translation>Zeit pro Frage:</translation>
+    </message>
+    <message>
+        <source>Total time:</source>
+        <translation>Gesamtzeit:</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizSettings</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Zurück zum &amp;Menü</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategorien:</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Anzahl der Fragen:</translation>
+    </message>
+    <message>
+        <source>Time enable</source>
+        <translation>Zeit aktivieren</translation>
+    </message>
+    <message>
+        <source>Time per question:</source>
+        <translation>Zeit pro Frage:</translation>
+    </message>
+</context>
+<context>
+    <name>RadioButtonSelection</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation>Es gibt nichts zum anzeigen!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,373 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="et_EE">
+<context>
+    <name>AddAnswerWidget</name>
+    <message>
+        <source>Answer true</source>
+        <translation>õige vastus</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Vastus:</translation>
+    </message>
+    <message>
+        <source>Explanation:</source>
+        <translation>Selgitus:</translation>
+    </message>
+</context>
+<context>
+    <name>AddQuestion</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Lisa</translation>
+    </message>
+    <message>
+        <source>Add new category:</source>
+        <translation>Lisa uus kategooria:</translation>
+    </message>
+    <message>
+        <source>Answer 1:</source>
+        <translation>Vastus 1:</translation>
+    </message>
+    <message>
+        <source>Answer 2:</source>
+        <translation>Vastus 2:</translation>
+    </message>
+    <message>
+        <source>Answer 3:</source>
+        <translation>Vastus 3:</translation>
+    </message>
+    <message>
+        <source>Answer 4:</source>
+        <translation>Vastus 4:</translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation>Tagasi küsimuste &amp;juurde</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Küsimus:</translation>
+    </message>
+</context>
+<context>
+    <name>AddQuestionsPerFile</name>
+    <message>
+        <source>&amp;Add values</source>
+        <translation>&amp;Lisa väärtuseid</translation>
+    </message>
+    <message>
+        <source>&amp;Open file</source>
+        <translation>&amp;Ava fail</translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation>Tagasi küsimuste &amp;juurde</translation>
+    </message>
+    <message>
+        <source>CSV-file is incorrect!</source>
+        <translation>CSV fail on vigane!</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Küsimuste arv:</translation>
+    </message>
+    <message>
+        <source>Open CSV-file here!
+This is a CSV template:
+Delimiter: ; (semicolon)
+If explanation is set, the answer is correct.</source>
+        <translation>Ava CSV fail siit!
+See on CSV mall:
+Piiritleja: ; ( semikoolon )
+Kui seletus on seatud, on vastus õige.</translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation>Ava fail...</translation>
+    </message>
+</context>
+<context>
+    <name>AnswerExplanationWidget</name>
+    <message>
+        <source>You answered the question correctly!</source>
+        <translation>Vastasid küsimusele õigesti!</translation>
+    </message>
+    <message>
+        <source>You answered the question wrongly!</source>
+        <translation>Vastasid küsimusele valesti!</translation>
+    </message>
+</context>
+<context>
+    <name>CancelWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Tühista</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Jah</translation>
+    </message>
+</context>
+<context>
+    <name>CheckBoxSelection</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation>Ei ole midagi näidata!</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Add questions</source>
+        <translation>Lisa küsimusi</translation>
+    </message>
+    <message>
+        <source>Add questions per CSV-file</source>
+        <translation>Lisa küsimusi iga CSV faili kohta</translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation>Kustuta küsimused</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the quiz?</source>
+        <translation>Kas soovid küsimustikku katkestada?</translation>
+    </message>
+    <message>
+        <source>Manage questions</source>
+        <translation>Halda küsimusi</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menüü</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Küsimustik</translation>
+    </message>
+    <message>
+        <source>Quiz Evaluation</source>
+        <translation>Küsimustiku hindamine</translation>
+    </message>
+    <message>
+        <source>Quiz settings</source>
+        <translation>Küsimustiku sätted</translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>Time: </source>
+        <translation>Aeg:</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteQuestion</name>
+    <message>
+        <source>Back to manage questions</source>
+        <translation>Tagasi küsimuste juurde</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Kustuta</translation>
+    </message>
+    <message>
+        <source>Selected questions:</source>
+        <translation>Valitud küsimused:</translation>
+    </message>
+</context>
+<context>
+    <name>ManageQuestionsMenu</name>
+    <message>
+        <source>Add questions</source>
+        <translation>Lisa küsimusi</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Tagasi &amp;Menüüsse</translation>
+    </message>
+    <message>
+        <source>Database editor</source>
+        <translation>Andmebaasi redigeerija</translation>
+    </message>
+    <message>
+        <source>Database editor ( recommended ):</source>
+        <translation>Andmebaasi redigeerija ( soovitatav ):</translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation>Kustuta küsimused</translation>
+    </message>
+    <message>
+        <source>Export all questions as CSV-file</source>
+        <translation>Ekspordi kõik küsimused CSV failina</translation>
+    </message>
+    <message>
+        <source>Export questions...</source>
+        <translation>Ekspordi küsimusi...</translation>
+    </message>
+    <message>
+        <source>Import questions via CSV-File</source>
+        <translation>Impordi küsimused CSV failist</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Välju</translation>
+    </message>
+    <message>
+        <source>&amp;Start quiz</source>
+        <translation>&amp;Alusta küsimustikku</translation>
+    </message>
+    <message>
+        <source>Manage questions</source>
+        <translation>Halda küsimusi</translation>
+    </message>
+</context>
+<context>
+    <name>MultiLanguageEdit</name>
+    <message>
+        <source>English:</source>
+        <translation>Inglise:</translation>
+    </message>
+    <message>
+        <source>Estonian:</source>
+        <translation>Eesti:</translation>
+    </message>
+    <message>
+        <source>German:</source>
+        <translation>Saksa:</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCheck</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Sisesta parool</translation>
+    </message>
+    <message>
+        <source>Please enter the right password!</source>
+        <translation>Sisesta õige parool!</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Tühista</translation>
+    </message>
+    <message>
+        <source>Current category:</source>
+        <translation>Praegune kategooria:</translation>
+    </message>
+    <message>
+        <source>Explanation </source>
+        <translation>Selgitus</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Küsimus:</translation>
+    </message>
+</context>
+<context>
+    <name>QuizEvaluation</name>
+    <message>
+        <source>Average time per question:</source>
+        <translation>Keskmine aeg küsimuse kohta:</translation>
+    </message>
+    <message>
+        <source>Back to menu</source>
+        <translation>Tagasi menüüsse</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategooriad:</translation>
+    </message>
+    <message>
+        <source>Correct ( in % ):</source>
+        <translation>Tõene ( % ):</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Tõene:</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Küsimuste arv:</translation>
+    </message>
+    <message>
+        <source>Quiz evaluation:</source>
+        <translation>Küsimustiku hindamine:</translation>
+    </message>
+    <message>
+        <source>Quiz settings:</source>
+        <translation>Küsimustiku sätted:</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Taaskäivitus</translation>
+    </message>
+    <message>
+        <source>Time per question:</source>
+        <translation>Aega küsimuse kohta:</translation>
+    </message>
+    <message>
+        <source>Total time:</source>
+        <translation>Kogu ajakulu:</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Piiramatu</translation>
+    </message>
+</context>
+<context>
+    <name>QuizSettings</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Alusta</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Tagasi &amp;menüüsse</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Kategooriad:</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Küsimuste arv:</translation>
+    </message>
+    <message>
+        <source>Time enable</source>
+        <translation>Aega võimaldama</translation>
+    </message>
+    <message>
+        <source>Time per question:</source>
+        <translation>Aega küsimuse kohta:</translation>
+    </message>
+</context>
+<context>
+    <name>RadioButtonSelection</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation>Ei ole midagi kuvada!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,409 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB">
+<context>
+    <name>AddAnswerWidget</name>
+    <message>
+        <source>Answer true</source>
+        <translation>Answer true</translation>
+    </message>
+    <message>
+        <source>Answer:</source>
+        <translation>Answer:</translation>
+    </message>
+    <message>
+        <source>Explanation:</source>
+        <translation>Explanation:</translation>
+    </message>
+</context>
+<context>
+    <name>AddQuestion</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>Add new category:</source>
+        <translation>Add new category:</translation>
+    </message>
+    <message>
+        <source>Answer 1:</source>
+        <translation>Answer 1:</translation>
+    </message>
+    <message>
+        <source>Answer 2:</source>
+        <translation>Answer 2:</translation>
+    </message>
+    <message>
+        <source>Answer 3:</source>
+        <translation>Answer 3:</translation>
+    </message>
+    <message>
+        <source>Answer 4:</source>
+        <translation>Answer 4:</translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation>Back to &amp;manage questions</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Categories:</translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Question:</translation>
+    </message>
+</context>
+<context>
+    <name>AddQuestionsPerFile</name>
+    <message>
+        <source>&amp;Add values</source>
+        <translation>&amp;Add values</translation>
+    </message>
+    <message>
+        <source>&amp;Open file</source>
+        <translation>&amp;Open file</translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation>Back to &amp;manage questions</translation>
+    </message>
+    <message>
+        <source>CSV-file is incorrect!</source>
+        <translation>CSV-file is incorrect!</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Number of questions:</translation>
+    </message>
+    <message>
+        <source>Open CSV-file here!
+This is a CSV template:
+Delimiter: ; (semicolon)
+If explanation is set, the answer is correct.</source>
+        <translation>Open CSV-file here!
+This is a CSV template:
+Delimiter: ; ( semicolon )
+If explanation is set, the answer is correct.</translation>
+    </message>
+    <message>
+        <source>Open file...</source>
+        <translation>Open file...</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnswerExplanationWidget</name>
+    <message>
+        <source>You answered the question correctly!</source>
+        <translation>You answered the question correctly!</translation>
+    </message>
+    <message>
+        <source>You answered the question wrongly!</source>
+        <translation>You answered the question wrongly!</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CancelWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>CheckBoxSelection</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation>There is nothing to show!</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Add questions</source>
+        <translation>Add questions</translation>
+    </message>
+    <message>
+        <source>Add questions per CSV-file</source>
+        <translation>Add questions per CSV-file</translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation>Delete questions</translation>
+    </message>
+    <message>
+        <source>Do you want to cancel the quiz?</source>
+        <translation>Do you want to cancel the quiz?</translation>
+    </message>
+    <message>
+        <source>Manage questions</source>
+        <translation>Manage questions</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Quiz</source>
+        <translation>Quiz</translation>
+    </message>
+    <message>
+        <source>Quiz Evaluation</source>
+        <translation>Quiz Evaluation</translation>
+    </message>
+    <message>
+        <source>Quiz settings</source>
+        <translation>Quiz settings</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Countdown</name>
+    <message>
+        <source>Time: </source>
+        <translation>Time:</translation>
+    </message>
+</context>
+<context>
+    <name>DeleteQuestion</name>
+    <message>
+        <source>Back to manage questions</source>
+        <translation>Back to manage questions</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Selected questions:</source>
+        <translation>Selected questions:</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ManageQuestionsMenu</name>
+    <message>
+        <source>Add questions</source>
+        <translation>Add questions</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Back to &amp;menu</translation>
+    </message>
+    <message>
+        <source>Database editor</source>
+        <translation>Database editor</translation>
+    </message>
+    <message>
+        <source>Database editor ( recommended ):</source>
+        <translation>Database editor ( recommended ):</translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation>Delete questions</translation>
+    </message>
+    <message>
+        <source>Export all questions as CSV-file</source>
+        <translation>Export all questions as CSV-file</translation>
+    </message>
+    <message>
+        <source>Export questions...</source>
+        <translation>Export questions...</translation>
+    </message>
+    <message>
+        <source>Import questions via CSV-File</source>
+        <translation>Import questions via CSV-file</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Exit</translation>
+    </message>
+    <message>
+        <source>&amp;Start quiz</source>
+        <translation>&amp;Start quiz</translation>
+    </message>
+    <message>
+        <source>Manage questions</source>
+        <translation>Manage questions</translation>
+    </message>
+</context>
+<context>
+    <name>MultiLanguageEdit</name>
+    <message>
+        <source>English:</source>
+        <translation>English:</translation>
+    </message>
+    <message>
+        <source>Estonian:</source>
+        <translation>Estonian:</translation>
+    </message>
+    <message>
+        <source>German:</source>
+        <translation>German:</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordCheck</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>Please enter the right password!</source>
+        <translation>Please enter the right password!</translation>
+    </message>
+</context>
+<context>
+    <name>Quiz</name>
+    <message>
+        <source>-&gt;</source>
+        <translation>-&gt;</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Current category:</source>
+        <translation>Current category:</translation>
+    </message>
+    <message>
+        <source>Explanation </source>
+        <translation>Explanation </translation>
+    </message>
+    <message>
+        <source>Question:</source>
+        <translation>Question:</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizEvaluation</name>
+    <message>
+        <source>Average time per question:</source>
+        <translation>Average time per question:</translation>
+    </message>
+    <message>
+        <source>Back to menu</source>
+        <translation>Back to menu</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Categories:</translation>
+    </message>
+    <message>
+        <source>Correct ( in % ):</source>
+        <translation>Correct ( in % ):</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Correct:</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Number of questions:</translation>
+    </message>
+    <message>
+        <source>Quiz evaluation:</source>
+        <translation>Quiz evaluation:</translation>
+    </message>
+    <message>
+        <source>Quiz settings:</source>
+        <translation>Quiz settings:</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Time per question:</source>
+        <translation>Time per question:</translation>
+    </message>
+    <message>
+        <source>Total time:</source>
+        <translation>Total time:</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Unlimited</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizSettings</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Back to &amp;menu</translation>
+    </message>
+    <message>
+        <source>Categories:</source>
+        <translation>Categories:</translation>
+    </message>
+    <message>
+        <source>Number of questions:</source>
+        <translation>Number of questions:</translation>
+    </message>
+    <message>
+        <source>Time enable</source>
+        <translation>Time enable</translation>
+    </message>
+    <message>
+        <source>Time per question:</source>
+        <translation>Time per question:</translation>
+    </message>
+</context>
+<context>
+    <name>RadioButtonSelection</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation>There is nothing to show!</translation>
+    </message>
+</context>
+</TS>

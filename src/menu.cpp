@@ -1,0 +1,12 @@
+#include "menu.h"
+
+#include "controller.h"
+
+Menu::Menu(Controller *controller, QWidget *parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    connect(ui.pbExit, &QPushButton::clicked, controller, &Controller::close);
+    connect(ui.pbDE, &QPushButton::clicked, controller, &Controller::changeLanguageToDE);
+    connect(ui.pbEN, &QPushButton::clicked, controller, &Controller::changeLanguageToEN);
+    connect(ui.pbEE, &QPushButton::clicked, controller, &Controller::changeLanguageToEE);
+}

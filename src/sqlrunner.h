@@ -1,0 +1,52 @@
+#ifndef SQLRUNNER_H
+#define SQLRUNNER_H
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QVariant>
+
+// Runs statements on the default connection and reads their results the way the data
+// store needs them: a missing row or a failed statement reads as an empty text, 0 or an
+// empty list. It also carries the bookkeeping of nested all-or-nothing changes.
+class SqlRunner
+{
+public:
+    using Bindings = QList<QPair<QString, QVariant>>;
+
+    // First row, column 0.
+    QString text(const QString &statement) const;
+    int integer(const QString &statement) const;
+    // Column 0 of every row, in the order the database returns them.
+    QList<QString> texts(const QString &statement) const;
+    QList<int> integers(const QString &statement) const;
+
+    // A concatenated write (UPDATE, DELETE); false when it failed or was skipped.
+    bool run(const QString &statement);
+    // A prepared write with named placeholders, bound in the order given.
+    bool runPrepared(const QString &statement, const Bindings &bindings);
+
+    // Whether the open connection holds a readable SQLite database.
+    bool isReadable() const;
+
+    // Nested change scopes: the outermost begin opens a transaction and the matching
+    // end commits it, or rolls it back when any write inside failed. Once a write has
+    // failed, later writes of the scope are skipped, so nothing can slip into autocommit
+    // after SQLite has dropped the transaction on its own.
+    void beginChange();
+    // Returns whether every write of the whole outermost scope so far succeeded (and,
+    // for the outermost scope, whether the commit succeeded).
+    bool endChange();
+    // Marks the running scope as failed, so that it rolls back.
+    void failChange();
+    bool changeFailed() const { return failed; }
+    int changeDepth() const { return depth; }
+
+private:
+    bool written(bool ok);
+
+    int depth = 0;
+    bool failed = false;
+};
+
+#endif // SQLRUNNER_H
