@@ -1,5 +1,6 @@
 #include "controller.h"
 
+#include "cataloguechange.h"
 #include "menu.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,8 @@
 
 Controller::Controller(QWidget *parent) : QWidget(parent)
 {
+    // Id lists travel in signals and through invokeMethod.
+    qRegisterMetaType<QList<int>>();
     ui.setupUi(this);
     showMenu();
 }
@@ -91,4 +94,221 @@ void Controller::switchLanguage()
     // A code without a catalogue leaves the translator empty: every text shows in English.
     translator.load(fileName, QStringLiteral("."), QString(), QString());
     QCoreApplication::installTranslator(&translator);
+}
+
+void Controller::setNumberOfQuestions(int qNumber)
+{
+    databaseApp.setNumberOfQuestions(qNumber);
+}
+
+int Controller::getNumberOfQuestions()
+{
+    return databaseApp.getNumberOfQuestions();
+}
+
+void Controller::setTimePerQuestion(int time)
+{
+    databaseApp.setTimePerQuestion(time);
+}
+
+int Controller::getTimePerQuestion()
+{
+    return databaseApp.getTimePerQuestion();
+}
+
+void Controller::setCurrentCategoryIds(QList<int> categoryIds)
+{
+    databaseApp.setCurrentCategoryIds(categoryIds);
+}
+
+QList<int> Controller::getCurrentCategoryIds()
+{
+    return databaseApp.getCurrentCategoryIds();
+}
+
+void Controller::saveQuizSettings(int numberOfQuestion, int timePerQuestion,
+                                  QList<int> currentCategoryIds)
+{
+    // One change: a failure part-way must not leave the category list emptied.
+    CatalogueChange change(this);
+    databaseApp.setNumberOfQuestions(numberOfQuestion);
+    databaseApp.setTimePerQuestion(timePerQuestion);
+    setCurrentCategoryIds(currentCategoryIds);
+    change.commit();
+}
+
+QList<int> Controller::getAllCategoryIds()
+{
+    return databaseApp.getAllCategoryIds();
+}
+
+QString Controller::getCategoryNameAt(int id)
+{
+    return databaseApp.getCategoryNameAt(id);
+}
+
+QList<QString> Controller::getCategoryNamesAt(int categoryId)
+{
+    return databaseApp.getCategoryNamesAt(categoryId);
+}
+
+QString Controller::getCategoryNameForQuestionId(int questionId)
+{
+    return databaseApp.getCategoryNameForQuestionId(questionId);
+}
+
+int Controller::getCategoryIdForQuestionId(int questionId)
+{
+    return databaseApp.getCategoryIdForQuestionId(questionId);
+}
+
+int Controller::addCategory()
+{
+    return databaseApp.addCategory();
+}
+
+void Controller::setDECategoryText(int categoryId, QString DECategoryText)
+{
+    databaseApp.setCategoryText(1, categoryId, DECategoryText);
+}
+
+void Controller::setENCategoryText(int categoryId, QString ENCategoryText)
+{
+    databaseApp.setCategoryText(2, categoryId, ENCategoryText);
+}
+
+void Controller::setEECategoryText(int categoryId, QString EECategoryText)
+{
+    databaseApp.setCategoryText(3, categoryId, EECategoryText);
+}
+
+QList<int> Controller::getAllQuestionIds()
+{
+    return databaseApp.getAllQuestionIds();
+}
+
+QList<int> Controller::getQuestionIdsToCategoryIds(QList<int> categoryIds)
+{
+    return databaseApp.getQuestionIdsToCategoryIds(categoryIds);
+}
+
+QString Controller::getQuestionTextAt(int questionId)
+{
+    return databaseApp.getQuestionTextAt(questionId);
+}
+
+QList<QString> Controller::getQuestionTextsAt(int questionId)
+{
+    return databaseApp.getQuestionTextsAt(questionId);
+}
+
+int Controller::addQuestion(int categoryId)
+{
+    return databaseApp.addQuestion(categoryId);
+}
+
+void Controller::setDEQuestionText(int questionId, QString DEQuestionText)
+{
+    databaseApp.setQuestionText(1, questionId, DEQuestionText);
+}
+
+void Controller::setENQuestionText(int questionId, QString ENQuestionText)
+{
+    databaseApp.setQuestionText(2, questionId, ENQuestionText);
+}
+
+void Controller::setEEQuestionText(int questionId, QString EEQuestionText)
+{
+    databaseApp.setQuestionText(3, questionId, EEQuestionText);
+}
+
+void Controller::setQuestionAnswer(int answerId, int questionId, int isAnswerTrue)
+{
+    databaseApp.setQuestionAnswer(answerId, questionId, isAnswerTrue != 0);
+}
+
+void Controller::deleteQuestionAndAnswers(int questionId)
+{
+    // One change: either the question goes with its texts, answers, links and (when it
+    // was the last one) its category, or nothing goes.
+    CatalogueChange change(this);
+    const int categoryId = databaseApp.getCategoryIdForQuestionId(questionId);
+    const QList<int> answerIds = databaseApp.getTrueAnswerIdsToQuestionId(questionId) +
+                                 databaseApp.getFalseAnswerIdsToQuestionId(questionId);
+    for (int answerId : answerIds)
+        databaseApp.deleteAnswer(answerId);
+    databaseApp.deleteQuestion(questionId);
+    if (getQuestionIdsToCategoryIds({categoryId}).isEmpty())
+        databaseApp.deleteCategory(categoryId);
+    change.commit();
+}
+
+QList<QString> Controller::getTrueAnswerTextsToQuestionId(int questionId)
+{
+    return databaseApp.getTrueAnswerTextsToQuestionId(questionId);
+}
+
+QList<int> Controller::getTrueAnswerIdsToQuestionId(int questionId)
+{
+    return databaseApp.getTrueAnswerIdsToQuestionId(questionId);
+}
+
+QList<QString> Controller::getFalseAnswerTextsToQuestionId(int questionId)
+{
+    return databaseApp.getFalseAnswerTextsToQuestionId(questionId);
+}
+
+QList<int> Controller::getFalseAnswerIdsToQuestionId(int questionId)
+{
+    return databaseApp.getFalseAnswerIdsToQuestionId(questionId);
+}
+
+QList<QString> Controller::getAnswerTextsAt(int answerId)
+{
+    return databaseApp.getAnswerTextsAt(answerId);
+}
+
+QString Controller::getExplanationTextToAnswerId(int answerId)
+{
+    return databaseApp.getExplanationTextToAnswerId(answerId);
+}
+
+QList<QString> Controller::getExplanationTextsToAnswerId(int answerId)
+{
+    return databaseApp.getExplanationTextsToAnswerId(answerId);
+}
+
+int Controller::addAnswer()
+{
+    return databaseApp.addAnswer();
+}
+
+void Controller::setDEAnswerText(int answerId, QString DEAnswerText, QString DEExplanationText)
+{
+    databaseApp.setAnswerText(1, answerId, DEAnswerText, DEExplanationText);
+}
+
+void Controller::setENAnswerText(int answerId, QString ENAnswerText, QString ENExplanationText)
+{
+    databaseApp.setAnswerText(2, answerId, ENAnswerText, ENExplanationText);
+}
+
+void Controller::setEEAnswerText(int answerId, QString EEAnswerText, QString EEExplanationText)
+{
+    databaseApp.setAnswerText(3, answerId, EEAnswerText, EEExplanationText);
+}
+
+void Controller::beginCatalogueChange()
+{
+    databaseApp.beginChange();
+}
+
+bool Controller::endCatalogueChange()
+{
+    return databaseApp.endChange();
+}
+
+void Controller::abandonCatalogueChange()
+{
+    databaseApp.abandonChange();
 }

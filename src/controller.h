@@ -33,6 +33,52 @@ public slots:
     void changeLanguageToEE();
     void switchLanguage();
 
+    // Data facade: every screen reaches the data store through these, one to one.
+    void setNumberOfQuestions(int qNumber);
+    int getNumberOfQuestions();
+    void setTimePerQuestion(int time);
+    int getTimePerQuestion();
+    void setCurrentCategoryIds(QList<int> categoryIds);
+    QList<int> getCurrentCategoryIds();
+    void saveQuizSettings(int numberOfQuestion, int timePerQuestion, QList<int> currentCategoryIds);
+    QList<int> getAllCategoryIds();
+    QString getCategoryNameAt(int id);
+    QList<QString> getCategoryNamesAt(int categoryId);
+    QString getCategoryNameForQuestionId(int questionId);
+    int getCategoryIdForQuestionId(int questionId);
+    int addCategory();
+    void setDECategoryText(int categoryId, QString DECategoryText);
+    void setENCategoryText(int categoryId, QString ENCategoryText);
+    void setEECategoryText(int categoryId, QString EECategoryText);
+    QList<int> getAllQuestionIds();
+    QList<int> getQuestionIdsToCategoryIds(QList<int> categoryIds);
+    QString getQuestionTextAt(int questionId);
+    QList<QString> getQuestionTextsAt(int questionId);
+    int addQuestion(int categoryId);
+    void setDEQuestionText(int questionId, QString DEQuestionText);
+    void setENQuestionText(int questionId, QString ENQuestionText);
+    void setEEQuestionText(int questionId, QString EEQuestionText);
+    void setQuestionAnswer(int answerId, int questionId, int isAnswerTrue);
+    void deleteQuestionAndAnswers(int questionId);
+    QList<QString> getTrueAnswerTextsToQuestionId(int questionId);
+    QList<int> getTrueAnswerIdsToQuestionId(int questionId);
+    QList<QString> getFalseAnswerTextsToQuestionId(int questionId);
+    QList<int> getFalseAnswerIdsToQuestionId(int questionId);
+    QList<QString> getAnswerTextsAt(int answerId);
+    QString getExplanationTextToAnswerId(int answerId);
+    QList<QString> getExplanationTextsToAnswerId(int answerId);
+    int addAnswer();
+    void setDEAnswerText(int answerId, QString DEAnswerText, QString DEExplanationText);
+    void setENAnswerText(int answerId, QString ENAnswerText, QString ENExplanationText);
+    void setEEAnswerText(int answerId, QString EEAnswerText, QString EEExplanationText);
+
+public:
+    // Scoped all-or-nothing changes for screens that store several rows at once; use
+    // them through CatalogueChange. Deliberately not slots.
+    void beginCatalogueChange();
+    bool endCatalogueChange();
+    void abandonCatalogueChange();
+
 private:
     // Steps shared by every screen slot: the title (translated by the catalogue
     // installed so far), then the catalogue of the stored language.

@@ -106,3 +106,294 @@ void DatabaseVelmoraApp::setCurrentCategoryIds(QList<int> categoryIds)
             {{QStringLiteral(":current_category_id"), id}});
     }
 }
+
+// The current language, read anew for every statement that depends on it.
+QString DatabaseVelmoraApp::languageCondition()
+{
+    return QString::number(getCurrentLanguageId());
+}
+
+int DatabaseVelmoraApp::getCategoryIdForQuestionId(int questionId)
+{
+    return statements.integer(QStringLiteral("SELECT category_id FROM question WHERE question_id = ") +
+                              QString::number(questionId));
+}
+
+QString DatabaseVelmoraApp::getCategoryNameAt(int id)
+{
+    const QString lang = languageCondition();
+    return statements.text(QStringLiteral("SELECT category_text    FROM category_lang    WHERE lang_id = ") +
+                           lang + QStringLiteral("        AND category_id = ") + QString::number(id));
+}
+
+QString DatabaseVelmoraApp::getCategoryNameForQuestionId(int questionId)
+{
+    const int categoryId = statements.integer(
+        QStringLiteral("SELECT category_id    FROM question    WHERE question_id = ") +
+        QString::number(questionId));
+    return getCategoryNameAt(categoryId);
+}
+
+QList<QString> DatabaseVelmoraApp::getCategoryNamesAt(int categoryId)
+{
+    return statements.texts(
+        QStringLiteral("SELECT category_text    FROM category_lang        WHERE category_id = ") +
+        QString::number(categoryId));
+}
+
+QList<int> DatabaseVelmoraApp::getAllCategoryIds()
+{
+    return statements.integers(
+        QStringLiteral("SELECT category_id    FROM category    ORDER BY category_id ASC"));
+}
+
+QString DatabaseVelmoraApp::getQuestionTextAt(int questionId)
+{
+    const QString lang = languageCondition();
+    return statements.text(QStringLiteral("SELECT question_text    FROM question_lang    WHERE lang_id = ") +
+                           lang + QStringLiteral("        AND question_id = ") +
+                           QString::number(questionId));
+}
+
+QList<QString> DatabaseVelmoraApp::getQuestionTextsAt(int questionId)
+{
+    return statements.texts(
+        QStringLiteral("SELECT question_text    FROM question_lang        WHERE question_id = ") +
+        QString::number(questionId));
+}
+
+QList<int> DatabaseVelmoraApp::getAllQuestionIds()
+{
+    return statements.integers(
+        QStringLiteral("SELECT question_id    FROM question    ORDER BY question_id ASC"));
+}
+
+QList<int> DatabaseVelmoraApp::getQuestionIdsToCategoryIds(QList<int> categoryIds)
+{
+    QList<int> questionIds;
+    for (int categoryId : categoryIds) {
+        questionIds += statements.integers(
+            QStringLiteral("SELECT question_id FROM question WHERE category_id = ") +
+            QString::number(categoryId));
+    }
+    return questionIds;
+}
+
+QList<QString> DatabaseVelmoraApp::getTrueAnswerTextsToQuestionId(int questionId)
+{
+    const QString lang = languageCondition();
+    return statements.texts(
+        QStringLiteral("SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
+        lang + QStringLiteral("        AND question_id = ") + QString::number(questionId) +
+        QStringLiteral("        AND is_True = 'true'        AND answer_lang.answer_id = "
+                       "question_answer.answer_id"));
+}
+
+QList<QString> DatabaseVelmoraApp::getFalseAnswerTextsToQuestionId(int questionId)
+{
+    const QString lang = languageCondition();
+    return statements.texts(
+        QStringLiteral("SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
+        lang + QStringLiteral("        AND question_id = ") + QString::number(questionId) +
+        QStringLiteral("        AND is_True = 'false'        AND answer_lang.answer_id = "
+                       "question_answer.answer_id"));
+}
+
+QList<int> DatabaseVelmoraApp::getTrueAnswerIdsToQuestionId(int questionId)
+{
+    return statements.integers(
+        QStringLiteral("SELECT answer_id    FROM question_answer    WHERE question_id = ") +
+        QString::number(questionId) + QStringLiteral("        AND is_True = 'true'"));
+}
+
+QList<int> DatabaseVelmoraApp::getFalseAnswerIdsToQuestionId(int questionId)
+{
+    return statements.integers(
+        QStringLiteral("SELECT answer_id    FROM question_answer    WHERE question_id = ") +
+        QString::number(questionId) + QStringLiteral("        AND is_True = 'false'"));
+}
+
+QList<int> DatabaseVelmoraApp::getAllAnswerIds()
+{
+    return statements.integers(
+        QStringLiteral("SELECT answer_id    FROM answer    ORDER BY answer_id ASC"));
+}
+
+QList<QString> DatabaseVelmoraApp::getAnswerTextsAt(int answerId)
+{
+    const QList<QString> texts = statements.texts(
+        QStringLiteral("SELECT answer_text    FROM answer_lang        WHERE answer_id = ") +
+        QString::number(answerId));
+    qDebug() << texts;
+    return texts;
+}
+
+QString DatabaseVelmoraApp::getExplanationTextToAnswerId(int answerId)
+{
+    const QString lang = languageCondition();
+    return statements.text(
+        QStringLiteral("SELECT explanation_text    FROM answer_lang    WHERE lang_id = ") + lang +
+        QStringLiteral("        AND answer_id = ") + QString::number(answerId));
+}
+
+QList<QString> DatabaseVelmoraApp::getExplanationTextsToAnswerId(int answerId)
+{
+    return statements.texts(
+        QStringLiteral("SELECT explanation_text    FROM answer_lang        WHERE answer_id = ") +
+        QString::number(answerId));
+}
+
+int DatabaseVelmoraApp::addCategory()
+{
+    const int id = getNewCategoryId();
+    statements.runPrepared(QStringLiteral("INSERT INTO category( category_id ) VALUES( :category_id )"),
+                           {{QStringLiteral(":category_id"), id}});
+    return id;
+}
+
+void DatabaseVelmoraApp::setCategoryText(int langId, int categoryId, QString categoryText)
+{
+    statements.runPrepared(
+        QStringLiteral("INSERT INTO category_lang( category_id, lang_id, category_text ) VALUES( "
+                       ":category_id, :lang_id, :category_text )"),
+        {{QStringLiteral(":category_id"), categoryId},
+         {QStringLiteral(":lang_id"), langId},
+         {QStringLiteral(":category_text"), categoryText}});
+}
+
+void DatabaseVelmoraApp::deleteCategory(int categoryId)
+{
+    const QString id = QString::number(categoryId);
+    statements.run(QStringLiteral("DELETE FROM category WHERE category_id = ") + id);
+    statements.run(QStringLiteral("DELETE FROM category_lang WHERE category_id = ") + id);
+}
+
+int DatabaseVelmoraApp::addQuestion(int categoryId)
+{
+    const int id = getNewQuestionId();
+    statements.runPrepared(QStringLiteral("INSERT INTO question( question_id, category_id ) VALUES( "
+                                          ":question_id , :category_id )"),
+                           {{QStringLiteral(":question_id"), id},
+                            {QStringLiteral(":category_id"), categoryId}});
+    return id;
+}
+
+void DatabaseVelmoraApp::setQuestionText(int langId, int questionId, QString questionText)
+{
+    statements.runPrepared(
+        QStringLiteral("INSERT INTO question_lang( question_id, lang_id, question_text ) VALUES( "
+                       ":question_id, :lang_id, :question_text )"),
+        {{QStringLiteral(":question_id"), questionId},
+         {QStringLiteral(":lang_id"), langId},
+         {QStringLiteral(":question_text"), questionText}});
+}
+
+void DatabaseVelmoraApp::deleteQuestion(int questionId)
+{
+    const QString id = QString::number(questionId);
+    statements.run(QStringLiteral("DELETE FROM question WHERE question_id = ") + id);
+    statements.run(QStringLiteral("DELETE FROM question_lang WHERE question_id = ") + id);
+    deleteQuestionAnswers(questionId);
+}
+
+void DatabaseVelmoraApp::deleteQuestionAnswers(int questionId)
+{
+    statements.run(QStringLiteral("DELETE FROM question_answer WHERE question_id = ") +
+                   QString::number(questionId));
+}
+
+int DatabaseVelmoraApp::addAnswer()
+{
+    const int id = getNewAnswerId();
+    statements.runPrepared(QStringLiteral("INSERT INTO answer( answer_id ) VALUES( :answer_id )"),
+                           {{QStringLiteral(":answer_id"), id}});
+    return id;
+}
+
+void DatabaseVelmoraApp::setAnswerText(int langId, int answerId, QString answerText,
+                                       QString explanationText)
+{
+    // A null explanation is stored as NULL, any other text (even an empty one) as text.
+    statements.runPrepared(
+        QStringLiteral("INSERT INTO answer_lang( answer_id, lang_id, answer_text, explanation_text ) "
+                       "VALUES( :answer_id, :lang_id, :answer_text, :explanation_text )"),
+        {{QStringLiteral(":answer_id"), answerId},
+         {QStringLiteral(":lang_id"), langId},
+         {QStringLiteral(":answer_text"), answerText},
+         {QStringLiteral(":explanation_text"), explanationText}});
+}
+
+void DatabaseVelmoraApp::deleteAnswer(int answerId)
+{
+    const QString id = QString::number(answerId);
+    statements.run(QStringLiteral("DELETE FROM answer WHERE answer_id = ") + id);
+    statements.run(QStringLiteral("DELETE FROM answer_lang WHERE answer_id = ") + id);
+}
+
+void DatabaseVelmoraApp::setQuestionAnswer(int answerId, int questionId, bool isAnswerTrue)
+{
+    statements.runPrepared(
+        QStringLiteral("INSERT INTO question_answer( answer_id, question_id, is_True ) VALUES( "
+                       ":answer_id, :question_id, :is_True )"),
+        {{QStringLiteral(":answer_id"), answerId},
+         {QStringLiteral(":question_id"), questionId},
+         {QStringLiteral(":is_True"), isAnswerTrue ? QStringLiteral("true") : QStringLiteral("false")}});
+}
+
+int DatabaseVelmoraApp::getNextFreeId(const QList<int> &ids)
+{
+    for (int position = 1; position <= ids.size(); ++position) {
+        if (ids.at(position - 1) != position)
+            return position;
+    }
+    return ids.size() + 1;
+}
+
+// Same result as getNextFreeId() over the table's ascending ids, without reading them
+// all: a table whose positive ids are exactly 1..max (the usual case) yields max + 1 from
+// two index lookups; only a table with a gap is searched for the first one.
+int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column)
+{
+    const QString positive = QStringLiteral(" FROM %1 WHERE %2 > 0").arg(table, column);
+    const int count = statements.integer(QStringLiteral("SELECT count(*)") + positive);
+    const int maximum = statements.integer(QStringLiteral("SELECT ifnull(max(%1), 0)").arg(column) + positive);
+    if (count == maximum)
+        return maximum + 1;
+    if (statements.integer(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = 1").arg(table, column)) == 0)
+        return 1;
+    return statements.integer(
+        QStringLiteral("SELECT min(a.%2) + 1 FROM %1 a WHERE a.%2 > 0 AND NOT EXISTS "
+                       "(SELECT 1 FROM %1 b WHERE b.%2 = a.%2 + 1)")
+            .arg(table, column));
+}
+
+int DatabaseVelmoraApp::getNewCategoryId()
+{
+    return lowestFreeId(QStringLiteral("category"), QStringLiteral("category_id"));
+}
+
+int DatabaseVelmoraApp::getNewQuestionId()
+{
+    return lowestFreeId(QStringLiteral("question"), QStringLiteral("question_id"));
+}
+
+int DatabaseVelmoraApp::getNewAnswerId()
+{
+    return lowestFreeId(QStringLiteral("answer"), QStringLiteral("answer_id"));
+}
+
+void DatabaseVelmoraApp::beginChange()
+{
+    statements.beginChange();
+}
+
+bool DatabaseVelmoraApp::endChange()
+{
+    return statements.endChange();
+}
+
+void DatabaseVelmoraApp::abandonChange()
+{
+    statements.failChange();
+    statements.endChange();
+}

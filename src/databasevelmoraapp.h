@@ -33,7 +33,55 @@ public:
     QList<int> getCurrentCategoryIds();
     void setCurrentCategoryIds(QList<int> categoryIds);
 
+    // Catalogue reads; language-dependent ones ask for the current language each time.
+    int getCategoryIdForQuestionId(int questionId);
+    QString getCategoryNameAt(int id);
+    QString getCategoryNameForQuestionId(int questionId);
+    QList<QString> getCategoryNamesAt(int categoryId);
+    QList<int> getAllCategoryIds();
+    QString getQuestionTextAt(int questionId);
+    QList<QString> getQuestionTextsAt(int questionId);
+    QList<int> getAllQuestionIds();
+    QList<int> getQuestionIdsToCategoryIds(QList<int> categoryIds);
+    QList<QString> getTrueAnswerTextsToQuestionId(int questionId);
+    QList<QString> getFalseAnswerTextsToQuestionId(int questionId);
+    QList<int> getTrueAnswerIdsToQuestionId(int questionId);
+    QList<int> getFalseAnswerIdsToQuestionId(int questionId);
+    QList<int> getAllAnswerIds();
+    QList<QString> getAnswerTextsAt(int answerId);
+    QString getExplanationTextToAnswerId(int answerId);
+    QList<QString> getExplanationTextsToAnswerId(int answerId);
+
+    // Catalogue writes. New entries get the lowest id their table does not use.
+    int addCategory();
+    void setCategoryText(int langId, int categoryId, QString categoryText);
+    void deleteCategory(int categoryId);
+    int addQuestion(int categoryId);
+    void setQuestionText(int langId, int questionId, QString questionText);
+    void deleteQuestion(int questionId);
+    void deleteQuestionAnswers(int questionId);
+    int addAnswer();
+    void setAnswerText(int langId, int answerId, QString answerText, QString explanationText);
+    void deleteAnswer(int answerId);
+    void setQuestionAnswer(int answerId, int questionId, bool isAnswerTrue);
+
+    // Lowest positive id missing from an ascending id list.
+    static int getNextFreeId(const QList<int> &ids);
+    int getNewCategoryId();
+    int getNewQuestionId();
+    int getNewAnswerId();
+
+    // All-or-nothing changes made of several writes; scopes nest, and a failed write
+    // anywhere inside rolls back the outermost scope. endChange() tells whether every
+    // write of the scope took effect.
+    void beginChange();
+    bool endChange();
+    void abandonChange();
+
 private:
+    QString languageCondition();
+    int lowestFreeId(const QString &table, const QString &column);
+
     QSqlDatabase database;
     SqlRunner statements;
 };
