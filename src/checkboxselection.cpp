@@ -1,0 +1,71 @@
+#include "checkboxselection.h"
+
+#include "checkbox.h"
+
+#include <QLabel>
+#include <QLayoutItem>
+#include <QVBoxLayout>
+
+namespace {
+// Entries of an earlier filling leave at the next turn of the event loop, so a filling
+// triggered from one of their own signals never deletes the sender under its feet.
+void discardEntries(QLayout *layout)
+{
+    while (QLayoutItem *item = layout->takeAt(0)) {
+        if (QWidget *widget = item->widget()) {
+            widget->hide();
+            widget->deleteLater();
+        }
+        delete item;
+    }
+}
+} // namespace
+
+CheckBoxSelection::CheckBoxSelection(QWidget *parent) : QWidget(parent)
+{
+    // The selection travels in a signal, also through queued connections and spies.
+    qRegisterMetaType<QList<int>>();
+    new QVBoxLayout(this);
+    connect(this, qOverload<>(&CheckBoxSelection::somethingChanged), this,
+            &CheckBoxSelection::somethingChangedSlot);
+}
+
+void CheckBoxSelection::setItems(const QList<int> &ids, const QList<QString> &texts,
+                                 const QList<int> &checkedIds)
+{
+    discardEntries(layout());
+    checkBoxes.clear();
+    // Only complete (id, text) pairs become entries, so ids and boxes stay parallel.
+    const int count = qMin(ids.size(), texts.size());
+    this->ids = ids.mid(0, count);
+    if (count == 0) {
+        layout()->addWidget(new QLabel(tr("There is nothing to show!"), this));
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        auto *box = new CheckBox(this);
+        checkBoxes.append(box);
+        box->setText(texts.at(i));
+        if (checkedIds.contains(ids.at(i)))
+            box->setChecked(true);
+        layout()->addWidget(box);
+        // Connected only after the pre-check, so filling announces nothing.
+        connect(box, &CheckBox::stateChanged, this,
+                qOverload<>(&CheckBoxSelection::somethingChanged));
+    }
+}
+
+QList<int> CheckBoxSelection::getSelectedIds() const
+{
+    QList<int> selected;
+    for (int i = 0; i < checkBoxes.size(); ++i) {
+        if (checkBoxes.at(i)->isChecked())
+            selected.append(ids.at(i));
+    }
+    return selected;
+}
+
+void CheckBoxSelection::somethingChangedSlot()
+{
+    emit somethingChanged(getSelectedIds());
+}

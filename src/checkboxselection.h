@@ -1,0 +1,36 @@
+#ifndef CHECKBOXSELECTION_H
+#define CHECKBOXSELECTION_H
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class CheckBox;
+
+// A multiple-choice list of texts that stand for ids; yields the ids of the checked entries.
+class CheckBoxSelection : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CheckBoxSelection(QWidget *parent = nullptr);
+
+    // One entry per (id, text) pair; entries whose id is in checkedIds start checked.
+    // Filling announces nothing. Filling again replaces the entries.
+    void setItems(const QList<int> &ids, const QList<QString> &texts, const QList<int> &checkedIds);
+    // The ids of the checked entries, in display order.
+    QList<int> getSelectedIds() const;
+
+signals:
+    void somethingChanged();
+    void somethingChanged(QList<int> selectedIds);
+
+public slots:
+    void somethingChangedSlot();
+
+private:
+    QList<int> ids;
+    QList<CheckBox *> checkBoxes;
+};
+
+#endif // CHECKBOXSELECTION_H

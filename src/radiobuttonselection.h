@@ -1,0 +1,35 @@
+#ifndef RADIOBUTTONSELECTION_H
+#define RADIOBUTTONSELECTION_H
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class QRadioButton;
+
+// An exclusive list of texts that stand for ids; yields the id of the chosen entry.
+class RadioButtonSelection : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RadioButtonSelection(QWidget *parent = nullptr);
+
+    // One entry per (id, text) pair, none chosen. Filling again replaces the entries.
+    void setItems(const QList<int> &ids, const QList<QString> &texts);
+    // The id of the chosen entry, -1 when none is chosen or the list is empty.
+    int getSelectedId() const;
+
+signals:
+    void somethingChanged();
+    void somethingChanged(int selectedId);
+
+public slots:
+    void somethingChangedSlot();
+
+private:
+    QList<int> ids;
+    QList<QRadioButton *> radioButtons;
+};
+
+#endif // RADIOBUTTONSELECTION_H
