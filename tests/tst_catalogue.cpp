@@ -49,9 +49,9 @@ void seed(const TestWorkspace &workspace)
 QStringList allRows(const TestWorkspace &workspace)
 {
     QStringList rows;
-    for (const char *table : {"category", "category_lang", "question", "question_lang", "answer",
-                              "answer_lang", "question_answer", "quiz_settings",
-                              "quiz_settings_current_category_id", "settings"}) {
+    for (const char *table :
+         {"category", "category_lang", "question", "question_lang", "answer", "answer_lang",
+          "question_answer", "quiz_settings", "quiz_settings_current_category_id", "settings"}) {
         QStringList tableRows = workspace.query(QStringLiteral("SELECT * FROM %1").arg(table));
         tableRows.sort();
         for (const QString &row : tableRows)
@@ -107,7 +107,7 @@ void TestCatalogue::missingRowsReadEmpty()
     seed(workspace);
     DatabaseVelmoraApp db;
     db.setCurrentLanguageId(3);
-    QCOMPARE(db.getQuestionTextAt(2), QString());           // no Estonian row
+    QCOMPARE(db.getQuestionTextAt(2), QString());            // no Estonian row
     QCOMPARE(db.getExplanationTextToAnswerId(1), QString()); // NULL explanation
     QCOMPARE(db.getExplanationTextToAnswerId(99), QString());
     QCOMPARE(db.getCategoryNameForQuestionId(99), QString());
@@ -189,27 +189,60 @@ void TestCatalogue::duplicateTextInsertKeepsTheFirst()
 
 void TestCatalogue::facadeMetaObjectOrder()
 {
-    const QStringList expected = {
-        "quizQuitted()", "showMenu()", "showQuizSettings()", "showQuiz()",
-        "showQuizCancelWindow()", "showQuizEvaluation(int,int,int)", "showManageQuestionsMenu()",
-        "showAddQuestion()", "showAddQuestionsPerFile()", "showDeleteQuestion()",
-        "showPasswordCheck()", "showDatabaseEditor()", "getCurrentLanguageId()",
-        "changeLanguageToDE()", "changeLanguageToEN()", "changeLanguageToEE()", "switchLanguage()",
-        "setNumberOfQuestions(int)", "getNumberOfQuestions()", "setTimePerQuestion(int)",
-        "getTimePerQuestion()", "setCurrentCategoryIds(QList<int>)", "getCurrentCategoryIds()",
-        "saveQuizSettings(int,int,QList<int>)", "getAllCategoryIds()", "getCategoryNameAt(int)",
-        "getCategoryNamesAt(int)", "getCategoryNameForQuestionId(int)",
-        "getCategoryIdForQuestionId(int)", "addCategory()", "setDECategoryText(int,QString)",
-        "setENCategoryText(int,QString)", "setEECategoryText(int,QString)", "getAllQuestionIds()",
-        "getQuestionIdsToCategoryIds(QList<int>)", "getQuestionTextAt(int)",
-        "getQuestionTextsAt(int)", "addQuestion(int)", "setDEQuestionText(int,QString)",
-        "setENQuestionText(int,QString)", "setEEQuestionText(int,QString)",
-        "setQuestionAnswer(int,int,int)", "deleteQuestionAndAnswers(int)",
-        "getTrueAnswerTextsToQuestionId(int)", "getTrueAnswerIdsToQuestionId(int)",
-        "getFalseAnswerTextsToQuestionId(int)", "getFalseAnswerIdsToQuestionId(int)",
-        "getAnswerTextsAt(int)", "getExplanationTextToAnswerId(int)",
-        "getExplanationTextsToAnswerId(int)", "addAnswer()", "setDEAnswerText(int,QString,QString)",
-        "setENAnswerText(int,QString,QString)", "setEEAnswerText(int,QString,QString)"};
+    const QStringList expected = {"quizQuitted()",
+                                  "showMenu()",
+                                  "showQuizSettings()",
+                                  "showQuiz()",
+                                  "showQuizCancelWindow()",
+                                  "showQuizEvaluation(int,int,int)",
+                                  "showManageQuestionsMenu()",
+                                  "showAddQuestion()",
+                                  "showAddQuestionsPerFile()",
+                                  "showDeleteQuestion()",
+                                  "showPasswordCheck()",
+                                  "showDatabaseEditor()",
+                                  "getCurrentLanguageId()",
+                                  "changeLanguageToDE()",
+                                  "changeLanguageToEN()",
+                                  "changeLanguageToEE()",
+                                  "switchLanguage()",
+                                  "setNumberOfQuestions(int)",
+                                  "getNumberOfQuestions()",
+                                  "setTimePerQuestion(int)",
+                                  "getTimePerQuestion()",
+                                  "setCurrentCategoryIds(QList<int>)",
+                                  "getCurrentCategoryIds()",
+                                  "saveQuizSettings(int,int,QList<int>)",
+                                  "getAllCategoryIds()",
+                                  "getCategoryNameAt(int)",
+                                  "getCategoryNamesAt(int)",
+                                  "getCategoryNameForQuestionId(int)",
+                                  "getCategoryIdForQuestionId(int)",
+                                  "addCategory()",
+                                  "setDECategoryText(int,QString)",
+                                  "setENCategoryText(int,QString)",
+                                  "setEECategoryText(int,QString)",
+                                  "getAllQuestionIds()",
+                                  "getQuestionIdsToCategoryIds(QList<int>)",
+                                  "getQuestionTextAt(int)",
+                                  "getQuestionTextsAt(int)",
+                                  "addQuestion(int)",
+                                  "setDEQuestionText(int,QString)",
+                                  "setENQuestionText(int,QString)",
+                                  "setEEQuestionText(int,QString)",
+                                  "setQuestionAnswer(int,int,int)",
+                                  "deleteQuestionAndAnswers(int)",
+                                  "getTrueAnswerTextsToQuestionId(int)",
+                                  "getTrueAnswerIdsToQuestionId(int)",
+                                  "getFalseAnswerTextsToQuestionId(int)",
+                                  "getFalseAnswerIdsToQuestionId(int)",
+                                  "getAnswerTextsAt(int)",
+                                  "getExplanationTextToAnswerId(int)",
+                                  "getExplanationTextsToAnswerId(int)",
+                                  "addAnswer()",
+                                  "setDEAnswerText(int,QString,QString)",
+                                  "setENAnswerText(int,QString,QString)",
+                                  "setEEAnswerText(int,QString,QString)"};
     const QMetaObject &meta = Controller::staticMetaObject;
     QStringList actual;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
@@ -278,7 +311,8 @@ void TestCatalogue::failedCompositeLeavesDatabaseUnchanged_data()
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<int>("operation");
     QTest::newRow("delete: category removal fails")
-        << "CREATE TRIGGER t BEFORE DELETE ON category_lang BEGIN SELECT RAISE(ABORT, 'x'); END" << 0;
+        << "CREATE TRIGGER t BEFORE DELETE ON category_lang BEGIN SELECT RAISE(ABORT, 'x'); END"
+        << 0;
     QTest::newRow("delete: answer removal fails")
         << "CREATE TRIGGER t BEFORE DELETE ON answer BEGIN SELECT RAISE(ABORT, 'x'); END" << 0;
     QTest::newRow("settings: category list refill fails")

@@ -1,0 +1,67 @@
+#ifndef QUESTIONFILEREADER_H
+#define QUESTIONFILEREADER_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Reads CSV question files: ";" separates fields, there is no quoting, empty fields are
+// dropped, lines without any field are ignored, every other line must give 3 or 6
+// fields, and the counted lines form blocks of six per question (category, question,
+// four answers; an answer line with six fields is a true answer with its explanations).
+//
+// Files are UTF-8 (a byte-order mark is honoured, also a UTF-16 one); LF, CR LF and a
+// lone CR all end a line. The same reader serves the import screen and the command-line
+// checker, so both accept exactly the same files.
+class QuestionFileReader
+{
+public:
+    enum class Problem
+    {
+        NoFile,             // nothing chosen
+        Unreadable,         // cannot be opened or read
+        InvalidEncoding,    // not valid UTF-8 (or UTF-16 after its byte-order mark)
+        WrongFieldCount,    // a counted line with other than 3 or 6 fields
+        IncompleteQuestion, // the counted lines are not a multiple of six
+        NoQuestion,         // nothing to import at all
+        NoTrueAnswer,       // warning only: a question none of whose answers is true
+    };
+
+    struct Finding
+    {
+        QString fileName;
+        int line = 0; // 1-based physical line in the file; 0 when about the whole file
+        Problem problem = Problem::NoFile;
+        QString message() const;
+    };
+
+    static constexpr int linesPerQuestion = 6;
+
+    // Reads the files in order. True when every file is acceptable and together they hold
+    // at least one question; then lines() holds every counted line, in reading order.
+    // Reading goes on after a refused file (its lines are left out), so that every problem
+    // is reported, but the result stays false.
+    bool read(const QStringList &fileNames);
+
+    const QStringList &lines() const { return countedLines; }
+    int questionCount() const { return countedLines.size() / linesPerQuestion; }
+    const QList<Finding> &errors() const { return errorList; }
+    const QList<Finding> &warnings() const { return warningList; }
+
+    // Splits a line at ";" and drops the empty fields.
+    static QStringList splitLine(const QString &line);
+    // Decodes a file's bytes; false when they are not valid text.
+    static bool decode(const QByteArray &bytes, QString *text);
+    // Splits text into lines at LF, CR LF or a lone CR; a final terminator ends the last
+    // line rather than starting an empty one.
+    static QStringList physicalLines(const QString &text);
+
+private:
+    void readFile(const QString &fileName);
+
+    QStringList countedLines;
+    QList<Finding> errorList;
+    QList<Finding> warningList;
+};
+
+#endif // QUESTIONFILEREADER_H

@@ -1,0 +1,29 @@
+#ifndef QUESTIONFILEWRITER_H
+#define QUESTIONFILEWRITER_H
+
+#include <QList>
+#include <QString>
+
+// Writes the CSV question format that QuestionFileReader reads: fields joined by ";",
+// lines ended by CR LF, UTF-8 without byte-order mark, one more LF at the very end.
+class QuestionFileWriter
+{
+public:
+    static const QString lineEnd;
+
+    // The fields with ";" between neighbours; an empty list gives an empty text.
+    static QString buildCsvLine(const QList<QString> &fields);
+    // An answer line: a true answer carries its explanations (six fields); a false one is
+    // its texts followed by three empty fields, whatever explanation may be stored with
+    // it, so that it reads back as false.
+    static QString answerLine(const QList<QString> &texts, const QList<QString> &explanations,
+                              bool isTrue);
+    // The name an export is written to: ".csv" is appended unless the last
+    // dot-separated part is exactly "csv".
+    static QString exportFileName(const QString &chosenName);
+    // Replaces fileName with content plus a final LF only once everything is written, so
+    // a failed write never destroys an earlier file. False when writing failed.
+    static bool save(const QString &fileName, const QString &content);
+};
+
+#endif // QUESTIONFILEWRITER_H
