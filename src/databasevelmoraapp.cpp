@@ -350,15 +350,19 @@ int DatabaseVelmoraApp::getNextFreeId(const QList<int> &ids)
 }
 
 // Same result as getNextFreeId() over the table's ascending ids, without reading them
-// all: a table whose positive ids are exactly 1..max (the usual case) yields max + 1 from
-// two index lookups; only a table with a gap is searched for the first one.
+// all: a table whose ids are exactly 1..max (the usual case) yields max + 1 from three
+// cheap lookups; only a table with a gap is searched for the first one.
 int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column)
 {
-    const QString positive = QStringLiteral(" FROM %1 WHERE %2 > 0").arg(table, column);
-    const int count = statements.integer(QStringLiteral("SELECT count(*)") + positive);
-    const int maximum = statements.integer(QStringLiteral("SELECT ifnull(max(%1), 0)").arg(column) + positive);
-    if (count == maximum)
+    const int count = statements.integer(QStringLiteral("SELECT count(*) FROM %1").arg(table));
+    const int minimum =
+        statements.integer(QStringLiteral("SELECT ifnull(min(%2), 1) FROM %1").arg(table, column));
+    const int maximum =
+        statements.integer(QStringLiteral("SELECT ifnull(max(%2), 0) FROM %1").arg(table, column));
+    if (minimum >= 1 && count == maximum)
         return maximum + 1;
+    if (minimum > 1)
+        return 1;
     if (statements.integer(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = 1").arg(table, column)) == 0)
         return 1;
     return statements.integer(
