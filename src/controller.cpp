@@ -1,7 +1,11 @@
 #include "controller.h"
 
 #include "cataloguechange.h"
+#include "cancelwindow.h"
 #include "menu.h"
+#include "quiz.h"
+#include "quizevaluation.h"
+#include "quizsettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,6 +53,47 @@ void Controller::showMenu()
     beginScreenChange(tr("Menu"));
     menuWidget = new Menu(this);
     installScreen(menuWidget, changesBefore);
+}
+
+void Controller::showQuizSettings()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Quiz settings"));
+    quizSettingsWidget = new QuizSettings(this);
+    installScreen(quizSettingsWidget, changesBefore);
+}
+
+void Controller::showQuiz()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Quiz"));
+    // With no question to ask, the quiz requests the evaluation while it is being built;
+    // installScreen then keeps that evaluation and drops the quiz.
+    quizWidget = new Quiz(this);
+    installScreen(quizWidget, changesBefore);
+}
+
+void Controller::showQuizCancelWindow()
+{
+    // Parentless and not modal: the quiz keeps running behind it. It deletes itself once
+    // closed.
+    auto *cancelWindow = new CancelWindow(tr("Do you want to cancel the quiz?"));
+    // In this order: the quiz hears quizQuitted while it is still on display.
+    connect(cancelWindow, &CancelWindow::clickedYes, this, &Controller::quizQuitted);
+    connect(cancelWindow, &CancelWindow::clickedYes, this, &Controller::showMenu);
+    cancelWindow->show();
+}
+
+void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
+                                    int averageTimePerQuestion)
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Quiz Evaluation"));
+    quizEvaluationWidget = new QuizEvaluation(this);
+    // The quiz hands over its total time; the screen derives the average itself.
+    quizEvaluationWidget->setValues(numberOfTrueAnsweredQuestions, numberOfQuestions,
+                                    averageTimePerQuestion);
+    installScreen(quizEvaluationWidget, changesBefore);
 }
 
 void Controller::showDatabaseEditor()

@@ -2,6 +2,7 @@
 #define CONTROLLER_H
 
 #include "databasevelmoraapp.h"
+#include "randomsource.h"
 #include "ui_controller.h"
 
 #include <QList>
@@ -10,6 +11,9 @@
 #include <QWidget>
 
 class Menu;
+class Quiz;
+class QuizEvaluation;
+class QuizSettings;
 
 // The program's only main window: owns the data store and the translator, hosts one
 // screen at a time and swaps screens through its navigation slots.
@@ -21,11 +25,19 @@ public:
     explicit Controller(QWidget *parent = nullptr);
     ~Controller() override;
 
+    // The generator of quiz runs, reseeded from its clock whenever a quiz is built.
+    RandomSource &randomSource() { return random; }
+
 signals:
     void quizQuitted();
 
 public slots:
     void showMenu();
+    void showQuizSettings();
+    void showQuiz();
+    void showQuizCancelWindow();
+    void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
+                            int averageTimePerQuestion);
     void showDatabaseEditor();
     int getCurrentLanguageId();
     void changeLanguageToDE();
@@ -91,9 +103,13 @@ private:
 
     Ui::Controller ui;
     Menu *menuWidget = nullptr;
+    QuizSettings *quizSettingsWidget = nullptr;
+    Quiz *quizWidget = nullptr;
+    QuizEvaluation *quizEvaluationWidget = nullptr;
     QTranslator translator;
     DatabaseVelmoraApp databaseApp;
     int screenChanges = 0;
+    RandomSource random;
 };
 
 #endif // CONTROLLER_H

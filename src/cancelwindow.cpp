@@ -1,0 +1,15 @@
+#include "cancelwindow.h"
+
+CancelWindow::CancelWindow(const QString &message, QWidget *parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    // Every cancel request opens another window; none may outlive its use.
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui.cancelMessage->setText(message);
+
+    // The answer is announced while the window is still open, then it closes.
+    connect(ui.pbYes, &QPushButton::clicked, this, &CancelWindow::clickedYes);
+    connect(ui.pbYes, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui.pbNo, &QPushButton::clicked, this, &CancelWindow::clickedNo);
+    connect(ui.pbNo, &QPushButton::clicked, this, &QWidget::close);
+}

@@ -1,0 +1,97 @@
+#include "questionanswerwidget.h"
+
+#include "checkbox.h"
+#include "questiondraw.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPalette>
+
+QuestionAnswerWidget::QuestionAnswerWidget(QWidget *parent) : QWidget(parent) {}
+
+void QuestionAnswerWidget::setRandomSource(RandomSource *source)
+{
+    random = source ? source : &ownRandom;
+}
+
+void QuestionAnswerWidget::createAnswerRows(int count)
+{
+    answerBoxes.clear();
+    answerIsTrue.clear();
+    answerIds.clear();
+    if (QLayout *oldLayout = layout()) {
+        while (oldLayout->count() > 0) {
+            QLayoutItem *item = oldLayout->takeAt(oldLayout->count() - 1);
+            delete item->widget();
+            delete item;
+        }
+        delete oldLayout;
+    }
+
+    auto *grid = new QGridLayout(this);
+    questionLabel = new QLabel(this);
+    questionLabel->setWordWrap(true);
+    // Catalogue texts are shown as written, even when they look like markup.
+    questionLabel->setTextFormat(Qt::PlainText);
+    grid->addWidget(questionLabel, 0, 0, 1, 2);
+    for (int row = 1; row <= count; ++row) {
+        auto *box = new CheckBox(this);
+        answerBoxes.append(box);
+        answerIsTrue.append(false);
+        answerIds.append(-1);
+        grid->addWidget(new QLabel(QString::number(row) + QLatin1Char(':'), this), row, 0);
+        grid->addWidget(box, row, 1);
+    }
+}
+
+void QuestionAnswerWidget::setQuestion(const QString &questionText, const QList<QString> &trueTexts,
+                                       const QList<int> &trueIds, const QList<QString> &falseTexts,
+                                       const QList<int> &falseIds)
+{
+    // Rows are counted from the texts; an id list that is longer is cut to match, one that
+    // is shorter leaves -1 as the id of the rows it cannot fill.
+    const int rowCount = trueTexts.size() + falseTexts.size();
+    createAnswerRows(rowCount);
+    questionLabel->setText(questionText);
+
+    // Answer k (the true ones first) goes to row order[k]: every arrangement equally likely.
+    const QList<int> order = QuestionDraw::permutation(rowCount, *random);
+    for (int k = 0; k < rowCount; ++k) {
+        const int row = order.at(k);
+        const bool isTrue = k < trueTexts.size();
+        const int index = isTrue ? k : k - trueTexts.size();
+        const QList<QString> &texts = isTrue ? trueTexts : falseTexts;
+        const QList<int> &ids = isTrue ? trueIds : falseIds;
+        answerIsTrue[row] = isTrue;
+        answerBoxes.at(row)->setText(texts.at(index));
+        answerIds[row] = index < ids.size() ? ids.at(index) : -1;
+    }
+}
+
+bool QuestionAnswerWidget::isAnsweredCorrectly() const
+{
+    for (int row = 0; row < answerBoxes.size(); ++row) {
+        if (answerBoxes.at(row)->isChecked() != answerIsTrue.at(row))
+            return false;
+    }
+    return true;
+}
+
+void QuestionAnswerWidget::showRightAndWrongAnswers()
+{
+    for (int row = 0; row < answerBoxes.size(); ++row) {
+        CheckBox *box = answerBoxes.at(row);
+        QPalette palette = box->palette();
+        // All colour groups, so the colour stays when the rows are disabled afterwards.
+        const QBrush brush(answerIsTrue.at(row) ? Qt::darkGreen : Qt::red, Qt::SolidPattern);
+        palette.setBrush(QPalette::All, QPalette::WindowText, brush);
+        palette.setBrush(QPalette::All, QPalette::Text, brush);
+        box->setPalette(palette);
+    }
+}
+
+void QuestionAnswerWidget::setAnswersEnabled(bool enabled)
+{
+    for (CheckBox *box : qAsConst(answerBoxes))
+        box->setEnabled(enabled);
+}

@@ -1,0 +1,37 @@
+#include "quizevaluation.h"
+
+#include "controller.h"
+#include "evaluationformatter.h"
+
+QuizEvaluation::QuizEvaluation(Controller *controller, QWidget *parent)
+    : QWidget(parent), controller(controller)
+{
+    ui.setupUi(this);
+
+    // The configured number, which can exceed the number of questions asked.
+    ui.tlNumberOfQuestion->setText(QString::number(controller->getNumberOfQuestions()));
+    const int timePerQuestion = controller->getTimePerQuestion();
+    ui.tlTimePerQuestion->setText(
+        timePerQuestion != 0 ? EvaluationFormatter::seconds(timePerQuestion) : tr("Unlimited"));
+    QList<QString> categoryNames;
+    for (int id : controller->getCurrentCategoryIds())
+        categoryNames.append(controller->getCategoryNameAt(id));
+    // Category names come from the catalogue and are shown as written.
+    ui.tlCategories->setTextFormat(Qt::PlainText);
+    ui.tlCategories->setText(EvaluationFormatter::categoryList(categoryNames));
+
+    connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
+    connect(ui.pbRestart, &QPushButton::clicked, controller, &Controller::showQuiz);
+}
+
+void QuizEvaluation::setValues(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
+                               int totalTime)
+{
+    ui.tlCorrect->setText(
+        EvaluationFormatter::correct(numberOfTrueAnsweredQuestions, numberOfQuestions));
+    ui.tlCorrectPercent->setText(
+        EvaluationFormatter::correctPercent(numberOfTrueAnsweredQuestions, numberOfQuestions));
+    ui.tlTotalTime->setText(EvaluationFormatter::seconds(totalTime));
+    ui.tlAverageTimePerQuestion->setText(
+        EvaluationFormatter::averageSeconds(totalTime, numberOfQuestions));
+}

@@ -1,0 +1,26 @@
+#ifndef QUIZEVALUATION_H
+#define QUIZEVALUATION_H
+
+#include "ui_quizevaluation.h"
+
+#include <QWidget>
+
+class Controller;
+
+// The result screen after a quiz: the stored settings above, the run's result below;
+// leads back to the menu or into a new run with the same settings.
+class QuizEvaluation : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit QuizEvaluation(Controller *controller, QWidget *parent = nullptr);
+
+    void setValues(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime);
+
+private:
+    Ui::QuizEvaluation ui;
+    Controller *controller;
+};
+
+#endif // QUIZEVALUATION_H

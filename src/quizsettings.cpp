@@ -1,0 +1,71 @@
+#include "quizsettings.h"
+
+#include "controller.h"
+
+namespace {
+const int minimumQuestions = 1;
+const int maximumQuestions = 30;
+const int minimumSeconds = 5;
+const int maximumSeconds = 99;
+const int defaultSeconds = 25;
+} // namespace
+
+QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
+    : QWidget(parent), controller(controller)
+{
+    ui.setupUi(this);
+
+    ui.sfQuestionNumber->setRangeAndValue(minimumQuestions, maximumQuestions,
+                                          controller->getNumberOfQuestions());
+    if (controller->getTimePerQuestion() != 0) {
+        ui.cbTime->setChecked(true);
+        ui.sfTimePerQuestion->setRangeAndValue(minimumSeconds, maximumSeconds,
+                                               controller->getTimePerQuestion());
+    } else {
+        ui.cbTime->setChecked(false);
+        ui.sfTimePerQuestion->hide();
+    }
+
+    const QList<int> categoryIds = controller->getAllCategoryIds();
+    QList<QString> categoryNames;
+    categoryNames.reserve(categoryIds.size());
+    for (int id : categoryIds)
+        categoryNames.append(controller->getCategoryNameAt(id));
+    ui.categorySelection->setItems(categoryIds, categoryNames, controller->getCurrentCategoryIds());
+
+    // Connected only now, so presetting the check box never resets the time.
+    connect(ui.cbTime, &QCheckBox::stateChanged, this, &QuizSettings::timeStateSlot);
+    connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
+    connect(ui.pbStart, &QPushButton::clicked, this, &QuizSettings::startQuiz);
+}
+
+void QuizSettings::timeStateSlot(int timeState)
+{
+    if (timeState == Qt::Checked) {
+        ui.sfTimePerQuestion->setRangeAndValue(minimumSeconds, maximumSeconds, defaultSeconds);
+        ui.sfTimePerQuestion->show();
+    } else {
+        ui.sfTimePerQuestion->hide();
+    }
+}
+
+void QuizSettings::saveQuizSettings()
+{
+    const QList<int> categoryIds = ui.categorySelection->getSelectedIds();
+    const int time = ui.cbTime->isChecked() ? ui.sfTimePerQuestion->getValue() : 0;
+    const int number = ui.sfQuestionNumber->getValue();
+    controller->saveQuizSettings(number, time, categoryIds);
+}
+
+void QuizSettings::startQuiz()
+{
+    if (ui.categorySelection->getSelectedIds().isEmpty()) {
+        QPalette palette;
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
+        ui.tlCategories->setPalette(palette);
+        return;
+    }
+    saveQuizSettings();
+    // Replaces and deletes this screen: nothing of it may be touched afterwards.
+    controller->showQuiz();
+}
