@@ -1,8 +1,12 @@
 #include "controller.h"
 
 #include "cataloguechange.h"
+#include "addquestion.h"
 #include "cancelwindow.h"
+#include "deletequestion.h"
+#include "managequestionsmenu.h"
 #include "menu.h"
+#include "passwordcheck.h"
 #include "quiz.h"
 #include "quizevaluation.h"
 #include "quizsettings.h"
@@ -94,6 +98,39 @@ void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numbe
     quizEvaluationWidget->setValues(numberOfTrueAnsweredQuestions, numberOfQuestions,
                                     averageTimePerQuestion);
     installScreen(quizEvaluationWidget, changesBefore);
+}
+
+void Controller::showManageQuestionsMenu()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Manage questions"));
+    manageQuestionsMenuWidget = new ManageQuestionsMenu(this);
+    installScreen(manageQuestionsMenuWidget, changesBefore);
+}
+
+void Controller::showAddQuestion()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Add questions"));
+    addQuestionWidget = new AddQuestion(this);
+    installScreen(addQuestionWidget, changesBefore);
+}
+
+void Controller::showDeleteQuestion()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Delete questions"));
+    deleteQuestionWidget = new DeleteQuestion(this);
+    installScreen(deleteQuestionWidget, changesBefore);
+}
+
+void Controller::showPasswordCheck()
+{
+    // A parentless window of its own that deletes itself once closed.
+    auto *passwordCheck = new PasswordCheck();
+    connect(passwordCheck, &PasswordCheck::enteredRightPassword, this,
+            &Controller::showManageQuestionsMenu);
+    passwordCheck->show();
 }
 
 void Controller::showDatabaseEditor()

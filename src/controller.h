@@ -10,6 +10,9 @@
 #include <QTranslator>
 #include <QWidget>
 
+class AddQuestion;
+class DeleteQuestion;
+class ManageQuestionsMenu;
 class Menu;
 class Quiz;
 class QuizEvaluation;
@@ -38,6 +41,10 @@ public slots:
     void showQuizCancelWindow();
     void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
                             int averageTimePerQuestion);
+    void showManageQuestionsMenu();
+    void showAddQuestion();
+    void showDeleteQuestion();
+    void showPasswordCheck();
     void showDatabaseEditor();
     int getCurrentLanguageId();
     void changeLanguageToDE();
@@ -106,6 +113,9 @@ private:
     QuizSettings *quizSettingsWidget = nullptr;
     Quiz *quizWidget = nullptr;
     QuizEvaluation *quizEvaluationWidget = nullptr;
+    ManageQuestionsMenu *manageQuestionsMenuWidget = nullptr;
+    AddQuestion *addQuestionWidget = nullptr;
+    DeleteQuestion *deleteQuestionWidget = nullptr;
     QTranslator translator;
     DatabaseVelmoraApp databaseApp;
     int screenChanges = 0;
