@@ -2,6 +2,7 @@
 
 #include "cataloguechange.h"
 #include "addquestion.h"
+#include "addquestionsperfile.h"
 #include "cancelwindow.h"
 #include "deletequestion.h"
 #include "managequestionsmenu.h"
@@ -114,6 +115,14 @@ void Controller::showAddQuestion()
     beginScreenChange(tr("Add questions"));
     addQuestionWidget = new AddQuestion(this);
     installScreen(addQuestionWidget, changesBefore);
+}
+
+void Controller::showAddQuestionsPerFile()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Add questions per CSV-file"));
+    addQuestionsPerFileWidget = new AddQuestionsPerFile(this);
+    installScreen(addQuestionsPerFileWidget, changesBefore);
 }
 
 void Controller::showDeleteQuestion()

@@ -2,6 +2,7 @@
 #define CONTROLLER_H
 
 #include "databasevelmoraapp.h"
+#include "filedialogs.h"
 #include "randomsource.h"
 #include "ui_controller.h"
 
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 class AddQuestion;
+class AddQuestionsPerFile;
 class DeleteQuestion;
 class ManageQuestionsMenu;
 class Menu;
@@ -30,6 +32,8 @@ public:
 
     // The generator of quiz runs, reseeded from its clock whenever a quiz is built.
     RandomSource &randomSource() { return random; }
+    // The file dialogs every screen opens, replaceable answers included.
+    FileDialogs *fileDialogs() { return &dialogs; }
 
 signals:
     void quizQuitted();
@@ -43,6 +47,7 @@ public slots:
                             int averageTimePerQuestion);
     void showManageQuestionsMenu();
     void showAddQuestion();
+    void showAddQuestionsPerFile();
     void showDeleteQuestion();
     void showPasswordCheck();
     void showDatabaseEditor();
@@ -115,11 +120,13 @@ private:
     QuizEvaluation *quizEvaluationWidget = nullptr;
     ManageQuestionsMenu *manageQuestionsMenuWidget = nullptr;
     AddQuestion *addQuestionWidget = nullptr;
+    AddQuestionsPerFile *addQuestionsPerFileWidget = nullptr;
     DeleteQuestion *deleteQuestionWidget = nullptr;
     QTranslator translator;
     DatabaseVelmoraApp databaseApp;
     int screenChanges = 0;
     RandomSource random;
+    FileDialogs dialogs;
 };
 
 #endif // CONTROLLER_H

@@ -3,6 +3,7 @@
 
 #include "ui_managequestionsmenu.h"
 
+#include <QString>
 #include <QWidget>
 
 class Controller;
@@ -15,9 +16,19 @@ class ManageQuestionsMenu : public QWidget
 public:
     explicit ManageQuestionsMenu(Controller *controller, QWidget *parent = nullptr);
 
+    // The entries joined by ";".
+    QString buildCsvLine(QList<QString> fields);
+    // Writes every question of the catalogue to exportFileName; false when the file could
+    // not be written (an earlier file of that name is then left as it was).
+    bool writeAllQuestions();
+
+public slots:
+    void openExportFileDialog();
+
 private:
     Ui::ManageQuestionsMenu ui;
     Controller *controller;
+    QString exportFileName;
 };
 
 #endif // MANAGEQUESTIONSMENU_H

@@ -247,13 +247,7 @@ void TestCatalogue::facadeMetaObjectOrder()
     QStringList actual;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
         actual << QString::fromLatin1(meta.method(i).methodSignature());
-    QStringList present;
-    for (const QString &signature : expected) {
-        if (meta.indexOfMethod(signature.toLatin1().constData()) >= 0)
-            present << signature;
-    }
-    QCOMPARE(actual, present);
-    QCOMPARE(actual.mid(actual.size() - 37), expected.mid(17));
+    QCOMPARE(actual, expected);
     QVERIFY(QMetaType::isRegistered(qMetaTypeId<QList<int>>()));
 }
 

@@ -1,0 +1,52 @@
+#ifndef ADDQUESTIONSPERFILE_H
+#define ADDQUESTIONSPERFILE_H
+
+#include "ui_addquestionsperfile.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class Controller;
+
+// Imports the questions of one or more CSV question files: open, check and show the
+// files, then store every question of them in one change.
+class AddQuestionsPerFile : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AddQuestionsPerFile(Controller *controller, QWidget *parent = nullptr);
+
+    // Reads every chosen file into fileLines; false when nothing was chosen or a file is
+    // refused (the reasons go to the debug log).
+    bool readFiles();
+    // Spreads fileLines into the per-question text lists.
+    void splitLines();
+
+public slots:
+    void openFileDialog();
+    void showFileTexts();
+    void addSplitLinesToDatabase();
+
+private:
+    // Finds a category by its name in the current language, or creates it.
+    int categoryIdFor(int index);
+
+    Ui::AddQuestionsPerFile ui;
+    Controller *controller;
+    QList<QString> fileNames;
+    QList<QString> fileLines;
+    QList<QString> categoryTexts;
+    QList<QString> questionTexts;
+    QList<QString> answer1Texts;
+    QList<QString> explanation1Texts;
+    QList<QString> answer2Texts;
+    QList<QString> explanation2Texts;
+    QList<QString> answer3Texts;
+    QList<QString> explanation3Texts;
+    QList<QString> answer4Texts;
+    QList<QString> explanation4Texts;
+};
+
+#endif // ADDQUESTIONSPERFILE_H
