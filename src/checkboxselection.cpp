@@ -3,23 +3,7 @@
 #include "checkbox.h"
 
 #include <QLabel>
-#include <QLayoutItem>
 #include <QVBoxLayout>
-
-namespace {
-// Entries of an earlier filling leave at the next turn of the event loop, so a filling
-// triggered from one of their own signals never deletes the sender under its feet.
-void discardEntries(QLayout *layout)
-{
-    while (QLayoutItem *item = layout->takeAt(0)) {
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
-}
-} // namespace
 
 CheckBoxSelection::CheckBoxSelection(QWidget *parent) : QWidget(parent)
 {
@@ -33,8 +17,6 @@ CheckBoxSelection::CheckBoxSelection(QWidget *parent) : QWidget(parent)
 void CheckBoxSelection::setItems(const QList<int> &ids, const QList<QString> &texts,
                                  const QList<int> &checkedIds)
 {
-    discardEntries(layout());
-    checkBoxes.clear();
     // Only complete (id, text) pairs become entries, so ids and boxes stay parallel.
     const int count = qMin(ids.size(), texts.size());
     this->ids = ids.mid(0, count);

@@ -16,7 +16,7 @@ public:
     explicit CheckBoxSelection(QWidget *parent = nullptr);
 
     // One entry per (id, text) pair; entries whose id is in checkedIds start checked.
-    // Filling announces nothing. Filling again replaces the entries.
+    // Filling announces nothing. Called once, right after construction.
     void setItems(const QList<int> &ids, const QList<QString> &texts, const QList<int> &checkedIds);
     // The ids of the checked entries, in display order.
     QList<int> getSelectedIds() const;

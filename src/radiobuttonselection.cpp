@@ -1,36 +1,22 @@
 #include "radiobuttonselection.h"
 
+#include <QButtonGroup>
 #include <QLabel>
-#include <QLayoutItem>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-namespace {
-// Entries of an earlier filling leave at the next turn of the event loop, so a filling
-// triggered from one of their own signals never deletes the sender under its feet.
-void discardEntries(QLayout *layout)
-{
-    while (QLayoutItem *item = layout->takeAt(0)) {
-        if (QWidget *widget = item->widget()) {
-            widget->hide();
-            widget->deleteLater();
-        }
-        delete item;
-    }
-}
-} // namespace
 
 RadioButtonSelection::RadioButtonSelection(QWidget *parent) : QWidget(parent)
 {
     new QVBoxLayout(this);
+    // An explicit group keeps a lone entry checked when it is clicked again; plain
+    // auto-exclusive buttons only hold each other.
+    buttonGroup = new QButtonGroup(this);
     connect(this, qOverload<>(&RadioButtonSelection::somethingChanged), this,
             &RadioButtonSelection::somethingChangedSlot);
 }
 
 void RadioButtonSelection::setItems(const QList<int> &ids, const QList<QString> &texts)
 {
-    discardEntries(layout());
-    radioButtons.clear();
     // Only complete (id, text) pairs become entries, so ids and buttons stay parallel.
     const int count = qMin(ids.size(), texts.size());
     this->ids = ids.mid(0, count);
@@ -41,6 +27,7 @@ void RadioButtonSelection::setItems(const QList<int> &ids, const QList<QString> 
     for (int i = 0; i < count; ++i) {
         auto *button = new QRadioButton(texts.at(i), this);
         radioButtons.append(button);
+        buttonGroup->addButton(button);
         layout()->addWidget(button);
         connect(button, &QRadioButton::clicked, this,
                 qOverload<>(&RadioButtonSelection::somethingChanged));

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QButtonGroup;
 class QRadioButton;
 
 // An exclusive list of texts that stand for ids; yields the id of the chosen entry.
@@ -15,7 +16,7 @@ class RadioButtonSelection : public QWidget
 public:
     explicit RadioButtonSelection(QWidget *parent = nullptr);
 
-    // One entry per (id, text) pair, none chosen. Filling again replaces the entries.
+    // One entry per (id, text) pair, none chosen. Called once, right after construction.
     void setItems(const QList<int> &ids, const QList<QString> &texts);
     // The id of the chosen entry, -1 when none is chosen or the list is empty.
     int getSelectedId() const;
@@ -30,6 +31,7 @@ public slots:
 private:
     QList<int> ids;
     QList<QRadioButton *> radioButtons;
+    QButtonGroup *buttonGroup;
 };
 
 #endif // RADIOBUTTONSELECTION_H

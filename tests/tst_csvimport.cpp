@@ -76,17 +76,17 @@ QWidget *openFiles(Controller &controller, const QStringList &files)
     return screen;
 }
 
-QStringList catalogue(const TestWorkspace &workspace)
+// Every text of every question with its truth flag, true answers first.
+QStringList questionRows(const TestWorkspace &workspace)
 {
-    QStringList rows;
-    for (const char *table : {"category", "category_lang", "question", "question_lang", "answer",
-                              "answer_lang", "question_answer"}) {
-        QStringList tableRows = workspace.query(QStringLiteral("SELECT * FROM %1").arg(table));
-        tableRows.sort();
-        for (const QString &row : tableRows)
-            rows << QLatin1String(table) + QLatin1Char(':') + row;
-    }
-    return rows;
+    return workspace.query(
+        "SELECT c.category_text, ql.question_text, al.answer_text, "
+        "ifnull(al.explanation_text, ''), qa.is_True FROM question q "
+        "JOIN category_lang c ON c.category_id = q.category_id "
+        "JOIN question_lang ql ON ql.question_id = q.question_id AND ql.lang_id = c.lang_id "
+        "JOIN question_answer qa ON qa.question_id = q.question_id "
+        "JOIN answer_lang al ON al.answer_id = qa.answer_id AND al.lang_id = c.lang_id "
+        "ORDER BY q.question_id, qa.is_True DESC, qa.answer_id, c.lang_id");
 }
 } // namespace
 
@@ -165,14 +165,14 @@ void TestCsvImport::refusedReadsChangeNothing()
         names << name;
     }
     QVERIFY(cancel == names.isEmpty());
-    const QStringList before = catalogue(workspace);
+    const QStringList before = workspace.snapshot();
     QTest::ignoreMessage(QtDebugMsg, "CSV-Datei ist fehlerhaft!");
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
     QWidget *screen = openFiles(controller, names);
     QVERIFY(!child<QLabel>(screen, "tlFileIncorrect")->isHidden());
     QVERIFY(child<QPushButton>(screen, "pbAddValues")->isHidden());
     QVERIFY(!child<QPushButton>(screen, "pbOpenFile")->isHidden());
-    QCOMPARE(catalogue(workspace), before);
+    QCOMPARE(workspace.snapshot(), before);
 }
 
 void TestCsvImport::categoriesMatchByTheCurrentLanguage_data()
@@ -217,7 +217,7 @@ void TestCsvImport::failedImportStoresNothingAndKeepsTheScreen()
         {"CREATE TRIGGER t BEFORE INSERT ON answer_lang WHEN NEW.answer_text = 'a4 EE' "
          "AND (SELECT count(*) FROM question) > 1 BEGIN SELECT RAISE(ABORT, 'x'); END"});
     Controller controller;
-    const QStringList before = catalogue(workspace);
+    const QStringList before = workspace.snapshot();
     QWidget *screen =
         openFiles(controller, {writeFile("k.csv", block("K", "Q1") + block("L", "Q2"))});
     QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
@@ -226,7 +226,7 @@ void TestCsvImport::failedImportStoresNothingAndKeepsTheScreen()
     QVERIFY(!child<QPushButton>(screen, "pbAddValues")->isHidden());
     QVERIFY(child<QPushButton>(screen, "pbAddValues")->isEnabled());
     QVERIFY(!child<QLabel>(screen, "tlStoreFailed")->isHidden());
-    QCOMPARE(catalogue(workspace), before);
+    QCOMPARE(workspace.snapshot(), before);
 
     // Once the obstacle is gone, the same screen stores everything.
     workspace.execute({"DROP TRIGGER t"});
@@ -280,14 +280,7 @@ void TestCsvImport::roundTripRecreatesTheCatalogue()
     click(openFiles(controller, {writeFile("in.csv", original)}), "pbAddValues");
     // A false answer that had an explanation stored must come back false.
     workspace.execute({"UPDATE answer_lang SET explanation_text = 'stale' WHERE answer_id = 2"});
-    const QStringList before = workspace.query(
-        "SELECT c.category_text, ql.question_text, al.answer_text, ifnull(al.explanation_text, "
-        "''), qa.is_True "
-        "FROM question q JOIN category_lang c ON c.category_id = q.category_id "
-        "JOIN question_lang ql ON ql.question_id = q.question_id AND ql.lang_id = c.lang_id "
-        "JOIN question_answer qa ON qa.question_id = q.question_id "
-        "JOIN answer_lang al ON al.answer_id = qa.answer_id AND al.lang_id = c.lang_id "
-        "ORDER BY q.question_id, qa.is_True DESC, qa.answer_id, c.lang_id");
+    const QStringList before = questionRows(workspace);
 
     controller.showManageQuestionsMenu();
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/out.csv");
@@ -297,14 +290,7 @@ void TestCsvImport::roundTripRecreatesTheCatalogue()
                        "DELETE FROM question_answer"});
     click(openFiles(controller, {"out.csv"}), "pbAddValues");
 
-    QStringList after = workspace.query(
-        "SELECT c.category_text, ql.question_text, al.answer_text, ifnull(al.explanation_text, "
-        "''), qa.is_True "
-        "FROM question q JOIN category_lang c ON c.category_id = q.category_id "
-        "JOIN question_lang ql ON ql.question_id = q.question_id AND ql.lang_id = c.lang_id "
-        "JOIN question_answer qa ON qa.question_id = q.question_id "
-        "JOIN answer_lang al ON al.answer_id = qa.answer_id AND al.lang_id = c.lang_id "
-        "ORDER BY q.question_id, qa.is_True DESC, qa.answer_id, c.lang_id");
+    const QStringList after = questionRows(workspace);
     QStringList expected = before;
     expected.replaceInStrings(QStringLiteral("|stale|"), QStringLiteral("||"));
     QCOMPARE(after, expected);

@@ -17,8 +17,8 @@ const char inspectionConnection[] = "velmora-test-inspection";
 template <typename Fn> void withDatabase(const QString &file, Fn fn)
 {
     {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(inspectionConnection));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                    QLatin1String(inspectionConnection));
         db.setDatabaseName(file);
         if (!db.open())
             qFatal("cannot open %s", qPrintable(file));
@@ -70,6 +70,20 @@ QStringList TestWorkspace::query(const QString &statement) const
             rows << fields.join(QLatin1Char('|'));
         }
     });
+    return rows;
+}
+
+QStringList TestWorkspace::snapshot() const
+{
+    QStringList rows;
+    for (const char *table :
+         {"category", "category_lang", "question", "question_lang", "answer", "answer_lang",
+          "question_answer", "quiz_settings", "quiz_settings_current_category_id", "settings"}) {
+        const QStringList tableRows = query(QStringLiteral("SELECT * FROM %1").arg(table));
+        for (const QString &row : tableRows)
+            rows << QLatin1String(table) + QLatin1Char(':') + row;
+    }
+    rows.sort();
     return rows;
 }
 

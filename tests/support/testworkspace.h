@@ -29,6 +29,9 @@ public:
     // seed or inspect the catalogue independently of the code under test.
     void execute(const QStringList &statements) const;
     QStringList query(const QString &statement) const;
+    // Every row of every catalogue and settings table, as "table:row", sorted: compare two
+    // snapshots to tell whether anything changed.
+    QStringList snapshot() const;
 
 private:
     QString previous;
