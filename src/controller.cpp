@@ -1,9 +1,9 @@
 #include "controller.h"
 
-#include "cataloguechange.h"
 #include "addquestion.h"
 #include "addquestionsperfile.h"
 #include "cancelwindow.h"
+#include "cataloguechange.h"
 #include "deletequestion.h"
 #include "managequestionsmenu.h"
 #include "menu.h"
@@ -179,9 +179,8 @@ void Controller::changeLanguageToEE()
 void Controller::switchLanguage()
 {
     QCoreApplication::removeTranslator(&translator);
-    const QString fileName =
-        QStringLiteral(":/Languages/text_") + databaseApp.getCurrentCountryCode().toLower() +
-        QStringLiteral(".qm");
+    const QString fileName = QStringLiteral(":/Languages/text_") +
+                             databaseApp.getCurrentCountryCode().toLower() + QStringLiteral(".qm");
     // A code without a catalogue leaves the translator empty: every text shows in English.
     translator.load(fileName, QStringLiteral("."), QString(), QString());
     QCoreApplication::installTranslator(&translator);

@@ -65,7 +65,7 @@ int DatabaseVelmoraApp::getCurrentLanguageId()
 void DatabaseVelmoraApp::setCurrentLanguageId(int langId)
 {
     statements.run(QStringLiteral("UPDATE settings SET current_lang_id = ") +
-                       QString::number(langId));
+                   QString::number(langId));
 }
 
 int DatabaseVelmoraApp::getNumberOfQuestions()
@@ -76,7 +76,7 @@ int DatabaseVelmoraApp::getNumberOfQuestions()
 void DatabaseVelmoraApp::setNumberOfQuestions(int qNumber)
 {
     statements.run(QStringLiteral("UPDATE quiz_settings SET question_number = ") +
-                       QString::number(qNumber));
+                   QString::number(qNumber));
 }
 
 int DatabaseVelmoraApp::getTimePerQuestion()
@@ -87,7 +87,7 @@ int DatabaseVelmoraApp::getTimePerQuestion()
 void DatabaseVelmoraApp::setTimePerQuestion(int time)
 {
     statements.run(QStringLiteral("UPDATE quiz_settings SET time_per_question = ") +
-                       QString::number(time));
+                   QString::number(time));
 }
 
 QList<int> DatabaseVelmoraApp::getCurrentCategoryIds()
@@ -115,15 +115,17 @@ QString DatabaseVelmoraApp::languageCondition()
 
 int DatabaseVelmoraApp::getCategoryIdForQuestionId(int questionId)
 {
-    return statements.integer(QStringLiteral("SELECT category_id FROM question WHERE question_id = ") +
-                              QString::number(questionId));
+    return statements.integer(
+        QStringLiteral("SELECT category_id FROM question WHERE question_id = ") +
+        QString::number(questionId));
 }
 
 QString DatabaseVelmoraApp::getCategoryNameAt(int id)
 {
     const QString lang = languageCondition();
-    return statements.text(QStringLiteral("SELECT category_text    FROM category_lang    WHERE lang_id = ") +
-                           lang + QStringLiteral("        AND category_id = ") + QString::number(id));
+    return statements.text(
+        QStringLiteral("SELECT category_text    FROM category_lang    WHERE lang_id = ") + lang +
+        QStringLiteral("        AND category_id = ") + QString::number(id));
 }
 
 QString DatabaseVelmoraApp::getCategoryNameForQuestionId(int questionId)
@@ -150,9 +152,9 @@ QList<int> DatabaseVelmoraApp::getAllCategoryIds()
 QString DatabaseVelmoraApp::getQuestionTextAt(int questionId)
 {
     const QString lang = languageCondition();
-    return statements.text(QStringLiteral("SELECT question_text    FROM question_lang    WHERE lang_id = ") +
-                           lang + QStringLiteral("        AND question_id = ") +
-                           QString::number(questionId));
+    return statements.text(
+        QStringLiteral("SELECT question_text    FROM question_lang    WHERE lang_id = ") + lang +
+        QStringLiteral("        AND question_id = ") + QString::number(questionId));
 }
 
 QList<QString> DatabaseVelmoraApp::getQuestionTextsAt(int questionId)
@@ -183,7 +185,8 @@ QList<QString> DatabaseVelmoraApp::getTrueAnswerTextsToQuestionId(int questionId
 {
     const QString lang = languageCondition();
     return statements.texts(
-        QStringLiteral("SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
+        QStringLiteral(
+            "SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
         lang + QStringLiteral("        AND question_id = ") + QString::number(questionId) +
         QStringLiteral("        AND is_True = 'true'        AND answer_lang.answer_id = "
                        "question_answer.answer_id"));
@@ -193,7 +196,8 @@ QList<QString> DatabaseVelmoraApp::getFalseAnswerTextsToQuestionId(int questionI
 {
     const QString lang = languageCondition();
     return statements.texts(
-        QStringLiteral("SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
+        QStringLiteral(
+            "SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
         lang + QStringLiteral("        AND question_id = ") + QString::number(questionId) +
         QStringLiteral("        AND is_True = 'false'        AND answer_lang.answer_id = "
                        "question_answer.answer_id"));
@@ -246,8 +250,9 @@ QList<QString> DatabaseVelmoraApp::getExplanationTextsToAnswerId(int answerId)
 int DatabaseVelmoraApp::addCategory()
 {
     const int id = getNewCategoryId();
-    statements.runPrepared(QStringLiteral("INSERT INTO category( category_id ) VALUES( :category_id )"),
-                           {{QStringLiteral(":category_id"), id}});
+    statements.runPrepared(
+        QStringLiteral("INSERT INTO category( category_id ) VALUES( :category_id )"),
+        {{QStringLiteral(":category_id"), id}});
     return id;
 }
 
@@ -271,10 +276,10 @@ void DatabaseVelmoraApp::deleteCategory(int categoryId)
 int DatabaseVelmoraApp::addQuestion(int categoryId)
 {
     const int id = getNewQuestionId();
-    statements.runPrepared(QStringLiteral("INSERT INTO question( question_id, category_id ) VALUES( "
-                                          ":question_id , :category_id )"),
-                           {{QStringLiteral(":question_id"), id},
-                            {QStringLiteral(":category_id"), categoryId}});
+    statements.runPrepared(
+        QStringLiteral("INSERT INTO question( question_id, category_id ) VALUES( "
+                       ":question_id , :category_id )"),
+        {{QStringLiteral(":question_id"), id}, {QStringLiteral(":category_id"), categoryId}});
     return id;
 }
 
@@ -315,8 +320,9 @@ void DatabaseVelmoraApp::setAnswerText(int langId, int answerId, QString answerT
 {
     // A null explanation is stored as NULL, any other text (even an empty one) as text.
     statements.runPrepared(
-        QStringLiteral("INSERT INTO answer_lang( answer_id, lang_id, answer_text, explanation_text ) "
-                       "VALUES( :answer_id, :lang_id, :answer_text, :explanation_text )"),
+        QStringLiteral(
+            "INSERT INTO answer_lang( answer_id, lang_id, answer_text, explanation_text ) "
+            "VALUES( :answer_id, :lang_id, :answer_text, :explanation_text )"),
         {{QStringLiteral(":answer_id"), answerId},
          {QStringLiteral(":lang_id"), langId},
          {QStringLiteral(":answer_text"), answerText},
@@ -337,7 +343,8 @@ void DatabaseVelmoraApp::setQuestionAnswer(int answerId, int questionId, bool is
                        ":answer_id, :question_id, :is_True )"),
         {{QStringLiteral(":answer_id"), answerId},
          {QStringLiteral(":question_id"), questionId},
-         {QStringLiteral(":is_True"), isAnswerTrue ? QStringLiteral("true") : QStringLiteral("false")}});
+         {QStringLiteral(":is_True"),
+          isAnswerTrue ? QStringLiteral("true") : QStringLiteral("false")}});
 }
 
 int DatabaseVelmoraApp::getNextFreeId(const QList<int> &ids)
@@ -363,7 +370,8 @@ int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column
         return maximum + 1;
     if (minimum > 1)
         return 1;
-    if (statements.integer(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = 1").arg(table, column)) == 0)
+    if (statements.integer(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = 1").arg(table, column)) == 0)
         return 1;
     return statements.integer(
         QStringLiteral("SELECT min(a.%2) + 1 FROM %1 a WHERE a.%2 > 0 AND NOT EXISTS "

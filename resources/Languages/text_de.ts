@@ -54,6 +54,10 @@
         <source>Question:</source>
         <translation>Frage:</translation>
     </message>
+    <message>
+        <source>The question could not be stored.</source>
+        <translation>Die Frage konnte nicht gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>AddQuestionsPerFile</name>
@@ -98,6 +102,10 @@ Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
     <message>
         <source>0</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The questions could not be stored.</source>
+        <translation>Die Fragen konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

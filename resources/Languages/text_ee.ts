@@ -54,6 +54,10 @@
         <source>Question:</source>
         <translation>Küsimus:</translation>
     </message>
+    <message>
+        <source>The question could not be stored.</source>
+        <translation>Küsimust ei õnnestunud salvestada.</translation>
+    </message>
 </context>
 <context>
     <name>AddQuestionsPerFile</name>
@@ -90,6 +94,10 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>Open file...</source>
         <translation>Ava fail...</translation>
+    </message>
+    <message>
+        <source>The questions could not be stored.</source>
+        <translation>Küsimusi ei õnnestunud salvestada.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,10 @@
         <source>Question:</source>
         <translation>Question:</translation>
     </message>
+    <message>
+        <source>The question could not be stored.</source>
+        <translation>The question could not be stored.</translation>
+    </message>
 </context>
 <context>
     <name>AddQuestionsPerFile</name>
@@ -98,6 +102,10 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>0</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The questions could not be stored.</source>
+        <translation>The questions could not be stored.</translation>
     </message>
 </context>
 <context>
