@@ -13,6 +13,8 @@ CheckBox::CheckBox(QWidget *parent) : QWidget(parent)
     label = new ClickableLabel(this);
     label->setObjectName(QStringLiteral("label"));
     label->setWordWrap(true);
+    // Catalogue texts are shown as written, never interpreted as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     layout->addWidget(checkBox);
     layout->addWidget(label);
