@@ -4,27 +4,14 @@
 #include "cataloguechange.h"
 #include "controller.h"
 
-#include <QPalette>
-
-namespace {
-void markInvalid(QWidget *widget, bool invalid)
-{
-    if (!invalid) {
-        widget->setPalette(QPalette());
-        return;
-    }
-    QPalette palette;
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
-    widget->setPalette(palette);
-}
-} // namespace
+#include "invalidmarking.h"
 
 AddQuestion::AddQuestion(Controller *controller, QWidget *parent)
     : QWidget(parent), controller(controller)
 {
     ui.setupUi(this);
     ui.tlStoreFailed->hide();
-    markInvalid(ui.tlStoreFailed, true);
+    InvalidMarking::mark(ui.tlStoreFailed, true);
 
     const QList<int> categoryIds = controller->getAllCategoryIds();
     QList<QString> categoryNames;
@@ -85,7 +72,7 @@ bool AddQuestion::checkAllValues()
     bool valid = true;
     // Every input is checked and marked, so one press shows all that needs fixing.
     auto check = [&valid](QWidget *marked, bool failed) {
-        markInvalid(marked, failed);
+        InvalidMarking::mark(marked, failed);
         if (failed)
             valid = false;
     };

@@ -2,6 +2,7 @@
 
 #include "cataloguechange.h"
 #include "controller.h"
+#include "invalidmarking.h"
 #include "questionfilereader.h"
 
 #include <QDebug>
@@ -16,9 +17,7 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     ui.tlNumberOfQuestions->hide();
     ui.pbAddValues->hide();
     ui.tlStoreFailed->hide();
-    QPalette failed;
-    failed.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
-    ui.tlStoreFailed->setPalette(failed);
+    InvalidMarking::mark(ui.tlStoreFailed);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showManageQuestionsMenu);
     connect(ui.pbOpenFile, &QPushButton::clicked, this, &AddQuestionsPerFile::openFileDialog);
     connect(ui.pbAddValues, &QPushButton::clicked, this,

@@ -1,6 +1,7 @@
 #include "quizsettings.h"
 
 #include "controller.h"
+#include "invalidmarking.h"
 
 namespace {
 const int minimumQuestions = 1;
@@ -60,9 +61,7 @@ void QuizSettings::saveQuizSettings()
 void QuizSettings::startQuiz()
 {
     if (ui.categorySelection->getSelectedIds().isEmpty()) {
-        QPalette palette;
-        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
-        ui.tlCategories->setPalette(palette);
+        InvalidMarking::mark(ui.tlCategories);
         return;
     }
     saveQuizSettings();
