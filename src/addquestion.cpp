@@ -3,7 +3,6 @@
 #include "addanswerwidget.h"
 #include "cataloguechange.h"
 #include "controller.h"
-
 #include "invalidmarking.h"
 
 AddQuestion::AddQuestion(Controller *controller, QWidget *parent)

@@ -139,13 +139,9 @@ void TestCsvImport::refusedReadsChangeNothing_data()
     QTest::addColumn<QList<QByteArray>>("files"); // an empty entry is a file that is not there
     QTest::addColumn<bool>("cancel");
     const QByteArray good = block("K", "Q");
-    QTest::newRow("four fields") << QList<QByteArray>{good + "a;b;c;d\n"} << false;
-    QTest::newRow("seven counted lines") << QList<QByteArray>{good + "x;y;z\n"} << false;
     QTest::newRow("second file breaks the blocks")
         << QList<QByteArray>{good, good + "x;y;z\n"} << false;
     QTest::newRow("unreadable file") << QList<QByteArray>{good, QByteArray()} << false;
-    QTest::newRow("invalid UTF-8")
-        << QList<QByteArray>{"K\xFC;K;K\n" + good.mid(good.indexOf('\n') + 1)} << false;
     QTest::newRow("cancelled dialog") << QList<QByteArray>{} << true;
 }
 
