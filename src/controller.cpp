@@ -216,7 +216,7 @@ QList<int> Controller::getCurrentCategoryIds()
     return databaseApp.getCurrentCategoryIds();
 }
 
-void Controller::saveQuizSettings(int numberOfQuestion, int timePerQuestion,
+bool Controller::saveQuizSettings(int numberOfQuestion, int timePerQuestion,
                                   QList<int> currentCategoryIds)
 {
     // One change: a failure part-way must not leave the category list emptied.
@@ -224,7 +224,7 @@ void Controller::saveQuizSettings(int numberOfQuestion, int timePerQuestion,
     databaseApp.setNumberOfQuestions(numberOfQuestion);
     databaseApp.setTimePerQuestion(timePerQuestion);
     setCurrentCategoryIds(currentCategoryIds);
-    change.commit();
+    return change.commit();
 }
 
 QList<int> Controller::getAllCategoryIds()
@@ -317,7 +317,7 @@ void Controller::setQuestionAnswer(int answerId, int questionId, int isAnswerTru
     databaseApp.setQuestionAnswer(answerId, questionId, isAnswerTrue != 0);
 }
 
-void Controller::deleteQuestionAndAnswers(int questionId)
+bool Controller::deleteQuestionAndAnswers(int questionId)
 {
     // One change: either the question goes with its texts, answers, links and (when it
     // was the last one) its category, or nothing goes.
@@ -330,7 +330,7 @@ void Controller::deleteQuestionAndAnswers(int questionId)
     databaseApp.deleteQuestion(questionId);
     if (getQuestionIdsToCategoryIds({categoryId}).isEmpty())
         databaseApp.deleteCategory(categoryId);
-    change.commit();
+    return change.commit();
 }
 
 QList<QString> Controller::getTrueAnswerTextsToQuestionId(int questionId)

@@ -64,7 +64,8 @@ public slots:
     int getTimePerQuestion();
     void setCurrentCategoryIds(QList<int> categoryIds);
     QList<int> getCurrentCategoryIds();
-    void saveQuizSettings(int numberOfQuestion, int timePerQuestion, QList<int> currentCategoryIds);
+    // False when nothing was stored (the earlier settings stay).
+    bool saveQuizSettings(int numberOfQuestion, int timePerQuestion, QList<int> currentCategoryIds);
     QList<int> getAllCategoryIds();
     QString getCategoryNameAt(int id);
     QList<QString> getCategoryNamesAt(int categoryId);
@@ -83,7 +84,8 @@ public slots:
     void setENQuestionText(int questionId, QString ENQuestionText);
     void setEEQuestionText(int questionId, QString EEQuestionText);
     void setQuestionAnswer(int answerId, int questionId, int isAnswerTrue);
-    void deleteQuestionAndAnswers(int questionId);
+    // False when nothing was deleted.
+    bool deleteQuestionAndAnswers(int questionId);
     QList<QString> getTrueAnswerTextsToQuestionId(int questionId);
     QList<int> getTrueAnswerIdsToQuestionId(int questionId);
     QList<QString> getFalseAnswerTextsToQuestionId(int questionId);
@@ -102,6 +104,8 @@ public:
     void beginCatalogueChange();
     bool endCatalogueChange();
     void abandonCatalogueChange();
+    // How long a statement waits for another program's lock on the database file.
+    void setBusyTimeout(int milliseconds) { databaseApp.setBusyTimeout(milliseconds); }
 
 private:
     // Steps shared by every screen slot: the title (translated by the catalogue

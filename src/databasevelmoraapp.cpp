@@ -39,6 +39,11 @@ void DatabaseVelmoraApp::openDatabase()
     }
 }
 
+void DatabaseVelmoraApp::setBusyTimeout(int milliseconds)
+{
+    statements.run(QStringLiteral("PRAGMA busy_timeout = ") + QString::number(milliseconds));
+}
+
 void DatabaseVelmoraApp::closeDatabase()
 {
     database.close();

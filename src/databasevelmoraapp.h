@@ -20,6 +20,9 @@ public:
 
     void openDatabase();
     void closeDatabase();
+    // How long a statement waits for a lock another program holds on the file before it
+    // fails; tests shorten it.
+    void setBusyTimeout(int milliseconds);
 
     // Settings
     QString getCurrentCountryCode();

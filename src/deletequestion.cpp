@@ -1,7 +1,9 @@
 #include "deletequestion.h"
 
+#include "cataloguechange.h"
 #include "checkboxselection.h"
 #include "controller.h"
+#include "invalidmarking.h"
 
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -10,6 +12,8 @@ DeleteQuestion::DeleteQuestion(Controller *controller, QWidget *parent)
     : QWidget(parent), controller(controller)
 {
     ui.setupUi(this);
+    ui.tlStoreFailed->hide();
+    InvalidMarking::mark(ui.tlStoreFailed);
 
     // The category groups scroll; the form's placeholder group is not needed.
     auto *groupsLayout = new QVBoxLayout(ui.mainScrollAreaWidget);
@@ -58,8 +62,14 @@ void DeleteQuestion::deleteSlot()
     QList<int> questionIds;
     for (const CheckBoxSelection *selection : qAsConst(selections))
         questionIds.append(selection->getSelectedIds());
+    // The selection goes as a whole or not at all; on failure it stays selected.
+    CatalogueChange change(controller);
     for (int questionId : qAsConst(questionIds))
         controller->deleteQuestionAndAnswers(questionId);
+    if (!change.commit()) {
+        ui.tlStoreFailed->show();
+        return;
+    }
     // Rebuilds the screen from the changed catalogue and destroys this one.
     controller->showDeleteQuestion();
 }

@@ -15,6 +15,8 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     : QWidget(parent), controller(controller)
 {
     ui.setupUi(this);
+    ui.tlStoreFailed->hide();
+    InvalidMarking::mark(ui.tlStoreFailed);
 
     ui.sfQuestionNumber->setRangeAndValue(minimumQuestions, maximumQuestions,
                                           controller->getNumberOfQuestions());
@@ -50,12 +52,12 @@ void QuizSettings::timeStateSlot(int timeState)
     }
 }
 
-void QuizSettings::saveQuizSettings()
+bool QuizSettings::saveQuizSettings()
 {
     const QList<int> categoryIds = ui.categorySelection->getSelectedIds();
     const int time = ui.cbTime->isChecked() ? ui.sfTimePerQuestion->getValue() : 0;
     const int number = ui.sfQuestionNumber->getValue();
-    controller->saveQuizSettings(number, time, categoryIds);
+    return controller->saveQuizSettings(number, time, categoryIds);
 }
 
 void QuizSettings::startQuiz()
@@ -64,7 +66,11 @@ void QuizSettings::startQuiz()
         InvalidMarking::mark(ui.tlCategories);
         return;
     }
-    saveQuizSettings();
+    if (!saveQuizSettings()) {
+        // The earlier settings stay, and so does every choice made here.
+        ui.tlStoreFailed->show();
+        return;
+    }
     // Replaces and deletes this screen: nothing of it may be touched afterwards.
     controller->showQuiz();
 }

@@ -18,7 +18,8 @@ public:
 
 public slots:
     void timeStateSlot(int timeState);
-    void saveQuizSettings();
+    // False when the settings could not be stored.
+    bool saveQuizSettings();
     void startQuiz();
 
 private:

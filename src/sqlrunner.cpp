@@ -1,6 +1,7 @@
 #include "sqlrunner.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -9,65 +10,80 @@ bool connectionOpen()
 {
     return QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false).isOpen();
 }
-
-QVariant firstValue(const QString &statement)
-{
-    if (!connectionOpen())
-        return QVariant();
-    QSqlQuery query(statement);
-    return query.next() ? query.value(0) : QVariant();
-}
 } // namespace
 
-QString SqlRunner::text(const QString &statement) const
+bool SqlRunner::select(QSqlQuery &query, const QString &statement)
+{
+    if ((depth > 0 && failed) || !connectionOpen())
+        return noted(false);
+    query.setForwardOnly(true);
+    return noted(query.exec(statement));
+}
+
+// A read can also fail while stepping through its rows (a lock taken meanwhile).
+bool SqlRunner::readEnded(const QSqlQuery &query)
+{
+    return noted(!query.lastError().isValid());
+}
+
+QVariant SqlRunner::firstValue(const QString &statement)
+{
+    QSqlQuery query;
+    if (!select(query, statement))
+        return QVariant();
+    const QVariant value = query.next() ? query.value(0) : QVariant();
+    return readEnded(query) ? value : QVariant();
+}
+
+QString SqlRunner::text(const QString &statement)
 {
     return firstValue(statement).toString();
 }
 
-int SqlRunner::integer(const QString &statement) const
+int SqlRunner::integer(const QString &statement)
 {
     return firstValue(statement).toInt();
 }
 
-QList<QString> SqlRunner::texts(const QString &statement) const
+QList<QString> SqlRunner::texts(const QString &statement)
 {
     QList<QString> result;
-    if (!connectionOpen())
+    QSqlQuery query;
+    if (!select(query, statement))
         return result;
-    QSqlQuery query(statement);
     while (query.next())
         result.append(query.value(0).toString());
-    return result;
+    return readEnded(query) ? result : QList<QString>();
 }
 
-QList<int> SqlRunner::integers(const QString &statement) const
+QList<int> SqlRunner::integers(const QString &statement)
 {
     QList<int> result;
-    if (!connectionOpen())
+    QSqlQuery query;
+    if (!select(query, statement))
         return result;
-    QSqlQuery query(statement);
     while (query.next())
         result.append(query.value(0).toInt());
-    return result;
+    return readEnded(query) ? result : QList<int>();
 }
 
 bool SqlRunner::run(const QString &statement)
 {
     if ((depth > 0 && failed) || !connectionOpen())
-        return written(false);
+        return noted(false);
     QSqlQuery query;
-    return written(query.exec(statement));
+    return noted(query.exec(statement));
 }
 
 bool SqlRunner::runPrepared(const QString &statement, const Bindings &bindings)
 {
     if ((depth > 0 && failed) || !connectionOpen())
-        return written(false);
+        return noted(false);
     QSqlQuery query;
     query.prepare(statement);
     for (const auto &binding : bindings)
         query.bindValue(binding.first, binding.second);
-    return written(query.exec());
+    return noted(query.exec());
 }
 
 bool SqlRunner::isReadable() const
@@ -105,7 +121,7 @@ void SqlRunner::failChange()
         failed = true;
 }
 
-bool SqlRunner::written(bool ok)
+bool SqlRunner::noted(bool ok)
 {
     if (!ok && depth > 0)
         failed = true;

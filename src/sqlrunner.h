@@ -6,20 +6,24 @@
 #include <QString>
 #include <QVariant>
 
+class QSqlQuery;
+
 // Runs statements on the default connection and reads their results the way the data
 // store needs them: a missing row or a failed statement reads as an empty text, 0 or an
-// empty list. It also carries the bookkeeping of nested all-or-nothing changes.
+// empty list. It also carries the bookkeeping of nested all-or-nothing changes: inside a
+// change, a failed read fails the change like a failed write, because what the change
+// writes next was decided on that read (an empty category list is not "no category").
 class SqlRunner
 {
 public:
     using Bindings = QList<QPair<QString, QVariant>>;
 
     // First row, column 0.
-    QString text(const QString &statement) const;
-    int integer(const QString &statement) const;
+    QString text(const QString &statement);
+    int integer(const QString &statement);
     // Column 0 of every row, in the order the database returns them.
-    QList<QString> texts(const QString &statement) const;
-    QList<int> integers(const QString &statement) const;
+    QList<QString> texts(const QString &statement);
+    QList<int> integers(const QString &statement);
 
     // A concatenated write (UPDATE, DELETE); false when it failed or was skipped.
     bool run(const QString &statement);
@@ -43,7 +47,12 @@ public:
     int changeDepth() const { return depth; }
 
 private:
-    bool written(bool ok);
+    // Runs a read; false (and the change failed) when it could not run to its end.
+    bool select(QSqlQuery &query, const QString &statement);
+    bool readEnded(const QSqlQuery &query);
+    QVariant firstValue(const QString &statement);
+    // Records the outcome of a statement: a failure inside a change fails the change.
+    bool noted(bool ok);
 
     int depth = 0;
     bool failed = false;

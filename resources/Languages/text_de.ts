@@ -217,6 +217,10 @@ Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
         <source>0</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The questions could not be deleted.</source>
+        <translation>Die Fragen konnten nicht gelöscht werden.</translation>
+    </message>
 </context>
 <context>
     <name>ManageQuestionsMenu</name>
@@ -405,6 +409,10 @@ Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
     <message>
         <source>Time per question:</source>
         <translation>Zeit pro Frage:</translation>
+    </message>
+    <message>
+        <source>The settings could not be stored.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,10 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>Selected questions:</source>
         <translation>Valitud küsimused:</translation>
     </message>
+    <message>
+        <source>The questions could not be deleted.</source>
+        <translation>Küsimusi ei õnnestunud kustutada.</translation>
+    </message>
 </context>
 <context>
     <name>ManageQuestionsMenu</name>
@@ -369,6 +373,10 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>Time per question:</source>
         <translation>Aega küsimuse kohta:</translation>
+    </message>
+    <message>
+        <source>The settings could not be stored.</source>
+        <translation>Seadeid ei õnnestunud salvestada.</translation>
     </message>
 </context>
 <context>

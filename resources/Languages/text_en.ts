@@ -217,6 +217,10 @@ If explanation is set, the answer is correct.</translation>
         <source>0</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The questions could not be deleted.</source>
+        <translation>The questions could not be deleted.</translation>
+    </message>
 </context>
 <context>
     <name>ManageQuestionsMenu</name>
@@ -405,6 +409,10 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Time per question:</source>
         <translation>Time per question:</translation>
+    </message>
+    <message>
+        <source>The settings could not be stored.</source>
+        <translation>The settings could not be stored.</translation>
     </message>
 </context>
 <context>
