@@ -4,6 +4,7 @@
 #include "checkboxselection.h"
 #include "controller.h"
 #include "invalidmarking.h"
+#include "literaltext.h"
 
 #include <QGroupBox>
 #include <QVBoxLayout>
@@ -24,7 +25,8 @@ DeleteQuestion::DeleteQuestion(Controller *controller, QWidget *parent)
     const QList<int> categoryIds = controller->getAllCategoryIds();
     for (int categoryId : categoryIds) {
         auto *group =
-            new QGroupBox(controller->getCategoryNameAt(categoryId), ui.mainScrollAreaWidget);
+            new QGroupBox(LiteralText::withoutMnemonic(controller->getCategoryNameAt(categoryId)),
+                          ui.mainScrollAreaWidget);
         auto *groupLayout = new QVBoxLayout(group);
         groupLayout->setContentsMargins(0, 0, 0, 0);
         groupsLayout->addWidget(group);

@@ -1,5 +1,7 @@
 #include "radiobuttonselection.h"
 
+#include "literaltext.h"
+
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
@@ -25,7 +27,7 @@ void RadioButtonSelection::setItems(const QList<int> &ids, const QList<QString> 
         return;
     }
     for (int i = 0; i < count; ++i) {
-        auto *button = new QRadioButton(texts.at(i), this);
+        auto *button = new QRadioButton(LiteralText::withoutMnemonic(texts.at(i)), this);
         radioButtons.append(button);
         buttonGroup->addButton(button);
         layout()->addWidget(button);
