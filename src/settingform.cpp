@@ -4,11 +4,19 @@
 #include <QLCDNumber>
 #include <QSlider>
 
+namespace {
+const int lcdMinimumWidth = 90;
+const int lcdMinimumHeight = 48;
+} // namespace
+
 SettingForm::SettingForm(QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QGridLayout(this);
     auto *lcdNumber = new QLCDNumber(2, this);
     lcdNumber->setObjectName(QStringLiteral("lcdNumber"));
+    // Filled segments at a readable height; the default outline digits are hard to read.
+    lcdNumber->setSegmentStyle(QLCDNumber::Filled);
+    lcdNumber->setMinimumSize(lcdMinimumWidth, lcdMinimumHeight);
     slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(QStringLiteral("slider"));
     layout->addWidget(lcdNumber, 0, 0);
