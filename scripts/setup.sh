@@ -6,7 +6,10 @@ set -euo pipefail
 VELMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELMORA_BUILD="${VELMORA_BUILD:-$VELMORA_ROOT/build}"
 
-packages=(cmake make g++ qtbase5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools sqlite3)
+# appstream and desktop-file-utils validate the installed desktop files; dpkg-dev lets
+# cpack find the package's library dependencies.
+packages=(cmake make g++ qtbase5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools sqlite3
+    appstream desktop-file-utils dpkg-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -2,6 +2,7 @@
 // CSV layout hint) so they can be regenerated instead of hand-edited.
 //
 // Usage: velmora_imagegen OUTPUT_DIR
+//        velmora_imagegen --icons THEME_DIR ICON_NAME   (the application icon, built)
 // Runs headless with QT_QPA_PLATFORM=offscreen.
 
 #include <QColor>
@@ -64,6 +65,38 @@ int fittingPixelSize(QFont font, const QString &text, const QSizeF &box, int min
     return minPx;
 }
 
+// The emblem: a rounded tile with a tick, i.e. "answer correct". Drawn to scale in any
+// square, so the logo and the application icons share it.
+void drawEmblem(QPainter &p, const QRectF &tile)
+{
+    const qreal unit = tile.width() / 58.0;
+    QLinearGradient tileFill(tile.topLeft(), tile.bottomRight());
+    tileFill.setColorAt(0.0, QColor(0x3d, 0x86, 0xe8));
+    tileFill.setColorAt(1.0, QColor(0x1a, 0x4c, 0xa8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(tileFill);
+    p.drawRoundedRect(tile, 13.0 * unit, 13.0 * unit);
+
+    QPainterPath tick;
+    tick.moveTo(tile.left() + 14.0 * unit, tile.top() + 31.0 * unit);
+    tick.lineTo(tile.left() + 25.0 * unit, tile.top() + 42.0 * unit);
+    tick.lineTo(tile.left() + 45.0 * unit, tile.top() + 17.0 * unit);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::white, 7.0 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+}
+
+// The application icon at one of the icon theme's sizes: the emblem with a small margin.
+QImage makeIcon(int size)
+{
+    QImage image = blankImage(size, size, Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal margin = size / 16.0;
+    drawEmblem(p, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
+    return image;
+}
+
 // ---------------------------------------------------------------------------
 // Logo
 
@@ -77,22 +110,7 @@ QImage makeLogo()
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
-    // Emblem: a rounded tile with a tick, i.e. "answer correct".
-    const QRectF tile(4.0, 4.0, 58.0, 58.0);
-    QLinearGradient tileFill(tile.topLeft(), tile.bottomRight());
-    tileFill.setColorAt(0.0, QColor(0x3d, 0x86, 0xe8));
-    tileFill.setColorAt(1.0, QColor(0x1a, 0x4c, 0xa8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(tileFill);
-    p.drawRoundedRect(tile, 13.0, 13.0);
-
-    QPainterPath tick;
-    tick.moveTo(tile.left() + 14.0, tile.top() + 31.0);
-    tick.lineTo(tile.left() + 25.0, tile.top() + 42.0);
-    tick.lineTo(tile.left() + 45.0, tile.top() + 17.0);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, 7.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(tick);
+    drawEmblem(p, QRectF(4.0, 4.0, 58.0, 58.0));
 
     // Name, as large as the remaining area allows.
     const QString name = QStringLiteral("Velmora");
@@ -315,8 +333,19 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
 
     const QStringList args = QGuiApplication::arguments();
+    // Icon mode: the application icon in the icon theme's sizes, as DIR/NxN/apps/NAME.png.
+    if (args.size() == 4 && args.at(1) == QLatin1String("--icons")) {
+        bool ok = true;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+            QDir dir(QStringLiteral("%1/%2x%2/apps").arg(args.at(2)).arg(size));
+            ok = dir.mkpath(QStringLiteral(".")) &&
+                 saveImage(makeIcon(size), dir, args.at(3) + QStringLiteral(".png")) && ok;
+        }
+        return ok ? 0 : 1;
+    }
     if (args.size() != 2) {
-        std::fprintf(stderr, "usage: velmora_imagegen OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: velmora_imagegen OUTPUT_DIR\n"
+                             "       velmora_imagegen --icons THEME_DIR ICON_NAME\n");
         return 2;
     }
 
