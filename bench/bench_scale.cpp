@@ -1,0 +1,616 @@
+// How the program scales with a teacher-sized question bank: import, export, the
+// screens on a large catalogue, opening a large file and the process start, each against
+// a floor where one exists.
+//
+//     QT_QPA_PLATFORM=offscreen build/bench/bench_scale [--quick] [--runs N] [--keep DIR]
+//
+// Every case runs in a child process of its own (this program started again with
+// --child), so that its peak memory (ru_maxrss) is its own; the wall time is the median
+// of the runs. The floors are run here by the sqlite3 shell on generated SQL scripts (one
+// transaction) and by the question-file checker. --quick uses tiny sizes so that the test
+// suite can keep this program working in a few seconds.
+
+#include "controller.h"
+#include "testworkspace.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+// ---- the generated question bank ------------------------------------------------------
+
+struct Bank
+{
+    int questions = 0;
+    int categories = 0;
+    int padding = 0; // extra characters in every question text: long-text files
+};
+
+QString categoryText(int c, int language)
+{
+    static const char *const names[] = {"Kategorie %1 Größe & Öl", "Category %1 size & oil",
+                                        "Kategooria %1 suurus & õli"};
+    return QString::fromUtf8(names[language]).arg(c + 1);
+}
+
+QString questionText(const Bank &bank, int q, int language)
+{
+    static const char *const texts[] = {
+        "Frage %1: Welche Aussage über die Fläche und das Öl trifft zu?",
+        "Question %1: Which statement about the area and the oil is true?",
+        "Küsimus %1: Milline väide pinna ja õli kohta on õige? Šokolaad ja žürii"};
+    QString text = QString::fromUtf8(texts[language]).arg(q + 1);
+    if (bank.padding > 0)
+        text += QString(bank.padding, QChar(0x00e4 + language)); // ä å æ
+    return text;
+}
+
+QString answerText(int q, int a, int language)
+{
+    static const char *const texts[] = {"Antwort %1.%2 über Größe", "Answer %1.%2 about size",
+                                        "Vastus %1.%2 suuruse üle"};
+    return QString::fromUtf8(texts[language]).arg(q + 1).arg(a + 1);
+}
+
+QString explanationText(int q, int language)
+{
+    static const char *const texts[] = {"Weil die Fläche %1 größer ist.",
+                                        "Because area %1 is larger.", "Sest pind %1 on suurem."};
+    return QString::fromUtf8(texts[language]).arg(q + 1);
+}
+
+// The first answer of every question is the true one.
+bool isTrue(int a)
+{
+    return a == 0;
+}
+
+QString csvFile(const Bank &bank)
+{
+    QString out;
+    auto three = [](const std::function<QString(int)> &text) {
+        return text(0) + QLatin1Char(';') + text(1) + QLatin1Char(';') + text(2);
+    };
+    for (int q = 0; q < bank.questions; ++q) {
+        const int c = q % bank.categories;
+        out += three([&](int l) { return categoryText(c, l); }) + QStringLiteral("\r\n");
+        out += three([&](int l) { return questionText(bank, q, l); }) + QStringLiteral("\r\n");
+        for (int a = 0; a < 4; ++a) {
+            out += three([&](int l) { return answerText(q, a, l); });
+            if (isTrue(a))
+                out += QLatin1Char(';') + three([&](int l) { return explanationText(q, l); });
+            out += QStringLiteral("\r\n");
+        }
+    }
+    return out;
+}
+
+QString sqlText(const QString &text)
+{
+    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) +
+           QLatin1Char('\'');
+}
+
+// The rows an import of csvFile(bank) into the empty template stores, as one transaction.
+QString sqlScript(const Bank &bank)
+{
+    QString out = QStringLiteral("BEGIN;\n");
+    for (int c = 0; c < qMin(bank.categories, bank.questions); ++c) {
+        out += QStringLiteral("INSERT INTO category VALUES(%1);\n").arg(c + 1);
+        for (int l = 0; l < 3; ++l)
+            out += QStringLiteral("INSERT INTO category_lang VALUES(%1,%2,%3);\n")
+                       .arg(c + 1)
+                       .arg(l + 1)
+                       .arg(sqlText(categoryText(c, l)));
+    }
+    for (int q = 0; q < bank.questions; ++q) {
+        out += QStringLiteral("INSERT INTO question VALUES(%1,%2);\n")
+                   .arg(q + 1)
+                   .arg(q % bank.categories + 1);
+        for (int l = 0; l < 3; ++l)
+            out += QStringLiteral("INSERT INTO question_lang VALUES(%1,%2,%3);\n")
+                       .arg(q + 1)
+                       .arg(l + 1)
+                       .arg(sqlText(questionText(bank, q, l)));
+        for (int a = 0; a < 4; ++a) {
+            const int id = 4 * q + a + 1;
+            out += QStringLiteral("INSERT INTO answer VALUES(%1);\n").arg(id);
+            for (int l = 0; l < 3; ++l)
+                out += QStringLiteral("INSERT INTO answer_lang VALUES(%1,%2,%3,%4);\n")
+                           .arg(id)
+                           .arg(l + 1)
+                           .arg(sqlText(answerText(q, a, l)),
+                                sqlText(isTrue(a) ? explanationText(q, l) : QString()));
+            out += QStringLiteral("INSERT INTO question_answer VALUES(%1,%2,'%3');\n")
+                       .arg(id)
+                       .arg(q + 1)
+                       .arg(isTrue(a) ? QStringLiteral("true") : QStringLiteral("false"));
+        }
+    }
+    return out + QStringLiteral("COMMIT;\n");
+}
+
+// What the export reads, written by the shell: every text of every question, one line
+// per category, question and answer, in the export's order.
+const char exportScript[] =
+    ".mode list\n.separator ;\n.once %1\n"
+    "SELECT lines FROM (SELECT q.question_id AS k, 0 AS o, "
+    " (SELECT group_concat(category_text, ';') FROM category_lang cl WHERE cl.category_id = "
+    "q.category_id) || char(13) || char(10) || (SELECT group_concat(question_text, ';') FROM "
+    "question_lang ql WHERE ql.question_id = q.question_id) AS lines FROM question q "
+    "UNION ALL SELECT qa.question_id, (qa.is_True = 'false') * 100000 + qa.answer_id, "
+    " (SELECT group_concat(answer_text, ';') || ';' || group_concat(ifnull(explanation_text, ''), "
+    "';') FROM answer_lang al WHERE al.answer_id = qa.answer_id) FROM question_answer qa) "
+    "ORDER BY k, o;\n";
+
+void writeFile(const QString &path, const QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// ---- processes ------------------------------------------------------------------------
+
+struct Outcome
+{
+    double milliseconds = 0;
+    double peakMegabytes = 0;
+    QString output;
+};
+
+// Runs a program to its end; optional stdin and stdout files.
+Outcome runProcess(const QStringList &arguments, const QString &directory,
+                   const QString &input = QString(), const QString &output = QString())
+{
+    QTemporaryDir scratch;
+    const QString outFile = output.isEmpty() ? scratch.filePath(QStringLiteral("out")) : output;
+    const QByteArray errPath = QFile::encodeName(scratch.filePath(QStringLiteral("err")));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const QByteArray inPath = QFile::encodeName(input.isEmpty() ? "/dev/null" : input);
+    const QByteArray outPath = QFile::encodeName(outFile);
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.constData(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.constData(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<QByteArray> storage;
+    for (const QString &argument : arguments)
+        storage.push_back(argument.toLocal8Bit());
+    std::vector<char *> argv;
+    for (QByteArray &argument : storage)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(directory);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+        qFatal("cannot start %s", argv[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    Outcome outcome;
+    outcome.milliseconds = timer.nsecsElapsed() / 1e6;
+    QDir::setCurrent(previous);
+    posix_spawn_file_actions_destroy(&actions);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        QFile err(QFile::decodeName(errPath));
+        if (err.open(QIODevice::ReadOnly))
+            fprintf(stderr, "%s\n", err.readAll().right(2000).constData());
+        qFatal("%s failed", qPrintable(arguments.join(QLatin1Char(' '))));
+    }
+    outcome.peakMegabytes = usage.ru_maxrss / 1024.0;
+    QFile out(outFile);
+    if (out.open(QIODevice::ReadOnly))
+        outcome.output = QString::fromUtf8(out.readAll());
+    return outcome;
+}
+
+// A file name for a case label such as "1000 q / 20 cat".
+QString fileKey(const QString &label)
+{
+    QString key = label;
+    for (QChar &c : key) {
+        if (!c.isLetterOrNumber())
+            c = QLatin1Char('-');
+    }
+    return key;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+// ---- the child: one case, its runs timed inside ---------------------------------------
+
+// Lets the screen lay out and paint as it would when shown.
+void settle(QWidget *window)
+{
+    QApplication::processEvents();
+    window->repaint();
+}
+
+QPushButton *button(Controller &controller, const char *name)
+{
+    auto *found = controller.findChild<QPushButton *>(QLatin1String(name));
+    if (!found)
+        qFatal("no button %s", name);
+    return found;
+}
+
+void report(QTextStream &out, const QString &name, double milliseconds)
+{
+    out << name << ' ' << milliseconds << '\n';
+}
+
+// Imports the file into a fresh template database; times open plus "Add values".
+void childImport(const QString &csv, int runs, QTextStream &out)
+{
+    for (int run = 0; run < runs; ++run) {
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        controller.show();
+        controller.showAddQuestionsPerFile();
+        settle(&controller);
+        QElapsedTimer timer;
+        timer.start();
+        controller.fileDialogs()->setNextOpenFileNames({csv});
+        button(controller, "pbOpenFile")->click();
+        settle(&controller);
+        button(controller, "pbAddValues")->click();
+        settle(&controller);
+        report(out, QStringLiteral("import"), timer.nsecsElapsed() / 1e6);
+        if (run == runs - 1)
+            out << "rows "
+                << workspace.query(QStringLiteral("SELECT count(*) FROM answer_lang")).value(0)
+                << '\n';
+    }
+}
+
+// Opens (reads and previews) a file without importing it.
+void childOpen(const QString &csv, int runs, QTextStream &out)
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    Controller controller;
+    controller.show();
+    for (int run = 0; run < runs; ++run) {
+        controller.showAddQuestionsPerFile();
+        settle(&controller);
+        QElapsedTimer timer;
+        timer.start();
+        controller.fileDialogs()->setNextOpenFileNames({csv});
+        button(controller, "pbOpenFile")->click();
+        settle(&controller);
+        report(out, QStringLiteral("open"), timer.nsecsElapsed() / 1e6);
+    }
+}
+
+// Every screen on a copy of a large catalogue, and the screen reached back from it.
+void childScreens(const QString &database, int runs, QTextStream &out)
+{
+    TestWorkspace workspace;
+    QFile::copy(database, workspace.databaseFile());
+    QFile::setPermissions(workspace.databaseFile(), QFile::ReadOwner | QFile::WriteOwner);
+    workspace.execute({QStringLiteral("DELETE FROM quiz_settings_current_category_id"),
+                       QStringLiteral("INSERT INTO quiz_settings_current_category_id SELECT "
+                                      "category_id FROM category"),
+                       QStringLiteral("UPDATE quiz_settings SET question_number = 25")});
+    const QString exportFile = workspace.path() + QStringLiteral("/export.csv");
+    Controller controller;
+    controller.show();
+    settle(&controller);
+    auto time = [&](const QString &name, const std::function<void()> &step) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        settle(&controller);
+        report(out, name, timer.nsecsElapsed() / 1e6);
+    };
+    for (int run = 0; run < runs; ++run) {
+        time(QStringLiteral("quiz settings"), [&] { controller.showQuizSettings(); });
+        time(QStringLiteral("menu from quiz settings"), [&] { controller.showMenu(); });
+        time(QStringLiteral("quiz start"), [&] { controller.showQuiz(); });
+        time(QStringLiteral("menu from quiz"), [&] { controller.showMenu(); });
+        time(QStringLiteral("evaluation"), [&] { controller.showQuizEvaluation(20, 25, 300); });
+        time(QStringLiteral("menu from evaluation"), [&] { controller.showMenu(); });
+        time(QStringLiteral("management menu"), [&] { controller.showManageQuestionsMenu(); });
+        time(QStringLiteral("menu from management menu"), [&] { controller.showMenu(); });
+        time(QStringLiteral("add form"), [&] { controller.showAddQuestion(); });
+        time(QStringLiteral("management menu from add form"),
+             [&] { controller.showManageQuestionsMenu(); });
+        time(QStringLiteral("delete screen"), [&] { controller.showDeleteQuestion(); });
+        time(QStringLiteral("management menu from delete screen"),
+             [&] { controller.showManageQuestionsMenu(); });
+        time(QStringLiteral("export"), [&] {
+            controller.fileDialogs()->setNextSaveFileName(exportFile);
+            button(controller, "pbExportQuestions")->click();
+        });
+        controller.showMenu();
+    }
+}
+
+// What the program's main() does, up to the main menu being shown.
+int childStart(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    Controller controller;
+    controller.show();
+    settle(&controller);
+    return 0;
+}
+
+int child(int argc, char **argv)
+{
+    const QString kind = QString::fromLocal8Bit(argv[2]);
+    if (kind == QLatin1String("start"))
+        return childStart(argc, argv);
+    QApplication application(argc, argv);
+    const QString path = QString::fromLocal8Bit(argv[3]);
+    const int runs = QString::fromLocal8Bit(argv[4]).toInt();
+    QTextStream out(stdout);
+    if (kind == QLatin1String("import"))
+        childImport(path, runs, out);
+    else if (kind == QLatin1String("open"))
+        childOpen(path, runs, out);
+    else if (kind == QLatin1String("screens"))
+        childScreens(path, runs, out);
+    return 0;
+}
+
+// ---- the parent: prepares the banks, runs the floors and the children -----------------
+
+struct Result
+{
+    QString name;
+    double milliseconds;
+    double peakMegabytes;
+    double floorMilliseconds; // 0: no floor
+};
+
+// Medians per reported name, in the order first reported.
+std::vector<std::pair<QString, double>> medians(const QString &output)
+{
+    std::vector<QString> order;
+    std::map<QString, std::vector<double>> values;
+    for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const int blank = line.lastIndexOf(QLatin1Char(' '));
+        const QString name = line.left(blank);
+        if (name == QLatin1String("rows"))
+            continue;
+        if (!values.count(name))
+            order.push_back(name);
+        values[name].push_back(line.mid(blank + 1).toDouble());
+    }
+    std::vector<std::pair<QString, double>> result;
+    for (const QString &name : order)
+        result.emplace_back(name, median(values[name]));
+    return result;
+}
+
+class Runner
+{
+public:
+    // Files go to keep (kept afterwards for a closer look) or to a temporary directory.
+    Runner(const QString &self, int runs, const QString &keep) : self(self), runs(runs)
+    {
+        if (!keep.isEmpty()) {
+            QDir().mkpath(keep);
+            scratchPath = QDir(keep).absolutePath();
+        } else {
+            scratchPath = temporary.path();
+        }
+    }
+
+    QString filePath(const QString &name) const { return scratchPath + QLatin1Char('/') + name; }
+
+    QString templateCopy(const QString &name) const
+    {
+        const QString path = filePath(name);
+        QFile::remove(path);
+        TestWorkspace workspace;
+        workspace.provision();
+        QFile::copy(workspace.databaseFile(), path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+    // The floor of an import: the shell storing the same rows in one transaction. The
+    // database it leaves is the large catalogue of the screen cases.
+    double importFloor(const Bank &bank, const QString &database) const
+    {
+        const QString script = filePath(QStringLiteral("rows.sql"));
+        writeFile(script, sqlScript(bank));
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            QFile::remove(database);
+            QFile::copy(templateCopy(QStringLiteral("template")), database);
+            times.push_back(runProcess({QStringLiteral("sqlite3"), database}, scratchPath, script)
+                                .milliseconds);
+        }
+        return median(times);
+    }
+
+    double exportFloor(const QString &database) const
+    {
+        const QString script = filePath(QStringLiteral("export.sql"));
+        writeFile(
+            script,
+            QString::fromLatin1(exportScript).arg(filePath(QStringLiteral("floor-export.csv"))));
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run)
+            times.push_back(runProcess({QStringLiteral("sqlite3"), database}, scratchPath, script)
+                                .milliseconds);
+        return median(times);
+    }
+
+    double checkerFloor(const QString &csv) const
+    {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run)
+            times.push_back(
+                runProcess({QStringLiteral(VELMORA_CSV_CHECKER), QStringLiteral("check"), csv},
+                           scratchPath)
+                    .milliseconds);
+        return median(times);
+    }
+
+    Outcome child(const QString &kind, const QString &path) const
+    {
+        return runProcess({self, QStringLiteral("--child"), kind, path, QString::number(runs)},
+                          scratchPath);
+    }
+
+    QString csv(const Bank &bank, const QString &name) const
+    {
+        const QString path = filePath(name);
+        writeFile(path, csvFile(bank));
+        return path;
+    }
+
+    void importCase(const Bank &bank, const QString &label)
+    {
+        const QString database = filePath(QStringLiteral("catalogue-") + fileKey(label));
+        const double floor = importFloor(bank, database);
+        const Outcome outcome = child(QStringLiteral("import"), csv(bank, fileKey(label) + ".csv"));
+        const QString rows = outcome.output.section(QStringLiteral("rows "), 1).trimmed();
+        if (rows.toInt() != bank.questions * 12)
+            qFatal("import of %s stored %s answer texts", qPrintable(label), qPrintable(rows));
+        results.push_back({QStringLiteral("import ") + label, medians(outcome.output).at(0).second,
+                           outcome.peakMegabytes, floor});
+    }
+
+    void screenCases(const Bank &bank, const QString &label)
+    {
+        const QString database = filePath(QStringLiteral("catalogue-") + fileKey(label));
+        if (!QFile::exists(database))
+            importFloor(bank, database);
+        const double floor = exportFloor(database);
+        const Outcome outcome = child(QStringLiteral("screens"), database);
+        for (const auto &entry : medians(outcome.output)) {
+            const bool isExport = entry.first == QLatin1String("export");
+            results.push_back({entry.first + QLatin1Char(' ') + label, entry.second,
+                               outcome.peakMegabytes, isExport ? floor : 0});
+        }
+    }
+
+    void openCase(const Bank &bank, const QString &label)
+    {
+        const QString file = csv(bank, fileKey(label) + ".csv");
+        const double floor = checkerFloor(file);
+        const Outcome outcome = child(QStringLiteral("open"), file);
+        results.push_back(
+            {QStringLiteral("open ") + label +
+                 QStringLiteral(" (%1 MB)").arg(QFileInfo(file).size() / 1e6, 0, 'f', 1),
+             medians(outcome.output).at(0).second, outcome.peakMegabytes, floor});
+    }
+
+    void startCase(const Bank &bank, const QString &label)
+    {
+        const QString database = filePath(QStringLiteral("catalogue-") + fileKey(label));
+        if (!QFile::exists(database))
+            importFloor(bank, database);
+        QTemporaryDir directory;
+        QFile::copy(database, directory.filePath(QStringLiteral("databaseVelmoraApp")));
+        std::vector<double> times;
+        double peak = 0;
+        for (int run = 0; run < runs; ++run) {
+            const Outcome outcome = runProcess(
+                {self, QStringLiteral("--child"), QStringLiteral("start")}, directory.path());
+            times.push_back(outcome.milliseconds);
+            peak = std::max(peak, outcome.peakMegabytes);
+        }
+        results.push_back({QStringLiteral("process start ") + label, median(times), peak, 0});
+    }
+
+    void print() const
+    {
+        QTextStream out(stdout);
+        out << QStringLiteral("%1 %2 %3 %4\n")
+                   .arg(QStringLiteral("case"), -58)
+                   .arg(QStringLiteral("median ms"), 10)
+                   .arg(QStringLiteral("peak MB"), 8)
+                   .arg(QStringLiteral("x floor"), 8);
+        for (const Result &result : results) {
+            out << QStringLiteral("%1 %2 %3 %4\n")
+                       .arg(result.name, -58)
+                       .arg(result.milliseconds, 10, 'f', 1)
+                       .arg(result.peakMegabytes, 8, 'f', 1)
+                       .arg(result.floorMilliseconds > 0
+                                ? QString::number(result.milliseconds / result.floorMilliseconds,
+                                                  'f', 2)
+                                : QStringLiteral("-"),
+                            8);
+        }
+    }
+
+private:
+    QString self;
+    int runs;
+    QTemporaryDir temporary;
+    QString scratchPath;
+    std::vector<Result> results;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && qstrcmp(argv[1], "--child") == 0)
+        return child(argc, argv);
+
+    QCoreApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const bool quick = arguments.contains(QStringLiteral("--quick"));
+    const int runsAt = arguments.indexOf(QStringLiteral("--runs"));
+    const int runs = runsAt > 0 ? arguments.value(runsAt + 1).toInt() : (quick ? 1 : 3);
+    const int large = quick ? 40 : 10000;
+    const int small = quick ? 8 : 1000;
+    const int many = quick ? 30 : 1000;
+
+    const int keepAt = arguments.indexOf(QStringLiteral("--keep"));
+    Runner runner(QCoreApplication::applicationFilePath(), qMax(1, runs),
+                  keepAt > 0 ? arguments.value(keepAt + 1) : QString());
+    const Bank small20{small, 20, 0};
+    const Bank large20{large, 20, 0};
+    const Bank large1000{large, many, 0};
+    runner.importCase(small20, QStringLiteral("%1 q / 20 cat").arg(small));
+    runner.importCase(Bank{large / 4, 20, 0}, QStringLiteral("%1 q / 20 cat").arg(large / 4));
+    runner.importCase(large20, QStringLiteral("%1 q / 20 cat").arg(large));
+    runner.importCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    runner.screenCases(large20, QStringLiteral("%1 q / 20 cat").arg(large));
+    runner.screenCases(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    runner.startCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    // A 20 MB file of long texts and one of many short questions.
+    runner.openCase(Bank{quick ? 20 : 2000, 20, quick ? 300 : 1600}, QStringLiteral("long texts"));
+    runner.openCase(Bank{quick ? 200 : 24000, 20, 0}, QStringLiteral("short questions"));
+    runner.print();
+    return 0;
+}
