@@ -27,6 +27,8 @@ DatabaseVelmoraApp::~DatabaseVelmoraApp()
 
 void DatabaseVelmoraApp::openDatabase()
 {
+    statements.forgetPrepared();
+    nextDenseIds.clear();
     database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     database.setDatabaseName(QString::fromLatin1(databaseFileName));
     database.setConnectOptions(QString::fromLatin1(connectOptions));
@@ -46,6 +48,7 @@ void DatabaseVelmoraApp::setBusyTimeout(int milliseconds)
 
 void DatabaseVelmoraApp::closeDatabase()
 {
+    statements.forgetPrepared();
     database.close();
 }
 
@@ -254,10 +257,12 @@ QList<QString> DatabaseVelmoraApp::getExplanationTextsToAnswerId(int answerId)
 
 int DatabaseVelmoraApp::addCategory()
 {
-    const int id = getNewCategoryId();
-    statements.runPrepared(
-        QStringLiteral("INSERT INTO category( category_id ) VALUES( :category_id )"),
-        {{QStringLiteral(":category_id"), id}});
+    const QString table = QStringLiteral("category");
+    const int id = allocateId(table, QStringLiteral("category_id"));
+    allocated(table, id,
+              statements.runPrepared(
+                  QStringLiteral("INSERT INTO category( category_id ) VALUES( :category_id )"),
+                  {{QStringLiteral(":category_id"), id}}));
     return id;
 }
 
@@ -273,6 +278,7 @@ void DatabaseVelmoraApp::setCategoryText(int langId, int categoryId, QString cat
 
 void DatabaseVelmoraApp::deleteCategory(int categoryId)
 {
+    nextDenseIds.clear();
     const QString id = QString::number(categoryId);
     statements.run(QStringLiteral("DELETE FROM category WHERE category_id = ") + id);
     statements.run(QStringLiteral("DELETE FROM category_lang WHERE category_id = ") + id);
@@ -280,11 +286,14 @@ void DatabaseVelmoraApp::deleteCategory(int categoryId)
 
 int DatabaseVelmoraApp::addQuestion(int categoryId)
 {
-    const int id = getNewQuestionId();
-    statements.runPrepared(
-        QStringLiteral("INSERT INTO question( question_id, category_id ) VALUES( "
-                       ":question_id , :category_id )"),
-        {{QStringLiteral(":question_id"), id}, {QStringLiteral(":category_id"), categoryId}});
+    const QString table = QStringLiteral("question");
+    const int id = allocateId(table, QStringLiteral("question_id"));
+    allocated(
+        table, id,
+        statements.runPrepared(
+            QStringLiteral("INSERT INTO question( question_id, category_id ) VALUES( "
+                           ":question_id , :category_id )"),
+            {{QStringLiteral(":question_id"), id}, {QStringLiteral(":category_id"), categoryId}}));
     return id;
 }
 
@@ -300,6 +309,7 @@ void DatabaseVelmoraApp::setQuestionText(int langId, int questionId, QString que
 
 void DatabaseVelmoraApp::deleteQuestion(int questionId)
 {
+    nextDenseIds.clear();
     const QString id = QString::number(questionId);
     statements.run(QStringLiteral("DELETE FROM question WHERE question_id = ") + id);
     statements.run(QStringLiteral("DELETE FROM question_lang WHERE question_id = ") + id);
@@ -314,9 +324,12 @@ void DatabaseVelmoraApp::deleteQuestionAnswers(int questionId)
 
 int DatabaseVelmoraApp::addAnswer()
 {
-    const int id = getNewAnswerId();
-    statements.runPrepared(QStringLiteral("INSERT INTO answer( answer_id ) VALUES( :answer_id )"),
-                           {{QStringLiteral(":answer_id"), id}});
+    const QString table = QStringLiteral("answer");
+    const int id = allocateId(table, QStringLiteral("answer_id"));
+    allocated(table, id,
+              statements.runPrepared(
+                  QStringLiteral("INSERT INTO answer( answer_id ) VALUES( :answer_id )"),
+                  {{QStringLiteral(":answer_id"), id}}));
     return id;
 }
 
@@ -336,6 +349,7 @@ void DatabaseVelmoraApp::setAnswerText(int langId, int answerId, QString answerT
 
 void DatabaseVelmoraApp::deleteAnswer(int answerId)
 {
+    nextDenseIds.clear();
     const QString id = QString::number(answerId);
     statements.run(QStringLiteral("DELETE FROM answer WHERE answer_id = ") + id);
     statements.run(QStringLiteral("DELETE FROM answer_lang WHERE answer_id = ") + id);
@@ -364,15 +378,18 @@ int DatabaseVelmoraApp::getNextFreeId(const QList<int> &ids)
 // Same result as getNextFreeId() over the table's ascending ids, without reading them
 // all: a table whose ids are exactly 1..max (the usual case) yields max + 1 from three
 // cheap lookups; only a table with a gap is searched for the first one.
-int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column)
+int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column, bool *dense)
 {
     const int count = statements.integer(QStringLiteral("SELECT count(*) FROM %1").arg(table));
     const int minimum =
         statements.integer(QStringLiteral("SELECT ifnull(min(%2), 1) FROM %1").arg(table, column));
     const int maximum =
         statements.integer(QStringLiteral("SELECT ifnull(max(%2), 0) FROM %1").arg(table, column));
-    if (minimum >= 1 && count == maximum)
+    if (minimum >= 1 && count == maximum) {
+        if (dense)
+            *dense = true;
         return maximum + 1;
+    }
     if (minimum > 1)
         return 1;
     if (statements.integer(
@@ -382,6 +399,29 @@ int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column
         QStringLiteral("SELECT min(a.%2) + 1 FROM %1 a WHERE a.%2 > 0 AND NOT EXISTS "
                        "(SELECT 1 FROM %1 b WHERE b.%2 = a.%2 + 1)")
             .arg(table, column));
+}
+
+int DatabaseVelmoraApp::allocateId(const QString &table, const QString &column)
+{
+    const auto known = nextDenseIds.constFind(table);
+    if (known != nextDenseIds.constEnd())
+        return known.value();
+    bool dense = false;
+    const int id = lowestFreeId(table, column, &dense);
+    // A table whose ids are exactly 1..id-1 stays so when id is added.
+    if (dense && statements.changeDepth() > 0)
+        nextDenseIds.insert(table, id);
+    return id;
+}
+
+void DatabaseVelmoraApp::allocated(const QString &table, int id, bool stored)
+{
+    // Within one change nobody else writes, so the next id of a gap-free table is known;
+    // outside a change another program (the database editor) may write in between.
+    if (stored && statements.changeDepth() > 0 && nextDenseIds.value(table) == id)
+        nextDenseIds.insert(table, id + 1);
+    else
+        nextDenseIds.remove(table);
 }
 
 int DatabaseVelmoraApp::getNewCategoryId()
@@ -401,16 +441,23 @@ int DatabaseVelmoraApp::getNewAnswerId()
 
 void DatabaseVelmoraApp::beginChange()
 {
+    if (statements.changeDepth() == 0)
+        nextDenseIds.clear();
     statements.beginChange();
 }
 
 bool DatabaseVelmoraApp::endChange()
 {
-    return statements.endChange();
+    const bool ok = statements.endChange();
+    if (statements.changeDepth() == 0)
+        nextDenseIds.clear();
+    return ok;
 }
 
 void DatabaseVelmoraApp::abandonChange()
 {
     statements.failChange();
     statements.endChange();
+    if (statements.changeDepth() == 0)
+        nextDenseIds.clear();
 }

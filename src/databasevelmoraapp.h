@@ -1,6 +1,7 @@
 #ifndef DATABASEVELMORAAPP_H
 #define DATABASEVELMORAAPP_H
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
@@ -83,10 +84,15 @@ public:
 
 private:
     QString languageCondition();
-    int lowestFreeId(const QString &table, const QString &column);
+    int lowestFreeId(const QString &table, const QString &column, bool *dense = nullptr);
+    // The id an add operation inserts, and the bookkeeping after its insert.
+    int allocateId(const QString &table, const QString &column);
+    void allocated(const QString &table, int id, bool stored);
 
     QSqlDatabase database;
     SqlRunner statements;
+    // Inside a change: the next id of each table known to hold exactly 1..id-1.
+    QHash<QString, int> nextDenseIds;
 };
 
 #endif // DATABASEVELMORAAPP_H

@@ -79,11 +79,24 @@ bool SqlRunner::runPrepared(const QString &statement, const Bindings &bindings)
 {
     if ((depth > 0 && failed) || !connectionOpen())
         return noted(false);
-    QSqlQuery query;
-    query.prepare(statement);
+    auto kept = prepared.find(statement);
+    if (kept == prepared.end()) {
+        QSqlQuery query;
+        if (!query.prepare(statement))
+            return noted(false);
+        kept = prepared.insert(statement, query);
+    }
+    QSqlQuery &query = kept.value();
     for (const auto &binding : bindings)
         query.bindValue(binding.first, binding.second);
-    return noted(query.exec());
+    const bool ok = query.exec();
+    query.finish();
+    return noted(ok);
+}
+
+void SqlRunner::forgetPrepared()
+{
+    prepared.clear();
 }
 
 bool SqlRunner::isReadable() const

@@ -1,8 +1,10 @@
 #ifndef SQLRUNNER_H
 #define SQLRUNNER_H
 
+#include <QHash>
 #include <QList>
 #include <QPair>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
@@ -27,8 +29,11 @@ public:
 
     // A concatenated write (UPDATE, DELETE); false when it failed or was skipped.
     bool run(const QString &statement);
-    // A prepared write with named placeholders, bound in the order given.
+    // A prepared write with named placeholders, bound in the order given. Each statement
+    // is prepared once and kept for reuse until forgetPrepared().
     bool runPrepared(const QString &statement, const Bindings &bindings);
+    // Drops the kept statements; needed before the connection closes.
+    void forgetPrepared();
 
     // Whether the open connection holds a readable SQLite database.
     bool isReadable() const;
@@ -54,6 +59,7 @@ private:
     // Records the outcome of a statement: a failure inside a change fails the change.
     bool noted(bool ok);
 
+    QHash<QString, QSqlQuery> prepared;
     int depth = 0;
     bool failed = false;
 };
