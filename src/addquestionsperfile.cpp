@@ -4,11 +4,18 @@
 #include "controller.h"
 #include "invalidmarking.h"
 #include "questionfilereader.h"
+#include "workprogress.h"
 
 #include <QDebug>
 
+namespace {
+// How much of the files the preview shows at most.
+constexpr int previewLines = 300;
+constexpr int previewCharacters = 60000;
+} // namespace
+
 AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), progressDelay(WorkProgress::defaultDelay)
 {
     ui.setupUi(this);
     ui.tlFileIncorrect->hide();
@@ -17,6 +24,7 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     ui.tlNumberOfQuestions->hide();
     ui.pbAddValues->hide();
     ui.tlStoreFailed->hide();
+    ui.tlImportCancelled->hide();
     InvalidMarking::mark(ui.tlStoreFailed);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showManageQuestionsMenu);
     connect(ui.pbOpenFile, &QPushButton::clicked, this, &AddQuestionsPerFile::openFileDialog);
@@ -84,9 +92,29 @@ void AddQuestionsPerFile::splitLines()
 
 void AddQuestionsPerFile::showFileTexts()
 {
+    // File texts are shown as written, never as markup. A large file is shown only in
+    // part: laying out megabytes in one label would take many seconds and much memory.
     QString text;
-    for (const QString &line : qAsConst(fileLines))
+    int shown = 0;
+    for (; shown < fileLines.size() && shown < previewLines; ++shown) {
+        const QString &line = fileLines.at(shown);
+        if (text.size() + line.size() > previewCharacters) {
+            if (shown == 0) {
+                text += line.left(previewCharacters) + QStringLiteral("...\r\n");
+                ++shown;
+            }
+            break;
+        }
         text += line + QStringLiteral("\r\n");
+    }
+    if (shown < fileLines.size()) {
+        const int questionsShown = shown / QuestionFileReader::linesPerQuestion;
+        const int moreQuestions =
+            fileLines.size() / QuestionFileReader::linesPerQuestion - questionsShown;
+        text += tr("... and %1 (%2)")
+                    .arg(tr("%n more line(s)", nullptr, fileLines.size() - shown),
+                         tr("%n more question(s)", nullptr, moreQuestions));
+    }
     ui.tlFileTexts->setText(text);
     ui.tlFileTexts->show();
     ui.tlExplanation->hide();
@@ -96,38 +124,59 @@ void AddQuestionsPerFile::showFileTexts()
     ui.pbAddValues->show();
 }
 
-int AddQuestionsPerFile::categoryIdFor(int index)
+int AddQuestionsPerFile::categoryIdFor(int index, QHash<QString, int> *categoryByName)
 {
-    // Asked afresh for every question, so a category created for an earlier question of
-    // this import is found again.
-    const QList<int> categoryIds = controller->getAllCategoryIds();
     const int language = controller->getCurrentLanguageId();
     if (language >= 1 && language <= 3) {
-        const QString name = categoryTexts.at(index + language - 1);
-        for (int id : categoryIds) {
-            if (controller->getCategoryNameAt(id) == name)
-                return id;
-        }
+        const auto found = categoryByName->constFind(categoryTexts.at(index + language - 1));
+        if (found != categoryByName->constEnd())
+            return found.value();
     }
     const int categoryId = controller->addCategory();
     controller->setDECategoryText(categoryId, categoryTexts.at(index));
     controller->setENCategoryText(categoryId, categoryTexts.at(index + 1));
     controller->setEECategoryText(categoryId, categoryTexts.at(index + 2));
+    if (language >= 1 && language <= 3)
+        categoryByName->insert(categoryTexts.at(index + language - 1), categoryId);
     return categoryId;
+}
+
+QHash<QString, int> AddQuestionsPerFile::categoriesByName()
+{
+    // The first category (lowest id) of a name wins, as a walk in id order would find it.
+    QHash<QString, int> byName;
+    const QList<int> categoryIds = controller->getAllCategoryIds();
+    for (int id : categoryIds) {
+        const QString name = controller->getCategoryNameAt(id);
+        if (!byName.contains(name))
+            byName.insert(name, id);
+    }
+    return byName;
 }
 
 void AddQuestionsPerFile::addSplitLinesToDatabase()
 {
     ui.pbAddValues->setEnabled(false);
     ui.tlStoreFailed->hide();
+    ui.tlImportCancelled->hide();
     const QList<const QList<QString> *> answers = {&answer1Texts, &answer2Texts, &answer3Texts,
                                                    &answer4Texts};
     const QList<const QList<QString> *> explanations = {&explanation1Texts, &explanation2Texts,
                                                         &explanation3Texts, &explanation4Texts};
     // The whole import is one change: every question of the files is stored, or none.
     CatalogueChange change(controller);
+    // Categories by name for the length of this import; the ones it creates join them.
+    QHash<QString, int> categoryByName = categoriesByName();
+    WorkProgress progress(this, tr("Storing the questions..."), tr("Cancel"),
+                          categoryTexts.size() / 3, progressDelay);
     for (int i = 0; i < categoryTexts.size(); i += 3) {
-        const int categoryId = categoryIdFor(i);
+        if (!progress.step(i / 3)) {
+            // Left without commit, the change is rolled back: nothing of the files stays.
+            ui.tlImportCancelled->show();
+            ui.pbAddValues->setEnabled(true);
+            return;
+        }
+        const int categoryId = categoryIdFor(i, &categoryByName);
         const int questionId = controller->addQuestion(categoryId);
         controller->setDEQuestionText(questionId, questionTexts.at(i));
         controller->setENQuestionText(questionId, questionTexts.at(i + 1));

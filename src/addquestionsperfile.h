@@ -3,6 +3,7 @@
 
 #include "ui_addquestionsperfile.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -23,6 +24,8 @@ public:
     bool readFiles();
     // Spreads fileLines into the per-question text lists.
     void splitLines();
+    // How long storing may take before a progress dialog appears, in milliseconds.
+    void setProgressDelay(int milliseconds) { progressDelay = milliseconds; }
 
 public slots:
     void openFileDialog();
@@ -30,11 +33,14 @@ public slots:
     void addSplitLinesToDatabase();
 
 private:
+    // Every category's name in the current language, mapped to its id.
+    QHash<QString, int> categoriesByName();
     // Finds a category by its name in the current language, or creates it.
-    int categoryIdFor(int index);
+    int categoryIdFor(int index, QHash<QString, int> *categoryByName);
 
     Ui::AddQuestionsPerFile ui;
     Controller *controller;
+    int progressDelay;
     QList<QString> fileNames;
     QList<QString> fileLines;
     QList<QString> categoryTexts;

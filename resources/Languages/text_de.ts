@@ -107,6 +107,36 @@ Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
         <source>The questions could not be stored.</source>
         <translation>Die Fragen konnten nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>... and %1 (%2)</source>
+        <translation>... und %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s)</source>
+        <translation>
+            <numerusform>%n weitere Zeile</numerusform>
+            <numerusform>%n weitere Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more question(s)</source>
+        <translation>
+            <numerusform>%n weitere Frage</numerusform>
+            <numerusform>%n weitere Fragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Storing the questions...</source>
+        <translation>Die Fragen werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Import cancelled: no question was stored.</source>
+        <translation>Import abgebrochen: Es wurde keine Frage gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>AnswerExplanationWidget</name>

@@ -99,6 +99,36 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>The questions could not be stored.</source>
         <translation>Küsimusi ei õnnestunud salvestada.</translation>
     </message>
+    <message>
+        <source>... and %1 (%2)</source>
+        <translation>... ja %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s)</source>
+        <translation>
+            <numerusform>veel %n rida</numerusform>
+            <numerusform>veel %n rida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more question(s)</source>
+        <translation>
+            <numerusform>veel %n küsimus</numerusform>
+            <numerusform>veel %n küsimust</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Storing the questions...</source>
+        <translation>Küsimusi salvestatakse...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Katkesta</translation>
+    </message>
+    <message>
+        <source>Import cancelled: no question was stored.</source>
+        <translation>Import katkestati: ühtegi küsimust ei salvestatud.</translation>
+    </message>
 </context>
 <context>
     <name>AnswerExplanationWidget</name>

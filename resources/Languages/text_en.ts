@@ -107,6 +107,36 @@ If explanation is set, the answer is correct.</translation>
         <source>The questions could not be stored.</source>
         <translation>The questions could not be stored.</translation>
     </message>
+    <message>
+        <source>... and %1 (%2)</source>
+        <translation>... and %1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s)</source>
+        <translation>
+            <numerusform>%n more line</numerusform>
+            <numerusform>%n more lines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more question(s)</source>
+        <translation>
+            <numerusform>%n more question</numerusform>
+            <numerusform>%n more questions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Storing the questions...</source>
+        <translation>Storing the questions...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Import cancelled: no question was stored.</source>
+        <translation>Import cancelled: no question was stored.</translation>
+    </message>
 </context>
 <context>
     <name>AnswerExplanationWidget</name>
