@@ -388,6 +388,21 @@ void Controller::setEEAnswerText(int answerId, QString EEAnswerText, QString EEE
     databaseApp.setAnswerText(3, answerId, EEAnswerText, EEExplanationText);
 }
 
+QHash<int, QString> Controller::getAllCategoryNames()
+{
+    return databaseApp.getAllCategoryNames();
+}
+
+QHash<int, QString> Controller::getAllQuestionTexts()
+{
+    return databaseApp.getAllQuestionTexts();
+}
+
+QHash<int, QList<int>> Controller::getQuestionIdsOfAllCategories()
+{
+    return databaseApp.getQuestionIdsOfAllCategories();
+}
+
 void Controller::beginCatalogueChange()
 {
     databaseApp.beginChange();

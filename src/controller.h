@@ -6,6 +6,7 @@
 #include "randomsource.h"
 #include "ui_controller.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QTranslator>
@@ -99,6 +100,11 @@ public slots:
     void setEEAnswerText(int answerId, QString EEAnswerText, QString EEExplanationText);
 
 public:
+    // Whole-catalogue reads for screens that list everything (see DatabaseVelmoraApp).
+    QHash<int, QString> getAllCategoryNames();
+    QHash<int, QString> getAllQuestionTexts();
+    QHash<int, QList<int>> getQuestionIdsOfAllCategories();
+
     // Scoped all-or-nothing changes for screens that store several rows at once; use
     // them through CatalogueChange. Deliberately not slots.
     void beginCatalogueChange();

@@ -255,6 +255,38 @@ QList<QString> DatabaseVelmoraApp::getExplanationTextsToAnswerId(int answerId)
         QString::number(answerId));
 }
 
+QHash<int, QString> DatabaseVelmoraApp::getAllCategoryNames()
+{
+    QHash<int, QString> names;
+    const auto rows = statements.pairs(
+        QStringLiteral("SELECT category_id, category_text FROM category_lang WHERE lang_id = ") +
+        languageCondition());
+    for (const auto &row : rows)
+        names.insert(row.first, row.second.toString());
+    return names;
+}
+
+QHash<int, QString> DatabaseVelmoraApp::getAllQuestionTexts()
+{
+    QHash<int, QString> texts;
+    const auto rows = statements.pairs(
+        QStringLiteral("SELECT question_id, question_text FROM question_lang WHERE lang_id = ") +
+        languageCondition());
+    for (const auto &row : rows)
+        texts.insert(row.first, row.second.toString());
+    return texts;
+}
+
+QHash<int, QList<int>> DatabaseVelmoraApp::getQuestionIdsOfAllCategories()
+{
+    QHash<int, QList<int>> questionIds;
+    const auto rows = statements.pairs(
+        QStringLiteral("SELECT category_id, question_id FROM question ORDER BY question_id ASC"));
+    for (const auto &row : rows)
+        questionIds[row.first].append(row.second.toInt());
+    return questionIds;
+}
+
 int DatabaseVelmoraApp::addCategory()
 {
     const QString table = QStringLiteral("category");

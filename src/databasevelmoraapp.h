@@ -56,6 +56,13 @@ public:
     QString getExplanationTextToAnswerId(int answerId);
     QList<QString> getExplanationTextsToAnswerId(int answerId);
 
+    // The same texts and ids as the single reads above, for every entry at once: for
+    // screens that list the whole catalogue.
+    QHash<int, QString> getAllCategoryNames();
+    QHash<int, QString> getAllQuestionTexts();
+    // Each category's question ids, ascending, as getQuestionIdsToCategoryIds gives them.
+    QHash<int, QList<int>> getQuestionIdsOfAllCategories();
+
     // Catalogue writes. New entries get the lowest id their table does not use.
     int addCategory();
     void setCategoryText(int langId, int categoryId, QString categoryText);

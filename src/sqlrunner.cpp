@@ -67,6 +67,17 @@ QList<int> SqlRunner::integers(const QString &statement)
     return readEnded(query) ? result : QList<int>();
 }
 
+QList<QPair<int, QVariant>> SqlRunner::pairs(const QString &statement)
+{
+    QList<QPair<int, QVariant>> result;
+    QSqlQuery query;
+    if (!select(query, statement))
+        return result;
+    while (query.next())
+        result.append({query.value(0).toInt(), query.value(1)});
+    return readEnded(query) ? result : QList<QPair<int, QVariant>>();
+}
+
 bool SqlRunner::run(const QString &statement)
 {
     if ((depth > 0 && failed) || !connectionOpen())

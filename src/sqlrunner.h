@@ -26,6 +26,8 @@ public:
     // Column 0 of every row, in the order the database returns them.
     QList<QString> texts(const QString &statement);
     QList<int> integers(const QString &statement);
+    // Column 0 as an integer with column 1 of every row, in the order returned.
+    QList<QPair<int, QVariant>> pairs(const QString &statement);
 
     // A concatenated write (UPDATE, DELETE); false when it failed or was skipped.
     bool run(const QString &statement);
