@@ -47,6 +47,11 @@ QList<int> CheckBoxSelection::getSelectedIds() const
     return selected;
 }
 
+void CheckBoxSelection::setEntryShown(int index, bool shown)
+{
+    checkBoxes.at(index)->setVisible(shown);
+}
+
 void CheckBoxSelection::somethingChangedSlot()
 {
     emit somethingChanged(getSelectedIds());

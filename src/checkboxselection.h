@@ -20,6 +20,8 @@ public:
     void setItems(const QList<int> &ids, const QList<QString> &texts, const QList<int> &checkedIds);
     // The ids of the checked entries, in display order.
     QList<int> getSelectedIds() const;
+    // Shows or hides the entry at index; a hidden entry keeps its check mark.
+    void setEntryShown(int index, bool shown);
 
 signals:
     void somethingChanged();

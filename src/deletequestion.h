@@ -4,13 +4,18 @@
 #include "ui_deletequestion.h"
 
 #include <QList>
+#include <QString>
 #include <QWidget>
 
 class CheckBoxSelection;
 class Controller;
+class QGroupBox;
 
 // Lists every question, grouped by category, and deletes the checked ones with their
-// answers.
+// answers. A search narrows the list to the questions with the typed words.
+//
+// On a large catalogue the rows of a category are built only when its group comes near
+// the visible part of the list: until then the group keeps the height its rows will take.
 class DeleteQuestion : public QWidget
 {
     Q_OBJECT
@@ -22,10 +27,34 @@ public slots:
     void selectedQuestionsChanged();
     void deleteSlot();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    struct Group
+    {
+        QGroupBox *box;
+        CheckBoxSelection *selection;
+        QList<int> questionIds;
+        QList<QString> questionTexts;
+        QList<bool> shown; // per question: matches the search
+        int shownCount;
+        bool built;
+    };
+
+    void buildGroup(Group &group);
+    void buildVisibleGroups();
+    void scheduleBuild();
+    void searchSlot(const QString &text);
+    void applySearch(Group &group);
+
     Ui::DeleteQuestion ui;
     Controller *controller;
     QList<CheckBoxSelection *> selections;
+    QList<Group> groups;
+    QStringList searchWords;
+    int rowHeight = 0;
+    bool buildPending = false;
 };
 
 #endif // DELETEQUESTION_H

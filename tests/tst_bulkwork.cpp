@@ -1,11 +1,18 @@
 #include "addquestionsperfile.h"
+#include "checkbox.h"
+#include "clickablelabel.h"
 #include "controller.h"
 #include "testworkspace.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +26,10 @@ private slots:
     void previewShowsFileTextAsWritten_data();
     void previewShowsFileTextAsWritten();
     void cancelledImportStoresNothing();
+    void searchNarrowsTheDeleteList_data();
+    void searchNarrowsTheDeleteList();
+    void checkedQuestionsHiddenBySearchAreCountedAndDeleted();
+    void rowsOfALargeCatalogueAppearWhenScrolledTo();
 };
 
 namespace {
@@ -61,6 +72,62 @@ AddQuestionsPerFile *openFile(Controller &controller, const QByteArray &contents
     auto *screen = qobject_cast<AddQuestionsPerFile *>(currentScreen(&controller));
     child<QPushButton>(screen, "pbOpenFile")->click();
     return screen;
+}
+// Questions with their English texts (the language of the template) and German ones.
+void seedQuestions(const TestWorkspace &workspace, const QList<QPair<QString, QString>> &texts)
+{
+    QStringList statements{"INSERT INTO category VALUES (1), (2)",
+                           "INSERT INTO category_lang VALUES (1, 2, 'Nature'), (2, 2, 'Prices')"};
+    for (int q = 1; q <= texts.size(); ++q) {
+        statements
+            << QStringLiteral("INSERT INTO question VALUES (%1, %2)").arg(q).arg(q > 2 ? 2 : 1)
+            << QStringLiteral("INSERT INTO question_lang VALUES (%1, 2, '%2'), (%1, 1, '%3')")
+                   .arg(q)
+                   .arg(texts.at(q - 1).first, texts.at(q - 1).second);
+    }
+    workspace.execute(statements);
+}
+
+const QList<QPair<QString, QString>> searchedQuestions{{"Große Fläche", "Wald"},
+                                                       {"Kleine Wiese", "Zebra"},
+                                                       {"Õli hind täna", "Öl"},
+                                                       {"Šokolaadi hind", "Schokolade"}};
+
+QWidget *showDeleteScreen(Controller &controller)
+{
+    controller.show();
+    controller.showDeleteQuestion();
+    return currentScreen(&controller);
+}
+
+void press(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
+}
+
+// The row of a question text, or null while it is not built.
+CheckBox *row(QWidget *screen, const QString &text)
+{
+    for (CheckBox *box : screen->findChildren<CheckBox *>()) {
+        if (box->findChild<ClickableLabel *>()->text() == text)
+            return box;
+    }
+    return nullptr;
+}
+
+QStringList shownQuestions(QWidget *screen)
+{
+    QStringList texts;
+    for (CheckBox *box : screen->findChildren<CheckBox *>()) {
+        if (box->isVisibleTo(screen))
+            texts << box->findChild<ClickableLabel *>()->text();
+    }
+    return texts;
+}
+
+void search(QWidget *screen, const QString &text)
+{
+    child<QLineEdit>(screen, "leSearch")->setText(text);
 }
 } // namespace
 
@@ -133,6 +200,84 @@ void TestBulkWork::cancelledImportStoresNothing()
     QVERIFY(!child<QLabel>(screen, "tlImportCancelled")->isHidden());
     QVERIFY(child<QPushButton>(screen, "pbAddValues")->isEnabled());
     QVERIFY(!screen->findChild<QProgressDialog *>());
+}
+
+void TestBulkWork::searchNarrowsTheDeleteList_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList all{"Große Fläche", "Kleine Wiese", "Õli hind täna", "Šokolaadi hind"};
+    QTest::newRow("nothing typed") << "" << all;
+    QTest::newRow("only blanks") << "   " << all;
+    QTest::newRow("umlaut") << "fläche" << QStringList{"Große Fläche"};
+    QTest::newRow("other case") << "FLÄCHE" << QStringList{"Große Fläche"};
+    QTest::newRow("umlaut as written") << "flache" << QStringList{};
+    QTest::newRow("Estonian letter") << "ÕLI" << QStringList{"Õli hind täna"};
+    QTest::newRow("Estonian letter as written") << "oli" << QStringList{};
+    QTest::newRow("in two categories") << "hind" << QStringList{"Õli hind täna", "Šokolaadi hind"};
+    QTest::newRow("every word") << " šokolaadi   HIND " << QStringList{"Šokolaadi hind"};
+    QTest::newRow("words of two questions") << "große wiese" << QStringList{};
+    QTest::newRow("another language") << "zebra" << QStringList{};
+}
+
+void TestBulkWork::searchNarrowsTheDeleteList()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    TestWorkspace workspace;
+    workspace.provision();
+    seedQuestions(workspace, searchedQuestions);
+    Controller controller;
+    QWidget *screen = showDeleteScreen(controller);
+    search(screen, typed);
+    QCOMPARE(shownQuestions(screen), shown);
+    // A category without a match is hidden with its title.
+    for (QGroupBox *group : screen->findChildren<QGroupBox *>())
+        QCOMPARE(group->isVisibleTo(screen), !shownQuestions(group).isEmpty());
+}
+
+void TestBulkWork::checkedQuestionsHiddenBySearchAreCountedAndDeleted()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    seedQuestions(workspace, searchedQuestions);
+    Controller controller;
+    QWidget *screen = showDeleteScreen(controller);
+    press(row(screen, "Große Fläche")->findChild<QCheckBox *>());
+    search(screen, "hind");
+    press(row(screen, "Šokolaadi hind")->findChild<ClickableLabel *>());
+    QCOMPARE(child<QLabel>(screen, "tlSelectedQuestions")->text(), QString("2"));
+    child<QPushButton>(screen, "pbDelete")->click();
+    QCOMPARE(workspace.query("SELECT question_id FROM question"), (QStringList{"2", "3"}));
+}
+
+void TestBulkWork::rowsOfALargeCatalogueAppearWhenScrolledTo()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(
+        {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
+         "INSERT INTO question SELECT i, (i - 1) / 20 + 1 FROM n",
+         "INSERT INTO question_lang SELECT question_id, 2, 'Q' || question_id FROM question",
+         "INSERT INTO category SELECT DISTINCT category_id FROM question",
+         "INSERT INTO category_lang SELECT category_id, 2, 'C' || category_id FROM category"});
+    Controller controller;
+    QWidget *screen = showDeleteScreen(controller);
+    QVERIFY(!row(screen, "Q600")); // not built yet: the case under test
+    auto *list = child<QScrollArea>(screen, "mainScrollArea");
+    list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+    QTRY_VERIFY(row(screen, "Q600"));
+    press(row(screen, "Q600")->findChild<ClickableLabel *>());
+    // Found by a search while scrolled away, too.
+    list->verticalScrollBar()->setValue(0);
+    search(screen, "Q300");
+    QTRY_VERIFY(row(screen, "Q300"));
+    press(row(screen, "Q300")->findChild<QCheckBox *>());
+    QCOMPARE(child<QLabel>(screen, "tlSelectedQuestions")->text(), QString("2"));
+    child<QPushButton>(screen, "pbDelete")->click();
+    QCOMPARE(workspace.query("SELECT count(*) FROM question WHERE question_id IN (300, 600)"),
+             QStringList{"0"});
+    QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList{"598"});
 }
 
 QTEST_MAIN(TestBulkWork)

@@ -251,6 +251,18 @@ Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
         <source>The questions could not be deleted.</source>
         <translation>Die Fragen konnten nicht gelöscht werden.</translation>
     </message>
+    <message>
+        <source>Search:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Words from the question</source>
+        <translation>Wörter aus der Frage</translation>
+    </message>
+    <message>
+        <source>Deleting the questions...</source>
+        <translation>Die Fragen werden gelöscht...</translation>
+    </message>
 </context>
 <context>
     <name>ManageQuestionsMenu</name>

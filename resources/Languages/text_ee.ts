@@ -227,6 +227,18 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>The questions could not be deleted.</source>
         <translation>Küsimusi ei õnnestunud kustutada.</translation>
     </message>
+    <message>
+        <source>Search:</source>
+        <translation>Otsi:</translation>
+    </message>
+    <message>
+        <source>Words from the question</source>
+        <translation>Sõnad küsimusest</translation>
+    </message>
+    <message>
+        <source>Deleting the questions...</source>
+        <translation>Küsimusi kustutatakse...</translation>
+    </message>
 </context>
 <context>
     <name>ManageQuestionsMenu</name>

@@ -251,6 +251,18 @@ If explanation is set, the answer is correct.</translation>
         <source>The questions could not be deleted.</source>
         <translation>The questions could not be deleted.</translation>
     </message>
+    <message>
+        <source>Search:</source>
+        <translation>Search:</translation>
+    </message>
+    <message>
+        <source>Words from the question</source>
+        <translation>Words from the question</translation>
+    </message>
+    <message>
+        <source>Deleting the questions...</source>
+        <translation>Deleting the questions...</translation>
+    </message>
 </context>
 <context>
     <name>ManageQuestionsMenu</name>
