@@ -38,7 +38,6 @@ void AddQuestionsPerFile::openFileDialog()
                                                             QStringLiteral("CSV-file (*.csv)"));
     fileLines.clear();
     if (readFiles()) {
-        splitLines();
         showFileTexts();
         return;
     }
@@ -65,29 +64,6 @@ bool AddQuestionsPerFile::readFiles()
     ui.tlNumberOfQuestions->show();
     ui.tlNumberOfQuestionsText->show();
     return true;
-}
-
-void AddQuestionsPerFile::splitLines()
-{
-    const QList<QList<QString> *> answers = {&answer1Texts, &answer2Texts, &answer3Texts,
-                                             &answer4Texts};
-    const QList<QList<QString> *> explanations = {&explanation1Texts, &explanation2Texts,
-                                                  &explanation3Texts, &explanation4Texts};
-    for (int block = 0; block < fileLines.size(); block += QuestionFileReader::linesPerQuestion) {
-        QList<QStringList> fields;
-        for (int line = 0; line < QuestionFileReader::linesPerQuestion; ++line)
-            fields << QuestionFileReader::splitLine(fileLines.at(block + line));
-        for (int language = 0; language < 3; ++language) {
-            categoryTexts << fields.at(0).at(language);
-            questionTexts << fields.at(1).at(language);
-            for (int answer = 0; answer < 4; ++answer) {
-                const QStringList &answerFields = fields.at(2 + answer);
-                *answers.at(answer) << answerFields.at(language);
-                *explanations.at(answer)
-                    << (answerFields.size() == 6 ? answerFields.at(3 + language) : QString());
-            }
-        }
-    }
 }
 
 void AddQuestionsPerFile::showFileTexts()
@@ -124,20 +100,22 @@ void AddQuestionsPerFile::showFileTexts()
     ui.pbAddValues->show();
 }
 
-int AddQuestionsPerFile::categoryIdFor(int index, QHash<QString, int> *categoryByName)
+int AddQuestionsPerFile::categoryIdFor(const QStringList &names,
+                                       QHash<QString, int> *categoryByName)
 {
     const int language = controller->getCurrentLanguageId();
-    if (language >= 1 && language <= 3) {
-        const auto found = categoryByName->constFind(categoryTexts.at(index + language - 1));
+    const bool known = language >= 1 && language <= 3;
+    if (known) {
+        const auto found = categoryByName->constFind(names.at(language - 1));
         if (found != categoryByName->constEnd())
             return found.value();
     }
     const int categoryId = controller->addCategory();
-    controller->setDECategoryText(categoryId, categoryTexts.at(index));
-    controller->setENCategoryText(categoryId, categoryTexts.at(index + 1));
-    controller->setEECategoryText(categoryId, categoryTexts.at(index + 2));
-    if (language >= 1 && language <= 3)
-        categoryByName->insert(categoryTexts.at(index + language - 1), categoryId);
+    controller->setDECategoryText(categoryId, names.at(0));
+    controller->setENCategoryText(categoryId, names.at(1));
+    controller->setEECategoryText(categoryId, names.at(2));
+    if (known)
+        categoryByName->insert(names.at(language - 1), categoryId);
     return categoryId;
 }
 
@@ -159,37 +137,41 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
     ui.pbAddValues->setEnabled(false);
     ui.tlStoreFailed->hide();
     ui.tlImportCancelled->hide();
-    const QList<const QList<QString> *> answers = {&answer1Texts, &answer2Texts, &answer3Texts,
-                                                   &answer4Texts};
-    const QList<const QList<QString> *> explanations = {&explanation1Texts, &explanation2Texts,
-                                                        &explanation3Texts, &explanation4Texts};
+    const int linesPerQuestion = QuestionFileReader::linesPerQuestion;
+    const int count = fileLines.size() / linesPerQuestion;
     // The whole import is one change: every question of the files is stored, or none.
     CatalogueChange change(controller);
     // Categories by name for the length of this import; the ones it creates join them.
     QHash<QString, int> categoryByName = categoriesByName();
-    WorkProgress progress(this, tr("Storing the questions..."), tr("Cancel"),
-                          categoryTexts.size() / 3, progressDelay);
-    for (int i = 0; i < categoryTexts.size(); i += 3) {
-        if (!progress.step(i / 3)) {
+    WorkProgress progress(this, tr("Storing the questions..."), tr("Cancel"), count, progressDelay);
+    for (int q = 0; q < count; ++q) {
+        if (!progress.step(q)) {
             // Left without commit, the change is rolled back: nothing of the files stays.
             ui.tlImportCancelled->show();
             ui.pbAddValues->setEnabled(true);
             return;
         }
-        const int categoryId = categoryIdFor(i, &categoryByName);
+        // The lines are split only now, one question at a time: kept split, a large
+        // file would take several times its size.
+        const int block = q * linesPerQuestion;
+        const int categoryId =
+            categoryIdFor(QuestionFileReader::splitLine(fileLines.at(block)), &categoryByName);
+        const QStringList question = QuestionFileReader::splitLine(fileLines.at(block + 1));
         const int questionId = controller->addQuestion(categoryId);
-        controller->setDEQuestionText(questionId, questionTexts.at(i));
-        controller->setENQuestionText(questionId, questionTexts.at(i + 1));
-        controller->setEEQuestionText(questionId, questionTexts.at(i + 2));
-        for (int n = 0; n < answers.size(); ++n) {
-            const QList<QString> &texts = *answers.at(n);
-            const QList<QString> &explanation = *explanations.at(n);
+        controller->setDEQuestionText(questionId, question.at(0));
+        controller->setENQuestionText(questionId, question.at(1));
+        controller->setEEQuestionText(questionId, question.at(2));
+        for (int line = block + 2; line < block + linesPerQuestion; ++line) {
+            // Six fields: a true answer with its explanations; three: a false one.
+            const QStringList fields = QuestionFileReader::splitLine(fileLines.at(line));
+            const auto explanation = [&fields](int language) {
+                return fields.size() == 6 ? fields.at(3 + language) : QString();
+            };
             const int answerId = controller->addAnswer();
-            controller->setDEAnswerText(answerId, texts.at(i), explanation.at(i));
-            controller->setENAnswerText(answerId, texts.at(i + 1), explanation.at(i + 1));
-            controller->setEEAnswerText(answerId, texts.at(i + 2), explanation.at(i + 2));
-            controller->setQuestionAnswer(answerId, questionId,
-                                          explanation.at(i).isEmpty() ? 0 : 1);
+            controller->setDEAnswerText(answerId, fields.at(0), explanation(0));
+            controller->setENAnswerText(answerId, fields.at(1), explanation(1));
+            controller->setEEAnswerText(answerId, fields.at(2), explanation(2));
+            controller->setQuestionAnswer(answerId, questionId, explanation(0).isEmpty() ? 0 : 1);
         }
     }
     if (!change.commit()) {

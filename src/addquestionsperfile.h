@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class Controller;
@@ -22,8 +23,6 @@ public:
     // Reads every chosen file into fileLines; false when nothing was chosen or a file is
     // refused (the reasons go to the debug log).
     bool readFiles();
-    // Spreads fileLines into the per-question text lists.
-    void splitLines();
     // How long storing may take before a progress dialog appears, in milliseconds.
     void setProgressDelay(int milliseconds) { progressDelay = milliseconds; }
 
@@ -36,23 +35,14 @@ private:
     // Every category's name in the current language, mapped to its id.
     QHash<QString, int> categoriesByName();
     // Finds a category by its name in the current language, or creates it.
-    int categoryIdFor(int index, QHash<QString, int> *categoryByName);
+    int categoryIdFor(const QStringList &names, QHash<QString, int> *categoryByName);
 
     Ui::AddQuestionsPerFile ui;
     Controller *controller;
     int progressDelay;
     QList<QString> fileNames;
+    // Every counted line of the files, as read: the one form the files are kept in.
     QList<QString> fileLines;
-    QList<QString> categoryTexts;
-    QList<QString> questionTexts;
-    QList<QString> answer1Texts;
-    QList<QString> explanation1Texts;
-    QList<QString> answer2Texts;
-    QList<QString> explanation2Texts;
-    QList<QString> answer3Texts;
-    QList<QString> explanation3Texts;
-    QList<QString> answer4Texts;
-    QList<QString> explanation4Texts;
 };
 
 #endif // ADDQUESTIONSPERFILE_H

@@ -6,11 +6,65 @@
 namespace {
 const QChar separator = QLatin1Char(';');
 
+constexpr qint64 readSize = 1 << 20;
+
 struct CountedLine
 {
     QString text;
     int lineNumber;
     int fieldCount;
+};
+
+// Splits text arriving in pieces into lines at LF, CR LF or a lone CR; a final
+// terminator ends the last line rather than starting an empty one.
+class LineSplitter
+{
+public:
+    template <typename Take> void feed(const QString &piece, const Take &take)
+    {
+        int start = 0;
+        const int size = piece.size();
+        if (afterCarriageReturn && size > 0) {
+            afterCarriageReturn = false;
+            if (piece.at(0) == QLatin1Char('\n'))
+                start = 1;
+        }
+        for (int i = start; i < size; ++i) {
+            const QChar c = piece.at(i);
+            if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+                continue;
+            take(lineUpTo(piece, start, i));
+            if (c == QLatin1Char('\r')) {
+                if (i + 1 == size)
+                    afterCarriageReturn = true;
+                else if (piece.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
+            }
+            start = i + 1;
+        }
+        pending += piece.midRef(start);
+    }
+
+    template <typename Take> void finish(const Take &take)
+    {
+        if (!pending.isEmpty())
+            take(pending);
+        pending.clear();
+    }
+
+private:
+    // The line from the text kept from earlier pieces and piece[start, end).
+    QString lineUpTo(const QString &piece, int start, int end)
+    {
+        if (pending.isEmpty())
+            return piece.mid(start, end - start);
+        QString line = pending + piece.midRef(start, end - start);
+        pending.clear();
+        return line;
+    }
+
+    QString pending; // the start of a line whose end has not arrived yet
+    bool afterCarriageReturn = false;
 };
 } // namespace
 
@@ -40,39 +94,6 @@ QStringList QuestionFileReader::splitLine(const QString &line)
     return line.split(separator, Qt::SkipEmptyParts);
 }
 
-bool QuestionFileReader::decode(const QByteArray &bytes, QString *text)
-{
-    QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
-    // Honours a UTF-8 or UTF-16 byte-order mark and falls back to UTF-8 without one.
-    QTextCodec *codec = QTextCodec::codecForUtfText(bytes, utf8);
-    QTextCodec::ConverterState state;
-    *text = codec->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars > 0 || state.remainingChars > 0)
-        return false;
-    if (text->startsWith(QChar(QChar::ByteOrderMark)))
-        text->remove(0, 1);
-    return true;
-}
-
-QStringList QuestionFileReader::physicalLines(const QString &text)
-{
-    QStringList result;
-    int start = 0;
-    const int size = text.size();
-    for (int i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
-            continue;
-        result << text.mid(start, i - start);
-        if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        result << text.mid(start);
-    return result;
-}
-
 bool QuestionFileReader::read(const QStringList &fileNames)
 {
     countedLines.clear();
@@ -98,28 +119,46 @@ void QuestionFileReader::readFile(const QString &fileName)
         errorList << Finding{fileName, 0, Problem::Unreadable};
         return;
     }
-    const QByteArray bytes = file.readAll();
+    // Decoded and split a piece at a time: the file is never held whole as bytes and as
+    // text besides its lines. A byte-order mark (UTF-8 or UTF-16) is honoured.
+    QTextCodec *codec =
+        QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8"));
+    QTextDecoder decoder(codec);
+    LineSplitter splitter;
+    QList<CountedLine> fileLines;
+    int lineNumber = 0;
+    int wrongLine = 0; // the first line with a wrong field count
+    const auto take = [&](QString line) {
+        ++lineNumber;
+        if (wrongLine > 0)
+            return;
+        if (lineNumber == 1 && line.startsWith(QChar(QChar::ByteOrderMark)))
+            line.remove(0, 1);
+        const int fields = splitLine(line).size();
+        if (fields == 0)
+            return;
+        if (fields != 3 && fields != 6) {
+            wrongLine = lineNumber;
+            fileLines.clear();
+            return;
+        }
+        fileLines << CountedLine{line, lineNumber, fields};
+    };
+    while (!file.atEnd() && file.error() == QFileDevice::NoError)
+        splitter.feed(decoder.toUnicode(file.read(readSize)), take);
     if (file.error() != QFileDevice::NoError) {
         errorList << Finding{fileName, 0, Problem::Unreadable};
         return;
     }
-    QString text;
-    if (!decode(bytes, &text)) {
+    // A bad byte anywhere refuses the file before any line does.
+    if (decoder.hasFailure() || decoder.needsMoreData()) {
         errorList << Finding{fileName, 0, Problem::InvalidEncoding};
         return;
     }
-
-    QList<CountedLine> fileLines;
-    const QStringList lines = physicalLines(text);
-    for (int i = 0; i < lines.size(); ++i) {
-        const int fields = splitLine(lines.at(i)).size();
-        if (fields == 0)
-            continue;
-        if (fields != 3 && fields != 6) {
-            errorList << Finding{fileName, i + 1, Problem::WrongFieldCount};
-            return;
-        }
-        fileLines << CountedLine{lines.at(i), i + 1, fields};
+    splitter.finish(take);
+    if (wrongLine > 0) {
+        errorList << Finding{fileName, wrongLine, Problem::WrongFieldCount};
+        return;
     }
     // Every earlier file held whole questions (or was refused), so a file must too.
     const int incomplete = fileLines.size() % linesPerQuestion;

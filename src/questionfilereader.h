@@ -50,11 +50,6 @@ public:
 
     // Splits a line at ";" and drops the empty fields.
     static QStringList splitLine(const QString &line);
-    // Decodes a file's bytes; false when they are not valid text.
-    static bool decode(const QByteArray &bytes, QString *text);
-    // Splits text into lines at LF, CR LF or a lone CR; a final terminator ends the last
-    // line rather than starting an empty one.
-    static QStringList physicalLines(const QString &text);
 
 private:
     void readFile(const QString &fileName);
