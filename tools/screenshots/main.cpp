@@ -1,0 +1,278 @@
+// velmora_screenshots: renders every screen and the two small windows to PNG, in each
+// interface language, on the sample catalogue.
+//
+//     QT_QPA_PLATFORM=offscreen velmora_screenshots QUESTION_FILE OUTPUT_DIR
+//
+// Works in a temporary directory with a fresh database, so no existing catalogue is read
+// or changed; writes OUTPUT_DIR/<language>/<screen>.png. Every text that is wider than its
+// widget (cut off) is reported on standard error, and the exit code is then 1.
+
+#include "checkbox.h"
+#include "controller.h"
+#include "databaseprovisioner.h"
+#include "filedialogs.h"
+#include "questionanswerwidget.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImageWriter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// Lets layouts, timers and posted events run for a while.
+void settle(int milliseconds = 50)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QWidget *screenOf(Controller &controller)
+{
+    QLayoutItem *item = controller.layout()->itemAt(0);
+    return item ? item->widget() : nullptr;
+}
+
+template <typename T> T *child(QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name));
+    if (!widget)
+        qFatal("velmora_screenshots: no %s on the screen", name);
+    return widget;
+}
+
+// A new top-level window of the given class, opened by the last action.
+QWidget *topLevel(const char *className)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && window->inherits(className))
+            return window;
+    }
+    qFatal("velmora_screenshots: no %s window", className);
+}
+
+class Shooter
+{
+public:
+    explicit Shooter(const QDir &dir) : dir(dir) {}
+
+    // Saves the window's picture and reports every text that does not fit its widget.
+    void shoot(QWidget *window, const QString &name)
+    {
+        settle();
+        reportCutOffTexts(window, name);
+        // A palette of 256 colours keeps the pictures small; widgets use few colours.
+        const QImage image = window->grab().toImage().convertToFormat(
+            QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        QImageWriter writer(dir.filePath(name + QStringLiteral(".png")), "png");
+        writer.setQuality(0); // the smallest file
+        if (!writer.write(image)) {
+            err() << "velmora_screenshots: cannot write " << writer.fileName() << ": "
+                  << writer.errorString() << '\n';
+            failed = true;
+        }
+    }
+
+    bool failed = false;
+
+private:
+    void reportCutOffTexts(QWidget *window, const QString &name)
+    {
+        const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        for (QWidget *widget : widgets) {
+            if (!widget->isVisibleTo(window))
+                continue;
+            QString text;
+            int needed = 0;
+            if (auto *label = qobject_cast<QLabel *>(widget)) {
+                if (label->wordWrap() || label->text().isEmpty())
+                    continue;
+                text = label->text();
+                needed = label->minimumSizeHint().width();
+            } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+                if (button->text().isEmpty())
+                    continue;
+                text = button->text();
+                needed = button->sizeHint().width();
+            } else {
+                continue;
+            }
+            if (widget->width() < needed) {
+                err() << dir.dirName() << '/' << name << ": \"" << text << "\" needs " << needed
+                      << " px, has " << widget->width() << " px\n";
+                failed = true;
+            }
+        }
+    }
+
+    QDir dir;
+};
+
+// Checks exactly the true answers (right) or only the first false one (wrong).
+void answer(QWidget *quiz, bool right)
+{
+    auto *question = child<QuestionAnswerWidget>(quiz, "questionAnswerWidget");
+    const QList<bool> isTrue = question->getAnswerIsTrue();
+    const QList<CheckBox *> rows = question->findChildren<CheckBox *>();
+    bool wrongChosen = false;
+    for (int row = 0; row < rows.size() && row < isTrue.size(); ++row) {
+        const bool check = right ? isTrue.at(row) : (!isTrue.at(row) && !wrongChosen);
+        wrongChosen = wrongChosen || (check && !right);
+        rows.at(row)->setChecked(check);
+    }
+}
+
+void shootLanguage(Controller &controller, Shooter &shot, const QString &questionFile,
+                   const std::function<void()> &chooseLanguage)
+{
+    chooseLanguage();
+    shot.shoot(&controller, QStringLiteral("menu"));
+
+    controller.showQuizSettings();
+    shot.shoot(&controller, QStringLiteral("quiz-settings"));
+
+    // The same draw in every language: the clock that seeds it stands still.
+    controller.randomSource().setClock([] { return qint64(7); });
+    child<QPushButton>(screenOf(controller), "pbStart")->click();
+    settle(2000); // the countdown shows that time passes
+    QWidget *quiz = screenOf(controller);
+    shot.shoot(&controller, QStringLiteral("quiz-question"));
+    answer(quiz, true);
+    child<QPushButton>(quiz, "pbForward")->click();
+    shot.shoot(&controller, QStringLiteral("quiz-right"));
+
+    child<QPushButton>(quiz, "pbForward")->click();
+    settle(3000);
+    answer(quiz, false);
+    child<QPushButton>(quiz, "pbForward")->click();
+    shot.shoot(&controller, QStringLiteral("quiz-wrong"));
+
+    child<QPushButton>(quiz, "pbCancel")->click();
+    QWidget *cancel = topLevel("CancelWindow");
+    shot.shoot(cancel, QStringLiteral("cancel"));
+    child<QPushButton>(cancel, "pbNo")->click();
+
+    child<QPushButton>(quiz, "pbForward")->click();
+    settle(1000);
+    answer(quiz, true);
+    child<QPushButton>(quiz, "pbForward")->click();
+    child<QPushButton>(quiz, "pbForward")->click(); // after the last question
+    shot.shoot(&controller, QStringLiteral("evaluation"));
+
+    controller.showMenu();
+    controller.showPasswordCheck();
+    QWidget *password = topLevel("PasswordCheck");
+    password->findChild<QLineEdit *>()->setText(QStringLiteral("tarwe"));
+    shot.shoot(password, QStringLiteral("password"));
+    password->close();
+
+    controller.showManageQuestionsMenu();
+    shot.shoot(&controller, QStringLiteral("manage-questions"));
+
+    controller.showAddQuestion();
+    shot.shoot(&controller, QStringLiteral("add-question"));
+    QWidget *add = screenOf(controller);
+    QWidget *questionEdit = child<QWidget>(add, "mleQuestion");
+    child<QLineEdit>(questionEdit, "leDE")
+        ->setText(QStringLiteral("Welcher ist der größte See, "
+                                 "der ganz in Estland liegt?"));
+    child<QLineEdit>(questionEdit, "leEN")
+        ->setText(QStringLiteral("Which is the largest lake lying entirely in Estonia?"));
+    child<QLineEdit>(questionEdit, "leEE")
+        ->setText(QStringLiteral("Milline on suurim täielikult Eestis asuv järv?"));
+    child<QPushButton>(add, "pbAdd")->click();
+    shot.shoot(&controller, QStringLiteral("add-question-invalid"));
+
+    controller.showAddQuestionsPerFile();
+    shot.shoot(&controller, QStringLiteral("import"));
+    controller.fileDialogs()->setNextOpenFileNames({questionFile});
+    child<QPushButton>(screenOf(controller), "pbOpenFile")->click();
+    shot.shoot(&controller, QStringLiteral("import-read"));
+
+    controller.showDeleteQuestion();
+    shot.shoot(&controller, QStringLiteral("delete-questions"));
+}
+
+// Imports the question file through the import screen, as a user would.
+bool importQuestions(Controller &controller, const QString &questionFile)
+{
+    controller.showAddQuestionsPerFile();
+    controller.fileDialogs()->setNextOpenFileNames({questionFile});
+    child<QPushButton>(screenOf(controller), "pbOpenFile")->click();
+    QPushButton *add = child<QPushButton>(screenOf(controller), "pbAddValues");
+    if (!add->isVisible())
+        return false;
+    add->click();
+    QElapsedTimer waited;
+    waited.start();
+    while (controller.getAllQuestionIds().isEmpty() && waited.elapsed() < 30000)
+        settle();
+    return !controller.getAllQuestionIds().isEmpty();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3) {
+        err() << "usage: velmora_screenshots QUESTION_FILE OUTPUT_DIR\n";
+        return 2;
+    }
+    const QString questionFile = QFileInfo(arguments.at(1)).absoluteFilePath();
+    const QDir output(QFileInfo(arguments.at(2)).absoluteFilePath());
+
+    // The program keeps its database in the working directory: work in a fresh one.
+    QTemporaryDir workspace;
+    if (!workspace.isValid() || !QDir::setCurrent(workspace.path())) {
+        err() << "velmora_screenshots: cannot enter a temporary directory\n";
+        return 1;
+    }
+    DatabaseProvisioner::provision();
+
+    Controller controller;
+    controller.show();
+    if (!importQuestions(controller, questionFile)) {
+        err() << "velmora_screenshots: cannot import " << questionFile << '\n';
+        return 1;
+    }
+    controller.saveQuizSettings(3, 30, controller.getAllCategoryIds());
+
+    bool failed = false;
+    const QList<QPair<QString, void (Controller::*)()>> languages = {
+        {QStringLiteral("de"), &Controller::changeLanguageToDE},
+        {QStringLiteral("en"), &Controller::changeLanguageToEN},
+        {QStringLiteral("ee"), &Controller::changeLanguageToEE},
+    };
+    for (const auto &language : languages) {
+        QDir dir(output.filePath(language.first));
+        if (!dir.mkpath(QStringLiteral("."))) {
+            err() << "velmora_screenshots: cannot create " << dir.path() << '\n';
+            return 1;
+        }
+        Shooter shot(dir);
+        shootLanguage(controller, shot, questionFile, [&] { (controller.*language.second)(); });
+        failed = failed || shot.failed;
+    }
+    return failed ? 1 : 0;
+}
