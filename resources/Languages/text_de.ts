@@ -89,7 +89,7 @@ If explanation is set, the answer is correct.</source>
         <translation>Öffne CSV-Datei hier!
 Das ist eine CSV Vorlage:
 Trennzeichen: ; ( Semikolon )
-Wenn die Erklärung angegeben ist, ist die Frage richtig.</translation>
+Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Open file...</source>

@@ -48,7 +48,7 @@
     </message>
     <message>
         <source>Categories:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategooriad:</translation>
     </message>
     <message>
         <source>Question:</source>
@@ -332,7 +332,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Explanation </source>
-        <translation>Selgitus</translation>
+        <translation>Selgitus </translation>
     </message>
     <message>
         <source>Question:</source>
