@@ -153,7 +153,8 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     // The same draw in every language: the clock that seeds it stands still.
     controller.randomSource().setClock([] { return qint64(7); });
     child<QPushButton>(screenOf(controller), "pbStart")->click();
-    settle(2000); // the countdown shows that time passes
+    // Half-way between two seconds, so the countdown and the times shown do not vary.
+    settle(2500);
     QWidget *quiz = screenOf(controller);
     shot.shoot(&controller, QStringLiteral("quiz-question"));
     answer(quiz, true);
@@ -161,7 +162,7 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     shot.shoot(&controller, QStringLiteral("quiz-right"));
 
     child<QPushButton>(quiz, "pbForward")->click();
-    settle(3000);
+    settle(3500);
     answer(quiz, false);
     child<QPushButton>(quiz, "pbForward")->click();
     shot.shoot(&controller, QStringLiteral("quiz-wrong"));
@@ -172,7 +173,7 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     child<QPushButton>(cancel, "pbNo")->click();
 
     child<QPushButton>(quiz, "pbForward")->click();
-    settle(1000);
+    settle(1500);
     answer(quiz, true);
     child<QPushButton>(quiz, "pbForward")->click();
     child<QPushButton>(quiz, "pbForward")->click(); // after the last question
