@@ -146,6 +146,11 @@ QImage makeStripedFlag(int width, int height, const std::vector<QColor> &stripes
         const int bottom = height * (i + 1) / count;
         p.fillRect(QRect(0, top, width, bottom - top), stripes[static_cast<std::size_t>(i)]);
     }
+    // A thin grey frame, so that a white stripe still shows on a light button.
+    const int frame = std::max(2, height / 50);
+    p.setPen(QPen(QColor(0x9e, 0x9e, 0x9e), frame));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(frame / 2.0, frame / 2.0, width - frame, height - frame));
     return image;
 }
 
