@@ -26,5 +26,8 @@ void AnswerExplanationWidget::setExplanations(const QList<QString> &texts)
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         ui.gridLayout->addWidget(label, i + 1, 0);
+        // Shown now, not on the next turn of the event loop, so the quiz can place the
+        // result in view right away.
+        label->show();
     }
 }

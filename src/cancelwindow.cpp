@@ -1,5 +1,7 @@
 #include "cancelwindow.h"
 
+#include <QShortcut>
+
 CancelWindow::CancelWindow(const QString &message, QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
@@ -12,4 +14,10 @@ CancelWindow::CancelWindow(const QString &message, QWidget *parent) : QWidget(pa
     connect(ui.pbYes, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.pbNo, &QPushButton::clicked, this, &CancelWindow::clickedNo);
     connect(ui.pbNo, &QPushButton::clicked, this, &QWidget::close);
+
+    // "No" is the safe answer: Enter presses the button with the focus, which starts on
+    // "No" ("Yes" has its mnemonic), and Escape always answers "No".
+    ui.pbNo->setFocus();
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, ui.pbNo, &QAbstractButton::click);
 }

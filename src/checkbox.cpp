@@ -8,6 +8,8 @@
 CheckBox::CheckBox(QWidget *parent) : QWidget(parent)
 {
     auto *layout = new QHBoxLayout(this);
+    // Rows sit close together; the surrounding list or grid spaces them.
+    layout->setContentsMargins(0, 2, 0, 2);
     checkBox = new QCheckBox(this);
     checkBox->setObjectName(QStringLiteral("checkBox"));
     label = new ClickableLabel(this);

@@ -40,8 +40,7 @@ bool Controller::installScreen(QWidget *screen, int changesBefore)
         return false;
     }
     ++screenChanges;
-    QLayoutItem *item = ui.verticalLayout->itemAt(0);
-    QWidget *oldScreen = item ? item->widget() : nullptr;
+    QWidget *oldScreen = currentScreen();
     if (oldScreen) {
         delete ui.verticalLayout->replaceWidget(oldScreen, screen, Qt::FindChildrenRecursively);
         delete oldScreen;
@@ -50,6 +49,12 @@ bool Controller::installScreen(QWidget *screen, int changesBefore)
     }
     screen->show();
     return true;
+}
+
+QWidget *Controller::currentScreen() const
+{
+    QLayoutItem *item = ui.verticalLayout->itemAt(0);
+    return item ? item->widget() : nullptr;
 }
 
 void Controller::showMenu()
@@ -80,24 +85,39 @@ void Controller::showQuiz()
 
 void Controller::showQuizCancelWindow()
 {
+    // The window belongs to the quiz on display: only that quiz can be ended by it.
+    auto *quiz = qobject_cast<Quiz *>(currentScreen());
+    if (!quiz)
+        return;
     // Parentless and not modal: the quiz keeps running behind it. It deletes itself once
     // closed.
     auto *cancelWindow = new CancelWindow(tr("Do you want to cancel the quiz?"));
+    // However the quiz goes (evaluation, restart, any other screen), its window goes too.
+    connect(quiz, &QObject::destroyed, cancelWindow, &QWidget::close);
     // In this order: the quiz hears quizQuitted while it is still on display.
-    connect(cancelWindow, &CancelWindow::clickedYes, this, &Controller::quizQuitted);
-    connect(cancelWindow, &CancelWindow::clickedYes, this, &Controller::showMenu);
+    connect(cancelWindow, &CancelWindow::clickedYes, quiz, [this] {
+        emit quizQuitted();
+        showMenu();
+    });
     cancelWindow->show();
 }
 
 void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
                                     int averageTimePerQuestion)
 {
+    showQuizEvaluation(numberOfTrueAnsweredQuestions, numberOfQuestions, averageTimePerQuestion,
+                       {});
+}
+
+void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
+                                    int totalTime, const QList<AnsweredQuestion> &answered)
+{
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Quiz Evaluation"));
     quizEvaluationWidget = new QuizEvaluation(this);
     // The quiz hands over its total time; the screen derives the average itself.
-    quizEvaluationWidget->setValues(numberOfTrueAnsweredQuestions, numberOfQuestions,
-                                    averageTimePerQuestion);
+    quizEvaluationWidget->setValues(numberOfTrueAnsweredQuestions, numberOfQuestions, totalTime);
+    quizEvaluationWidget->setAnswered(answered);
     installScreen(quizEvaluationWidget, changesBefore);
 }
 

@@ -1,6 +1,7 @@
 #ifndef CONTROLLER_H
 #define CONTROLLER_H
 
+#include "answeredquestion.h"
 #include "databasevelmoraapp.h"
 #include "filedialogs.h"
 #include "randomsource.h"
@@ -100,6 +101,10 @@ public slots:
     void setEEAnswerText(int answerId, QString EEAnswerText, QString EEExplanationText);
 
 public:
+    // The evaluation of a finished run, which also offers the review of its answers.
+    void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime,
+                            const QList<AnsweredQuestion> &answered);
+
     // Whole-catalogue reads for screens that list everything (see DatabaseVelmoraApp).
     QHash<int, QString> getAllCategoryNames();
     QHash<int, QString> getAllQuestionTexts();
@@ -122,6 +127,7 @@ private:
     // being built has already taken its place: the screen requested last stays.
     bool installScreen(QWidget *screen, int changesBefore);
     void changeLanguage(const QString &countryCode, int languageId);
+    QWidget *currentScreen() const;
 
     Ui::Controller ui;
     Menu *menuWidget = nullptr;

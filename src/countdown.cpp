@@ -16,6 +16,7 @@ Countdown::Countdown(QWidget *parent) : QWidget(parent)
     timeLabel->setFont(boldFont);
     lcdNumber = new QLCDNumber(2, this);
     lcdNumber->setObjectName(QStringLiteral("lcdNumber"));
+    lcdNumber->setSegmentStyle(QLCDNumber::Flat);
     layout->addWidget(timeLabel, 0, 0);
     layout->addWidget(lcdNumber, 0, 1);
 
@@ -34,6 +35,11 @@ Countdown::Countdown(QWidget *parent) : QWidget(parent)
 
     connect(this, &Countdown::timeout, displayTimer, &QTimer::stop);
     displayTimer->setInterval(1000);
+}
+
+bool Countdown::isRunning() const
+{
+    return countdownTimer->isActive();
 }
 
 void Countdown::start(int countdownTime)

@@ -15,6 +15,9 @@ class Countdown : public QWidget
 public:
     explicit Countdown(QWidget *parent = nullptr);
 
+    // True while a countdown runs; false once it has run out or been stopped.
+    bool isRunning() const;
+
 signals:
     void timeout();
 

@@ -19,6 +19,7 @@ void QuestionAnswerWidget::createAnswerRows(int count)
     answerBoxes.clear();
     answerIsTrue.clear();
     answerIds.clear();
+    answerTexts.clear();
     if (QLayout *oldLayout = layout()) {
         while (oldLayout->count() > 0) {
             QLayoutItem *item = oldLayout->takeAt(oldLayout->count() - 1);
@@ -39,6 +40,7 @@ void QuestionAnswerWidget::createAnswerRows(int count)
         answerBoxes.append(box);
         answerIsTrue.append(false);
         answerIds.append(-1);
+        answerTexts.append(QString());
         grid->addWidget(new QLabel(QString::number(row) + QLatin1Char(':'), this), row, 0);
         grid->addWidget(box, row, 1);
     }
@@ -64,6 +66,7 @@ void QuestionAnswerWidget::setQuestion(const QString &questionText, const QList<
         const QList<int> &ids = isTrue ? trueIds : falseIds;
         answerIsTrue[row] = isTrue;
         answerBoxes.at(row)->setText(texts.at(index));
+        answerTexts[row] = texts.at(index);
         answerIds[row] = index < ids.size() ? ids.at(index) : -1;
     }
 }
@@ -75,6 +78,25 @@ bool QuestionAnswerWidget::isAnsweredCorrectly() const
             return false;
     }
     return true;
+}
+
+QString QuestionAnswerWidget::getQuestionText() const
+{
+    return questionLabel ? questionLabel->text() : QString();
+}
+
+QList<bool> QuestionAnswerWidget::getCheckedAnswers() const
+{
+    QList<bool> checked;
+    for (const CheckBox *box : answerBoxes)
+        checked.append(box->isChecked());
+    return checked;
+}
+
+void QuestionAnswerWidget::toggleAnswer(int row)
+{
+    if (row >= 0 && row < answerBoxes.size() && answerBoxes.at(row)->isEnabled())
+        answerBoxes.at(row)->setCB();
 }
 
 void QuestionAnswerWidget::showRightAndWrongAnswers()

@@ -33,6 +33,14 @@ public:
     bool isAnsweredCorrectly() const;
     QList<bool> getAnswerIsTrue() const { return answerIsTrue; }
     QList<int> getAnswerIds() const { return answerIds; }
+    QString getQuestionText() const;
+    // Per row, in row order: the answer text shown and whether the row is checked.
+    QList<QString> getAnswerTexts() const { return answerTexts; }
+    QList<bool> getCheckedAnswers() const;
+
+    // Toggles the row (0-based) as a press on its text does; rows that do not exist or are
+    // disabled stay as they are.
+    void toggleAnswer(int row);
 
     void showRightAndWrongAnswers();
     void setAnswersEnabled(bool enabled);
@@ -44,6 +52,7 @@ private:
     QList<CheckBox *> answerBoxes;
     QList<bool> answerIsTrue;
     QList<int> answerIds;
+    QList<QString> answerTexts;
 };
 
 #endif // QUESTIONANSWERWIDGET_H

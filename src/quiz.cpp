@@ -4,7 +4,10 @@
 #include "questiondraw.h"
 #include "randomsource.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 // Without a limit the hidden countdown still measures the time used.
@@ -23,7 +26,8 @@ Quiz::Quiz(Controller *controller, QWidget *parent) : QWidget(parent), controlle
 
     const int numberOfQuestions = controller->getNumberOfQuestions();
     int timePerQuestion = controller->getTimePerQuestion();
-    if (timePerQuestion != 0) {
+    timeLimited = timePerQuestion != 0;
+    if (timeLimited) {
         connect(ui.countdown, &Countdown::timeout, this, &Quiz::nextStep);
     } else {
         ui.countdown->hide();
@@ -35,6 +39,7 @@ Quiz::Quiz(Controller *controller, QWidget *parent) : QWidget(parent), controlle
     connect(controller, &Controller::quizQuitted, ui.countdown, &Countdown::stop);
     connect(ui.pbCancel, &QPushButton::clicked, controller, &Controller::showQuizCancelWindow);
     connect(ui.pbForward, &QPushButton::clicked, this, &Quiz::nextStep);
+    addKeys();
 
     const QList<int> candidates =
         controller->getQuestionIdsToCategoryIds(controller->getCurrentCategoryIds());
@@ -56,15 +61,19 @@ void Quiz::nextStep()
         questionChecked = true;
         checkQuestion();
         ui.countdown->stop();
+        revealResult();
     } else if (currentQuestionNumber >= questionIds.size()) {
         // Replaces and deletes this screen: nothing of it may be touched afterwards.
-        controller->showQuizEvaluation(numberOfTrueAnsweredQuestions, questionIds.size(), usedTime);
+        controller->showQuizEvaluation(numberOfTrueAnsweredQuestions, questionIds.size(), usedTime,
+                                       answered);
     } else {
         ui.line_4->hide();
         ui.answerExplanationWidget->hide();
         questionChecked = false;
         ui.countdown->restart();
         nextQuestion();
+        // Each question starts at its top, wherever the last result was scrolled to.
+        ui.mainScrollArea->verticalScrollBar()->setValue(0);
     }
 }
 
@@ -87,8 +96,14 @@ void Quiz::nextQuestion()
 
 void Quiz::checkQuestion()
 {
-    if (ui.questionAnswerWidget->isAnsweredCorrectly())
+    const bool correct = ui.questionAnswerWidget->isAnsweredCorrectly();
+    if (correct)
         ++numberOfTrueAnsweredQuestions;
+    // A running countdown means "->" was pressed; after its time-out it has stopped.
+    answered.append(
+        {ui.questionAnswerWidget->getQuestionText(), ui.questionAnswerWidget->getAnswerTexts(),
+         ui.questionAnswerWidget->getAnswerIsTrue(), ui.questionAnswerWidget->getCheckedAnswers(),
+         correct, timeLimited && !ui.countdown->isRunning()});
     // Read before the countdown is stopped: a stopped countdown reports its full limit.
     usedTime += ui.countdown->getUsedTime();
 
@@ -107,4 +122,43 @@ void Quiz::checkQuestion()
     ui.questionAnswerWidget->showRightAndWrongAnswers();
     ui.questionAnswerWidget->setAnswersEnabled(false);
     ui.answerExplanationWidget->setResult(ui.questionAnswerWidget->isAnsweredCorrectly());
+}
+
+void Quiz::addKeys()
+{
+    // Window-wide, so the keys work wherever the focus is; they go with the screen.
+    for (int row = 0; row < 9; ++row) {
+        auto *key = new QShortcut(QKeySequence(Qt::Key_1 + row), this);
+        connect(key, &QShortcut::activated, this, [this, row] { toggleAnswerSlot(row); });
+    }
+    // Through the buttons, exactly as a click: "->" may replace this screen.
+    for (int enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *key = new QShortcut(QKeySequence(enter), this);
+        connect(key, &QShortcut::activated, ui.pbForward, &QAbstractButton::click);
+    }
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, ui.pbCancel, &QAbstractButton::click);
+}
+
+void Quiz::toggleAnswerSlot(int row)
+{
+    // A checked question keeps its answers.
+    if (!questionChecked)
+        ui.questionAnswerWidget->toggleAnswer(row);
+}
+
+void Quiz::revealResult()
+{
+    // The result just shown must have its place before its position can be known: the
+    // scroll area sizes its content now rather than on its next turn of the event loop.
+    QEvent layoutRequest(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(ui.mainScrollArea, &layoutRequest);
+    QScrollBar *bar = ui.mainScrollArea->verticalScrollBar();
+    const int top = ui.answerExplanationWidget->mapTo(ui.mainScrollAreaWidget, QPoint()).y();
+    const int bottom = top + ui.answerExplanationWidget->height();
+    const int visible = ui.mainScrollArea->viewport()->height();
+    if (top < bar->value())
+        bar->setValue(top);
+    else if (bottom > bar->value() + visible)
+        bar->setValue(qMin(top, bottom - visible));
 }

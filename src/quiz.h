@@ -1,6 +1,7 @@
 #ifndef QUIZ_H
 #define QUIZ_H
 
+#include "answeredquestion.h"
 #include "ui_quiz.h"
 
 #include <QList>
@@ -25,6 +26,12 @@ public slots:
     void checkQuestion();
 
 private:
+    // The number keys toggle the rows, Enter presses "->", Escape asks to cancel.
+    void addKeys();
+    void toggleAnswerSlot(int row);
+    // Scrolls the verdict into view, with as many explanations below it as fit.
+    void revealResult();
+
     Ui::Quiz ui;
     Controller *controller;
     QList<int> questionIds;
@@ -33,6 +40,9 @@ private:
     int usedTime = 0;
     // True while the question on display has been checked, and before the first one.
     bool questionChecked = true;
+    bool timeLimited = false;
+    // Every checked question so far, in asking order, for the review after the run.
+    QList<AnsweredQuestion> answered;
 };
 
 #endif // QUIZ_H

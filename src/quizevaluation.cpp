@@ -2,6 +2,7 @@
 
 #include "controller.h"
 #include "evaluationformatter.h"
+#include "quizreview.h"
 
 QuizEvaluation::QuizEvaluation(Controller *controller, QWidget *parent)
     : QWidget(parent), controller(controller)
@@ -22,6 +23,10 @@ QuizEvaluation::QuizEvaluation(Controller *controller, QWidget *parent)
 
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
     connect(ui.pbRestart, &QPushButton::clicked, controller, &Controller::showQuiz);
+    connect(ui.pbReview, &QPushButton::clicked, this, &QuizEvaluation::showReviewSlot);
+    connect(ui.pbBackToEvaluation, &QPushButton::clicked, this,
+            [this] { ui.swPages->setCurrentWidget(ui.evaluationPage); });
+    ui.pbReview->setEnabled(false);
 }
 
 void QuizEvaluation::setValues(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
@@ -34,4 +39,18 @@ void QuizEvaluation::setValues(int numberOfTrueAnsweredQuestions, int numberOfQu
     ui.tlTotalTime->setText(EvaluationFormatter::seconds(totalTime));
     ui.tlAverageTimePerQuestion->setText(
         EvaluationFormatter::averageSeconds(totalTime, numberOfQuestions));
+}
+
+void QuizEvaluation::setAnswered(const QList<AnsweredQuestion> &answered)
+{
+    this->answered = answered;
+    ui.pbReview->setEnabled(!answered.isEmpty());
+}
+
+void QuizEvaluation::showReviewSlot()
+{
+    // Built on first demand: most runs are never reviewed.
+    if (!ui.saReview->widget())
+        ui.saReview->setWidget(new QuizReview(answered));
+    ui.swPages->setCurrentWidget(ui.reviewPage);
 }

@@ -1,6 +1,7 @@
 #ifndef QUIZEVALUATION_H
 #define QUIZEVALUATION_H
 
+#include "answeredquestion.h"
 #include "ui_quizevaluation.h"
 
 #include <QWidget>
@@ -17,10 +18,15 @@ public:
     explicit QuizEvaluation(Controller *controller, QWidget *parent = nullptr);
 
     void setValues(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime);
+    // The run's questions for "Review answers"; without any the review is not offered.
+    void setAnswered(const QList<AnsweredQuestion> &answered);
 
 private:
+    void showReviewSlot();
+
     Ui::QuizEvaluation ui;
     Controller *controller;
+    QList<AnsweredQuestion> answered;
 };
 
 #endif // QUIZEVALUATION_H

@@ -3,6 +3,8 @@
 #include "controller.h"
 #include "invalidmarking.h"
 
+#include <QShortcut>
+
 namespace {
 const int minimumQuestions = 1;
 const int maximumQuestions = 30;
@@ -40,6 +42,11 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     connect(ui.cbTime, &QCheckBox::stateChanged, this, &QuizSettings::timeStateSlot);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
     connect(ui.pbStart, &QPushButton::clicked, this, &QuizSettings::startQuiz);
+    // Enter starts, wherever the focus is; through the button, exactly as a click.
+    for (int enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *key = new QShortcut(QKeySequence(enter), this);
+        connect(key, &QShortcut::activated, ui.pbStart, &QAbstractButton::click);
+    }
 }
 
 void QuizSettings::timeStateSlot(int timeState)

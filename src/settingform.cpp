@@ -14,8 +14,8 @@ SettingForm::SettingForm(QWidget *parent) : QWidget(parent)
     auto *layout = new QGridLayout(this);
     auto *lcdNumber = new QLCDNumber(2, this);
     lcdNumber->setObjectName(QStringLiteral("lcdNumber"));
-    // Filled segments at a readable height; the default outline digits are hard to read.
-    lcdNumber->setSegmentStyle(QLCDNumber::Filled);
+    // Solid segments at a readable height; the default outline digits are hard to read.
+    lcdNumber->setSegmentStyle(QLCDNumber::Flat);
     lcdNumber->setMinimumSize(lcdMinimumWidth, lcdMinimumHeight);
     slider = new QSlider(Qt::Horizontal, this);
     slider->setObjectName(QStringLiteral("slider"));

@@ -1,10 +1,18 @@
+#include "cancelwindow.h"
+#include "checkbox.h"
 #include "controller.h"
+#include "quiz.h"
 #include "testworkspace.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 // The quiz as a learner meets it: what is in view, catalogue text as written, the cancel
@@ -16,6 +24,11 @@ class TestQuizUx : public QObject
 private slots:
     void catalogueTextShownLiterally_data();
     void catalogueTextShownLiterally();
+    void verdictInViewAfterTheCheck_data();
+    void verdictInViewAfterTheCheck();
+    void cancelWindowBelongsToItsQuiz_data();
+    void cancelWindowBelongsToItsQuiz();
+    void keysDriveAWholeQuizThenTheReviewListsIt();
 };
 
 namespace {
@@ -70,6 +83,65 @@ QStringList settingsRows(int number, int time, const QList<int> &categoryIds)
     return sql;
 }
 
+void useLanguage(TestWorkspace &workspace, int languageId)
+{
+    const QStringList codes{"DE", "EN", "EE"};
+    workspace.execute({QStringLiteral("UPDATE settings SET current_country_code = '%1', "
+                                      "current_lang_id = %2")
+                           .arg(codes.at(languageId - 1))
+                           .arg(languageId)});
+}
+
+template <typename T = QWidget> T *child(QWidget *parent, const char *name)
+{
+    T *found = parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+// Whether the whole of the widget lies in the visible part of the scroll area.
+bool inView(QScrollArea *area, QWidget *widget)
+{
+    const QRect shown(widget->mapTo(area->viewport(), QPoint()), widget->size());
+    return widget->isVisible() && area->viewport()->rect().contains(shown);
+}
+
+void click(QWidget *screen, const char *name)
+{
+    QTest::mouseClick(child<QAbstractButton>(screen, name), Qt::LeftButton);
+}
+
+// A key as the keyboard delivers it: to the focus widget of the active window.
+void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : QApplication::activeWindow(), key, modifiers);
+}
+
+CancelWindow *openCancelWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *cancel = qobject_cast<CancelWindow *>(window); cancel && cancel->isVisible())
+            return cancel;
+    return nullptr;
+}
+
+// Three questions <id> with answers "right <answer id>" (explained) and "wrong <answer id>".
+QStringList threeQuestions()
+{
+    QStringList sql = categoryRows(1, "General");
+    for (int id = 1; id <= 3; ++id) {
+        QList<QPair<QString, QString>> answers;
+        for (int k = 1; k <= 4; ++k)
+            answers << (k <= 1 + id % 2
+                            ? qMakePair(QStringLiteral("right %1%2").arg(id).arg(k), QString("x"))
+                            : qMakePair(QStringLiteral("wrong %1%2").arg(id).arg(k), QString()));
+        sql += questionRows(id, 1, QStringLiteral("Question %1").arg(id), answers);
+    }
+    return sql;
+}
+
 // What a widget shows of a text that may carry a mnemonic: "&&" as "&", a lone "&" not.
 QString shownWithMnemonic(const QString &text)
 {
@@ -121,6 +193,216 @@ void TestQuizUx::catalogueTextShownLiterally()
     QVERIFY2(texts.contains("Science & Nature"), qPrintable(texts.join(" | ")));
     if (screen == 1)
         QVERIFY(texts.contains("Q&A: R&D?") && texts.contains("A&B"));
+}
+
+void TestQuizUx::verdictInViewAfterTheCheck_data()
+{
+    QTest::addColumn<int>("languageId");
+    QTest::addColumn<int>("repeat");        // how often each text is repeated; 1 fits the window
+    QTest::addColumn<QStringList>("texts"); // question, two explanations
+    const QStringList german{
+        "Welche zwei dieser Flüsse fließen durch mehr als ein europäisches Land, bevor sie an "
+        "ihrer Mündung das offene Meer erreichen?",
+        "Die Donau fließt durch zehn Länder, mehr als jeder andere Fluss der Welt, und mündet "
+        "ins Schwarze Meer hinein.",
+        "Der Rhein entspringt in den Schweizer Alpen und fließt an Liechtenstein, Österreich und "
+        "Frankreich vorbei ins Meer."};
+    QTest::newRow("German") << 1 << 1 << german;
+    QTest::newRow("English") << 2 << 1
+                             << QStringList{
+                                    "Which two of these rivers flow through more than one "
+                                    "European country before they finally reach the open sea "
+                                    "at their mouth?",
+                                    "The Danube flows through ten countries, more than any other "
+                                    "river in the world, and ends in the Black Sea.",
+                                    "The Rhine rises in the Swiss Alps and passes Liechtenstein, "
+                                    "Austria, Germany and France on its way to the sea."};
+    QTest::newRow("Estonian") << 3 << 1
+                              << QStringList{
+                                     "Millised kaks neist jõgedest voolavad läbi rohkem kui ühe "
+                                     "Euroopa riigi, enne kui nad oma suudmes lõpuks avamerre "
+                                     "jõuavad?",
+                                     "Doonau voolab läbi kümne riigi, rohkem kui ükski teine jõgi "
+                                     "maailmas, ja suubub lõpuks Musta merre idas.",
+                                     "Rein saab alguse Šveitsi Alpides ning voolab "
+                                     "Liechtensteini, Austria, Saksamaa ja Prantsusmaa kaudu "
+                                     "merre."};
+    QTest::newRow("German, too long for the window") << 1 << 5 << german;
+}
+
+void TestQuizUx::verdictInViewAfterTheCheck()
+{
+    QFETCH(int, languageId);
+    QFETCH(int, repeat);
+    QFETCH(QStringList, texts);
+    for (QString &text : texts)
+        text = (text + QLatin1Char(' ')).repeated(repeat).trimmed();
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(
+        categoryRows(1, "Geography") + settingsRows(1, 0, {1}) +
+        questionRows(
+            1, 1, texts.at(0),
+            {{"Danube", texts.at(1)}, {"Rhine", texts.at(2)}, {"Thames", {}}, {"Shannon", {}}}));
+    useLanguage(workspace, languageId);
+    Controller controller; // at its default size
+    controller.show();
+    controller.showQuiz();
+    QWidget *quiz = currentScreen(&controller);
+    auto *area = child<QScrollArea>(quiz, "mainScrollArea");
+    const bool fits = repeat == 1;
+    QTRY_COMPARE(area->verticalScrollBar()->isVisible(), !fits);
+    // The question uses the width of the window, not a narrow middle column.
+    QVERIFY(quiz->findChild<QLabel *>()->width() > 0);
+    QVERIFY(child(quiz, "questionAnswerWidget")->width() > area->viewport()->width() * 9 / 10);
+
+    QTest::mouseClick(child<QAbstractButton>(quiz, "pbForward"), Qt::LeftButton);
+    const QList<QLabel *> result = child(quiz, "answerExplanationWidget")->findChildren<QLabel *>();
+    QCOMPARE(result.size(), 3); // the verdict, then the two explanations
+    QTRY_VERIFY(inView(area, result.at(0)));
+    if (fits) {
+        QVERIFY(inView(area, result.at(1)) && inView(area, result.at(2)));
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    }
+}
+
+void TestQuizUx::cancelWindowBelongsToItsQuiz_data()
+{
+    QTest::addColumn<int>("leave");
+    QTest::newRow("quiz finished, then the add form") << 0;
+    QTest::newRow("another quiz started") << 1;
+    QTest::newRow("delete screen opened") << 2;
+}
+
+void TestQuizUx::cancelWindowBelongsToItsQuiz()
+{
+    QFETCH(int, leave);
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(threeQuestions() + settingsRows(1, 0, {1}));
+    Controller controller;
+    controller.show();
+    controller.showQuiz();
+    QWidget *quiz = currentScreen(&controller);
+    click(quiz, "pbCancel");
+    QPointer<CancelWindow> window = openCancelWindow();
+    QVERIFY(window);
+    QSignalSpy quitted(&controller, &Controller::quizQuitted);
+    if (leave == 0) {
+        click(quiz, "pbForward");
+        click(quiz, "pbForward");
+        QVERIFY(!child(currentScreen(&controller), "pbReview")->isHidden());
+        controller.showAddQuestion();
+    } else if (leave == 1) {
+        controller.showQuiz();
+    } else {
+        controller.showDeleteQuestion();
+    }
+    QWidget *screen = currentScreen(&controller);
+    QVERIFY(!window || !window->isVisible());
+    // Even a "Yes" that still reaches the closed window ends nothing.
+    if (window)
+        child<QAbstractButton>(window, "pbYes")->click();
+    QCOMPARE(currentScreen(&controller), screen);
+    QCOMPARE(quitted.count(), 0);
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestQuizUx::keysDriveAWholeQuizThenTheReviewListsIt()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(threeQuestions() + settingsRows(3, 1, {1}));
+    Controller controller;
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowActive(&controller));
+    controller.showQuizSettings();
+    key(Qt::Key_Return);
+    QVERIFY(qobject_cast<Quiz *>(currentScreen(&controller)));
+    // The settings keep at least five seconds; this run has one, so it is started directly.
+    workspace.execute(settingsRows(3, 1, {1}));
+    controller.showQuiz();
+    QWidget *quiz = currentScreen(&controller);
+    QWidget *result = child(quiz, "answerExplanationWidget");
+
+    // Per question, as the review is to list it: text, rows (chosen +/-, true T/F), verdict.
+    QStringList expected;
+    int correct = 0;
+    for (int asked = 1; asked <= 3; ++asked) {
+        QWidget *question = child(quiz, "questionAnswerWidget");
+        const QList<CheckBox *> rows =
+            question->findChildren<CheckBox *>(QString(), Qt::FindDirectChildrenOnly);
+        QList<int> trueRows, falseRows; // numbered as shown
+        for (int row = 0; row < rows.size(); ++row)
+            (rows[row]->findChild<QLabel *>()->text().startsWith("right") ? trueRows : falseRows)
+                << row + 1;
+        // The true rows; a false one, then the time runs out; row 1 twice and the last row,
+        // on the keypad.
+        const QList<int> presses = asked == 1   ? trueRows
+                                   : asked == 2 ? QList<int>{falseRows.first()}
+                                                : QList<int>{1, 1, rows.size()};
+        const Qt::KeyboardModifiers pad = asked == 3 ? Qt::KeypadModifier : Qt::NoModifier;
+        for (int row : presses)
+            key(Qt::Key(Qt::Key_0 + row), pad);
+
+        QString line =
+            QStringLiteral("%1. %2|").arg(asked).arg(question->findChild<QLabel *>()->text());
+        bool right = true;
+        for (int row = 1; row <= rows.size(); ++row) {
+            const bool chosen = presses.count(row) % 2 == 1;
+            QCOMPARE(rows[row - 1]->isChecked(), chosen);
+            right = right && chosen == trueRows.contains(row);
+            line += QStringLiteral("%1: %2%3%4 ")
+                        .arg(row)
+                        .arg(rows[row - 1]->findChild<QLabel *>()->text())
+                        .arg(chosen ? '+' : '-')
+                        .arg(trueRows.contains(row) ? 'T' : 'F');
+        }
+        correct += right;
+        expected << line + (right ? "Answered correctly." : "Answered wrongly.") +
+                        (asked == 2 ? " The time ran out." : "");
+
+        if (asked == 2) {
+            // Escape asks; Enter in the window is its default "No", and the quiz goes on.
+            key(Qt::Key_Escape);
+            QPointer<CancelWindow> window = openCancelWindow();
+            QVERIFY(window && QTest::qWaitForWindowActive(window));
+            key(Qt::Key_Return);
+            QTRY_VERIFY(window.isNull());
+            QCOMPARE(currentScreen(&controller), quiz);
+            controller.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&controller));
+            QTRY_VERIFY_WITH_TIMEOUT(result->isVisible(), 4000);
+        } else {
+            key(asked == 3 ? Qt::Key_Enter : Qt::Key_Return, pad);
+            QVERIFY(result->isVisible());
+        }
+        // A checked question keeps its answers.
+        key(Qt::Key_1);
+        QCOMPARE(rows[0]->isChecked(), presses.count(1) % 2 == 1);
+        key(Qt::Key_Return);
+    }
+
+    QWidget *evaluation = currentScreen(&controller);
+    QCOMPARE(child<QLabel>(evaluation, "tlCorrect")->text(), QStringLiteral("%1 / 3").arg(correct));
+    click(evaluation, "pbReview");
+    QStringList listed;
+    for (QWidget *block : evaluation->findChildren<QWidget *>("reviewQuestion")) {
+        QString line = child<QLabel>(block, "tlReviewQuestion")->text() + '|';
+        const auto answers = block->findChildren<QLabel *>("tlReviewAnswer");
+        const auto chosen = block->findChildren<QCheckBox *>("cbChosen");
+        const auto isTrue = block->findChildren<QCheckBox *>("cbTrue");
+        for (int row = 0; row < answers.size(); ++row)
+            line += QStringLiteral("%1%2%3 ")
+                        .arg(answers[row]->text())
+                        .arg(chosen[row]->isChecked() ? '+' : '-')
+                        .arg(isTrue[row]->isChecked() ? 'T' : 'F');
+        listed << line + child<QLabel>(block, "tlReviewVerdict")->text();
+    }
+    QCOMPARE(listed, expected);
+    QVERIFY(child(evaluation, "saReview")->isVisible());
+    click(evaluation, "pbBackToEvaluation");
+    QVERIFY(child(evaluation, "tlCorrect")->isVisible());
 }
 
 QTEST_MAIN(TestQuizUx)

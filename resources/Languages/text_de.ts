@@ -164,8 +164,8 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <translation>Nein</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
     </message>
 </context>
 <context>
@@ -370,6 +370,10 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <source>TextLabel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keys: 1-9 mark an answer, Enter goes on, Esc cancels</source>
+        <translation>Tasten: 1–9 Antwort markieren, Enter weiter, Esc abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>QuizEvaluation</name>
@@ -424,6 +428,37 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <message>
         <source>TextLabel</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review answers</source>
+        <translation>Antworten ansehen</translation>
+    </message>
+    <message>
+        <source>Back to evaluation</source>
+        <translation>Zurück zur Auswertung</translation>
+    </message>
+</context>
+<context>
+    <name>QuizReview</name>
+    <message>
+        <source>Answered correctly.</source>
+        <translation>Richtig beantwortet.</translation>
+    </message>
+    <message>
+        <source>Answered wrongly.</source>
+        <translation>Falsch beantwortet.</translation>
+    </message>
+    <message>
+        <source>The time ran out.</source>
+        <translation>Die Zeit war abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Deine Wahl</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Richtig</translation>
     </message>
 </context>
 <context>

@@ -152,8 +152,8 @@ Kui seletus on seatud, on vastus õige.</translation>
         <translation>Ei</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Jah</translation>
+        <source>&amp;Yes</source>
+        <translation>&amp;Jah</translation>
     </message>
 </context>
 <context>
@@ -338,6 +338,10 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>Question:</source>
         <translation>Küsimus:</translation>
     </message>
+    <message>
+        <source>Keys: 1-9 mark an answer, Enter goes on, Esc cancels</source>
+        <translation>Klahvid: 1–9 märgivad vastuse, Enter liigub edasi, Esc katkestab</translation>
+    </message>
 </context>
 <context>
     <name>QuizEvaluation</name>
@@ -388,6 +392,37 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>Unlimited</source>
         <translation>Piiramatu</translation>
+    </message>
+    <message>
+        <source>Review answers</source>
+        <translation>Vaata vastuseid üle</translation>
+    </message>
+    <message>
+        <source>Back to evaluation</source>
+        <translation>Tagasi hindamise juurde</translation>
+    </message>
+</context>
+<context>
+    <name>QuizReview</name>
+    <message>
+        <source>Answered correctly.</source>
+        <translation>Vastatud õigesti.</translation>
+    </message>
+    <message>
+        <source>Answered wrongly.</source>
+        <translation>Vastatud valesti.</translation>
+    </message>
+    <message>
+        <source>The time ran out.</source>
+        <translation>Aeg sai otsa.</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Sinu valik</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>Õige</translation>
     </message>
 </context>
 <context>

@@ -164,8 +164,8 @@ If explanation is set, the answer is correct.</translation>
         <translation>No</translation>
     </message>
     <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
     </message>
 </context>
 <context>
@@ -370,6 +370,10 @@ If explanation is set, the answer is correct.</translation>
         <source>TextLabel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Keys: 1-9 mark an answer, Enter goes on, Esc cancels</source>
+        <translation>Keys: 1-9 mark an answer, Enter goes on, Esc cancels</translation>
+    </message>
 </context>
 <context>
     <name>QuizEvaluation</name>
@@ -424,6 +428,37 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>TextLabel</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review answers</source>
+        <translation>Review answers</translation>
+    </message>
+    <message>
+        <source>Back to evaluation</source>
+        <translation>Back to evaluation</translation>
+    </message>
+</context>
+<context>
+    <name>QuizReview</name>
+    <message>
+        <source>Answered correctly.</source>
+        <translation>Answered correctly.</translation>
+    </message>
+    <message>
+        <source>Answered wrongly.</source>
+        <translation>Answered wrongly.</translation>
+    </message>
+    <message>
+        <source>The time ran out.</source>
+        <translation>The time ran out.</translation>
+    </message>
+    <message>
+        <source>Your choice</source>
+        <translation>Your choice</translation>
+    </message>
+    <message>
+        <source>True</source>
+        <translation>True</translation>
     </message>
 </context>
 <context>
