@@ -37,6 +37,8 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     for (int id : categoryIds)
         categoryNames.append(controller->getCategoryNameAt(id));
     ui.categorySelection->setItems(categoryIds, categoryNames, controller->getCurrentCategoryIds());
+    // A short list starts at the top of its area, beside its caption.
+    ui.categorySelection->layout()->setAlignment(Qt::AlignTop);
 
     // Connected only now, so presetting the check box never resets the time.
     connect(ui.cbTime, &QCheckBox::stateChanged, this, &QuizSettings::timeStateSlot);

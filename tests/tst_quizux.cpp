@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLCDNumber>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -26,6 +28,7 @@ private slots:
     void catalogueTextShownLiterally();
     void verdictInViewAfterTheCheck_data();
     void verdictInViewAfterTheCheck();
+    void numberDisplaysLegible();
     void cancelWindowBelongsToItsQuiz_data();
     void cancelWindowBelongsToItsQuiz();
     void keysDriveAWholeQuizThenTheReviewListsIt();
@@ -199,8 +202,9 @@ void TestQuizUx::verdictInViewAfterTheCheck_data()
 {
     QTest::addColumn<int>("languageId");
     QTest::addColumn<int>("repeat");        // how often each text is repeated; 1 fits the window
-    QTest::addColumn<QStringList>("texts"); // question, two explanations
+    QTest::addColumn<QStringList>("texts"); // explanation caption, question, two explanations
     const QStringList german{
+        "Erklärung ",
         "Welche zwei dieser Flüsse fließen durch mehr als ein europäisches Land, bevor sie an "
         "ihrer Mündung das offene Meer erreichen?",
         "Die Donau fließt durch zehn Länder, mehr als jeder andere Fluss der Welt, und mündet "
@@ -210,6 +214,7 @@ void TestQuizUx::verdictInViewAfterTheCheck_data()
     QTest::newRow("German") << 1 << 1 << german;
     QTest::newRow("English") << 2 << 1
                              << QStringList{
+                                    "Explanation ",
                                     "Which two of these rivers flow through more than one "
                                     "European country before they finally reach the open sea "
                                     "at their mouth?",
@@ -219,6 +224,7 @@ void TestQuizUx::verdictInViewAfterTheCheck_data()
                                     "Austria, Germany and France on its way to the sea."};
     QTest::newRow("Estonian") << 3 << 1
                               << QStringList{
+                                     "Selgitus ",
                                      "Millised kaks neist jõgedest voolavad läbi rohkem kui ühe "
                                      "Euroopa riigi, enne kui nad oma suudmes lõpuks avamerre "
                                      "jõuavad?",
@@ -235,6 +241,7 @@ void TestQuizUx::verdictInViewAfterTheCheck()
     QFETCH(int, languageId);
     QFETCH(int, repeat);
     QFETCH(QStringList, texts);
+    const QString caption = texts.takeFirst();
     for (QString &text : texts)
         text = (text + QLatin1Char(' ')).repeated(repeat).trimmed();
     TestWorkspace workspace;
@@ -259,11 +266,31 @@ void TestQuizUx::verdictInViewAfterTheCheck()
     QTest::mouseClick(child<QAbstractButton>(quiz, "pbForward"), Qt::LeftButton);
     const QList<QLabel *> result = child(quiz, "answerExplanationWidget")->findChildren<QLabel *>();
     QCOMPARE(result.size(), 3); // the verdict, then the two explanations
+    QVERIFY2(QRegularExpression("^" + caption + "[1-3]: ").match(result.at(1)->text()).hasMatch(),
+             qPrintable(result.at(1)->text()));
     QTRY_VERIFY(inView(area, result.at(0)));
     if (fits) {
         QVERIFY(inView(area, result.at(1)) && inView(area, result.at(2)));
         QVERIFY(!area->verticalScrollBar()->isVisible());
     }
+}
+
+void TestQuizUx::numberDisplaysLegible()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(settingsRows(12, 40, {}));
+    Controller controller;
+    controller.show();
+    controller.showQuizSettings();
+    QList<int> shown;
+    for (const char *name : {"sfQuestionNumber", "sfTimePerQuestion"}) {
+        auto *lcd = child(currentScreen(&controller), name)->findChild<QLCDNumber *>();
+        QTRY_VERIFY(lcd->height() >= 30);
+        QVERIFY(lcd->segmentStyle() != QLCDNumber::Outline);
+        shown << lcd->intValue();
+    }
+    QCOMPARE(shown, QList<int>({12, 40}));
 }
 
 void TestQuizUx::cancelWindowBelongsToItsQuiz_data()
