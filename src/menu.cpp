@@ -2,9 +2,17 @@
 
 #include "controller.h"
 
+#include <QIcon>
+
 Menu::Menu(Controller *controller, QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    // Through an icon, which takes the twice-as-dense picture on a high-density screen; the
+    // plain pixmap of the form would be enlarged and blurred there.
+    if (const QPixmap *plain = ui.nameLabel->pixmap()) {
+        const QIcon logo(QStringLiteral(":/Images/Images/velmora_logo.png"));
+        ui.nameLabel->setPixmap(logo.pixmap(plain->size()));
+    }
     connect(ui.pbQuizSettings, &QPushButton::clicked, controller, &Controller::showQuizSettings);
     connect(ui.pbManageQuestions, &QPushButton::clicked, controller,
             &Controller::showPasswordCheck);

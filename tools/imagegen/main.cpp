@@ -100,13 +100,15 @@ QImage makeIcon(int size)
 // ---------------------------------------------------------------------------
 // Logo
 
-QImage makeLogo()
+// At scale 2 for screens with twice the pixel density: the same drawing, twice as sharp.
+QImage makeLogo(int scale)
 {
     constexpr int kWidth = 321;
     constexpr int kHeight = 66;
-    QImage image = blankImage(kWidth, kHeight, Qt::transparent);
+    QImage image = blankImage(kWidth * scale, kHeight * scale, Qt::transparent);
 
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
 
@@ -361,7 +363,8 @@ int main(int argc, char *argv[])
     }
 
     bool ok = true;
-    ok = saveImage(makeLogo(), outDir, QStringLiteral("velmora_logo.png")) && ok;
+    ok = saveImage(makeLogo(1), outDir, QStringLiteral("velmora_logo.png")) && ok;
+    ok = saveImage(makeLogo(2), outDir, QStringLiteral("velmora_logo@2x.png")) && ok;
     ok = saveImage(makeGermanFlag(), outDir, QStringLiteral("de_flag.png")) && ok;
     ok = saveImage(makeBritishFlag(), outDir, QStringLiteral("en_flag.png")) && ok;
     ok = saveImage(makeEstonianFlag(), outDir, QStringLiteral("ee_flag.png")) && ok;
