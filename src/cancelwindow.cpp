@@ -7,6 +7,9 @@ CancelWindow::CancelWindow(const QString &message, QWidget *parent) : QWidget(pa
     ui.setupUi(this);
     // Every cancel request opens another window; none may outlive its use.
     setAttribute(Qt::WA_DeleteOnClose);
+    // It belongs to the quiz of the main window: closing that window ends the program even
+    // while this one is open, and the quiz takes this window with it.
+    setAttribute(Qt::WA_QuitOnClose, false);
     ui.cancelMessage->setText(message);
 
     // The answer is announced while the window is still open, then it closes.
