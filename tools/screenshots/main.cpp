@@ -178,6 +178,8 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     child<QPushButton>(quiz, "pbForward")->click();
     child<QPushButton>(quiz, "pbForward")->click(); // after the last question
     shot.shoot(&controller, QStringLiteral("evaluation"));
+    child<QPushButton>(screenOf(controller), "pbReview")->click();
+    shot.shoot(&controller, QStringLiteral("review"));
 
     controller.showMenu();
     controller.showPasswordCheck();
