@@ -233,7 +233,7 @@ void TestQuizUx::verdictInViewAfterTheCheck_data()
                                      "Rein saab alguse Šveitsi Alpides ning voolab "
                                      "Liechtensteini, Austria, Saksamaa ja Prantsusmaa kaudu "
                                      "merre."};
-    QTest::newRow("German, too long for the window") << 1 << 5 << german;
+    QTest::newRow("German, too long for the window") << 1 << 14 << german;
 }
 
 void TestQuizUx::verdictInViewAfterTheCheck()
