@@ -2,6 +2,7 @@
 
 #include "databaseprovisioner.h"
 
+#include <QAbstractButton>
 #include <QLayout>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -91,4 +92,53 @@ QWidget *currentScreen(QWidget *controller)
 {
     QLayoutItem *item = controller->layout() ? controller->layout()->itemAt(0) : nullptr;
     return item ? item->widget() : nullptr;
+}
+
+void press(QWidget *widget, const char *name)
+{
+    if (name)
+        widget = child<QAbstractButton>(widget, QLatin1String(name));
+    QTest::mouseClick(widget, Qt::LeftButton, {},
+                      QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
+}
+
+void seedCatalogue(const TestWorkspace &workspace, int categories,
+                   const QList<int> &questionCategories)
+{
+    QStringList sql;
+    for (int c = 1; c <= categories; ++c)
+        sql << QStringLiteral("INSERT INTO category VALUES (%1)").arg(c);
+    for (int q = 1; q <= questionCategories.size(); ++q)
+        sql << QStringLiteral("INSERT INTO question VALUES (%1, %2)")
+                   .arg(q)
+                   .arg(questionCategories.at(q - 1));
+    workspace.execute(
+        sql +
+        QStringList{
+            "INSERT INTO category_lang SELECT category_id, lang_id, 'Cat' || category_id || ' ' || "
+            "country_code FROM category, lang",
+            "INSERT INTO question_lang SELECT question_id, lang_id, 'Q' || question_id || ' ' || "
+            "country_code FROM question, lang",
+            "INSERT INTO answer SELECT 10 * question_id + k FROM question, (SELECT 1 AS k UNION "
+            "SELECT 2 UNION SELECT 3 UNION SELECT 4)",
+            "INSERT INTO question_answer SELECT answer_id, answer_id / 10, CASE WHEN answer_id % "
+            "10 "
+            "<= 1 + answer_id / 10 % 3 THEN 'true' ELSE 'false' END FROM answer",
+            "INSERT INTO answer_lang SELECT a.answer_id, lang_id, CASE is_True WHEN 'true' THEN "
+            "'right ' ELSE 'wrong ' END || a.answer_id, CASE is_True WHEN 'true' THEN 'because ' "
+            "|| "
+            "a.answer_id END FROM question_answer a, lang"});
+}
+
+void storeQuizSettings(const TestWorkspace &workspace, int number, int seconds,
+                       const QList<int> &categoryIds)
+{
+    QStringList sql{QStringLiteral("UPDATE quiz_settings SET question_number = %1, "
+                                   "time_per_question = %2")
+                        .arg(number)
+                        .arg(seconds),
+                    QStringLiteral("DELETE FROM quiz_settings_current_category_id")};
+    for (int id : categoryIds)
+        sql << QStringLiteral("INSERT INTO quiz_settings_current_category_id VALUES (%1)").arg(id);
+    workspace.execute(sql);
 }

@@ -5,8 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
-class QWidget;
+#include <QWidget>
 
 // A fresh temporary working directory for one test function, entered on construction
 // and left (and removed) on destruction. The database lives in the working directory,
@@ -40,5 +39,28 @@ private:
 
 // The widget currently shown as the screen of a Controller-like window.
 QWidget *currentScreen(QWidget *controller);
+
+// The child called name; a missing one ends the test program, as no test can go on.
+template <typename T = QWidget> T *child(const QObject *parent, const QString &name)
+{
+    T *widget = parent ? parent->findChild<T *>(name) : nullptr;
+    if (!widget)
+        qFatal("no %s", qPrintable(name));
+    return widget;
+}
+
+// Clicks near the left edge of the widget (or of its child button called name), where a
+// radio button or check box has its indicator.
+void press(QWidget *widget, const char *name = nullptr);
+
+// Categories 1..categories ("Cat<c> DE", "Cat<c> EN", "Cat<c> EE") and one question per
+// entry of questionCategories, numbered from 1 ("Q<q> DE", ...), each with the answers
+// 10q+1..10q+4 of which the first 1 + q % 3 are true: "right <id>" explained by
+// "because <id>", the others "wrong <id>" without explanation.
+void seedCatalogue(const TestWorkspace &workspace, int categories,
+                   const QList<int> &questionCategories);
+// The stored quiz settings.
+void storeQuizSettings(const TestWorkspace &workspace, int number, int seconds,
+                       const QList<int> &categoryIds);
 
 #endif // TESTWORKSPACE_H
