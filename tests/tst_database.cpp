@@ -1,18 +1,15 @@
+#include "cataloguechange.h"
+#include "controller.h"
 #include "databaseprovisioner.h"
 #include "databasevelmoraapp.h"
 #include "testworkspace.h"
 
 #include <QFile>
-#include <QSemaphore>
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 
-#include <unistd.h>
-
-// Provisioning of the working-directory database, the template, the connection and the
-// settings operations.
+// The data store: provisioning of the working-directory database, the connection, the
+// settings, catalogue reads and writes, and all-or-nothing changes.
 class TestDatabase : public QObject
 {
     Q_OBJECT
@@ -20,11 +17,16 @@ class TestDatabase : public QObject
 private slots:
     void provisioning_data();
     void provisioning();
-    void templateSchemaAndRows();
     void settingsReadBackWhatWasWritten();
     void unreadableDatabaseIsLeftAloneAndReadsEmpty_data();
     void unreadableDatabaseIsLeftAloneAndReadsEmpty();
-    void writeWaitsForAForeignLock();
+    void readsFollowTheLanguageAndKeepTheirOrder();
+    void nextFreeId_data();
+    void nextFreeId();
+    void settersKeepNullAndTheFirstText();
+    void failedCompositeLeavesDatabaseUnchanged_data();
+    void failedCompositeLeavesDatabaseUnchanged();
+    void nestedScopes();
 };
 
 namespace {
@@ -40,6 +42,26 @@ void writeAll(const QString &file, const QByteArray &contents)
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(contents);
 }
+
+// Two categories; question 1 (category 2) with answers 1 (false), 2 (true), 3 (true);
+// question 2 (category 1) without Estonian texts; question 3 (category 2).
+void seed(const TestWorkspace &workspace)
+{
+    workspace.execute({
+        "INSERT INTO category VALUES (1), (2)",
+        "INSERT INTO category_lang VALUES (1,1,'Erdkunde'),(1,2,'Geography'),(1,3,'Geograafia'),"
+        "(2,3,'Ajalugu'),(2,1,'Geschichte'),(2,2,'History')",
+        "INSERT INTO question VALUES (1,2),(2,1),(3,2)",
+        "INSERT INTO question_lang VALUES (1,1,'Wann?'),(1,2,'When?'),(1,3,'Millal?'),"
+        "(2,1,'Wo?'),(2,2,'Where?'),(3,1,'Wer?'),(3,2,'Who?'),(3,3,'Kes?')",
+        "INSERT INTO answer VALUES (1),(2),(3)",
+        "INSERT INTO answer_lang VALUES (3,1,'drei','Weil drei'),(3,2,'three','Because three'),"
+        "(3,3,'kolm','Sest kolm'),(1,1,'eins',NULL),(1,2,'one',NULL),(1,3,'üks',NULL),"
+        "(2,1,'zwei','Weil zwei'),(2,2,'two','Because two'),(2,3,'kaks','')",
+        "INSERT INTO question_answer VALUES (3,1,'true'),(1,1,'false'),(2,1,'true')",
+    });
+}
+
 } // namespace
 
 void TestDatabase::provisioning_data()
@@ -68,88 +90,19 @@ void TestDatabase::provisioning()
              QFileDevice::ReadUser | QFileDevice::WriteUser);
 }
 
-void TestDatabase::templateSchemaAndRows()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    // Every column of every table, tables in order of creation:
-    // table|column|declared type|not null|primary key position.
-    QCOMPARE(workspace.query(
-                 "SELECT m.name, p.name, lower(p.type), p.\"notnull\", p.pk FROM sqlite_master m, "
-                 "pragma_table_info(m.name) p WHERE m.type = 'table' ORDER BY m.rowid, p.cid"),
-             QStringList({"question|question_id|integer|1|1",
-                          "question|category_id|integer|1|0",
-                          "sqlite_sequence|name||0|0",
-                          "sqlite_sequence|seq||0|0",
-                          "question_answer|answer_id|integer|1|2",
-                          "question_answer|question_id|integer|1|1",
-                          "question_answer|is_True|boolean|1|0",
-                          "answer|answer_id|integer|1|1",
-                          "lang|lang_id|integer|1|1",
-                          "lang|country_code|varchar(50)|0|0",
-                          "category|category_id|integer|1|1",
-                          "category_lang|category_id|integer|1|1",
-                          "category_lang|lang_id|integer|1|2",
-                          "category_lang|category_text|varchar(250)|1|0",
-                          "quiz_settings|question_number|integer|1|0",
-                          "quiz_settings|time_per_question|integer|1|0",
-                          "quiz_settings_current_category_id|current_category_id|integer|1|0",
-                          "settings|current_country_code|varchar(3)|1|0",
-                          "settings|current_lang_id|integer|1|0",
-                          "question_lang|question_id|integer|1|1",
-                          "question_lang|lang_id|integer|1|2",
-                          "question_lang|question_text|varchar(250)|1|0",
-                          "answer_lang|answer_id|integer|1|1",
-                          "answer_lang|lang_id|integer|1|2",
-                          "answer_lang|answer_text|varchar(250)|1|0",
-                          "answer_lang|explanation_text|varchar(250)|0|0"}));
-    QCOMPARE(workspace.query("SELECT name FROM sqlite_master WHERE sql LIKE '%AUTOINCREMENT%'"),
-             QStringList({"question", "answer", "lang", "category"}));
-    // Nothing beyond the tables and the indexes of their composite keys.
-    QCOMPARE(workspace.query("SELECT count(*) FROM sqlite_master WHERE type != 'table' "
-                             "AND name NOT LIKE 'sqlite_autoindex_%'"),
-             QStringList{"0"});
-    const QString schema = workspace.query("SELECT group_concat(sql) FROM sqlite_master").value(0);
-    QVERIFY(schema.contains("time_per_question integer NOT NULL -- 0 = keine Zeitbegrenzung"));
-    QVERIFY(schema.contains("explanation_text varchar(250) --nur bei richtigen Antworten"));
-    QCOMPARE(workspace.query("PRAGMA page_size") + workspace.query("PRAGMA user_version"),
-             QStringList({"1024", "0"}));
-
-    QCOMPARE(workspace.query("SELECT * FROM lang"), QStringList({"1|DE", "2|EN", "3|EE"}));
-    QCOMPARE(workspace.query("SELECT * FROM quiz_settings"), QStringList{"1|25"});
-    QCOMPARE(workspace.query("SELECT * FROM quiz_settings_current_category_id"), QStringList{"1"});
-    QCOMPARE(workspace.query("SELECT * FROM settings"), QStringList{"EN|2"});
-    QCOMPARE(workspace.query("SELECT * FROM sqlite_sequence"),
-             QStringList({"category|27", "question|43", "answer|172"}));
-    QCOMPARE(workspace.query("SELECT (SELECT count(*) FROM category) + (SELECT count(*) FROM "
-                             "question) + (SELECT count(*) FROM answer) + (SELECT count(*) FROM "
-                             "question_answer) + (SELECT count(*) FROM answer_lang)"),
-             QStringList{"0"});
-}
-
 void TestDatabase::settingsReadBackWhatWasWritten()
 {
     TestWorkspace workspace;
     workspace.provision();
     DatabaseVelmoraApp db;
-    QCOMPARE(db.getCurrentCountryCode(), QStringLiteral("EN"));
-    QCOMPARE(db.getCurrentLanguageId(), 2);
-    QCOMPARE(db.getNumberOfQuestions(), 1);
-    QCOMPARE(db.getTimePerQuestion(), 25);
-    QCOMPARE(db.getCurrentCategoryIds(), QList<int>{1});
-
     // The code is bound as a value: no text can change the statement.
     const QString hostile = QStringLiteral("EN'; DELETE FROM lang; --");
     db.setCurrentCountryCode(hostile);
-    db.setCurrentLanguageId(3);
     db.setNumberOfQuestions(-5);
-    db.setTimePerQuestion(0);
     db.setCurrentCategoryIds({3, 3, 1});
     QCOMPARE(db.getCurrentCountryCode(), hostile);
     QCOMPARE(workspace.query("SELECT count(*) FROM lang"), QStringList{"3"});
-    QCOMPARE(db.getCurrentLanguageId(), 3);
     QCOMPARE(db.getNumberOfQuestions(), -5);
-    QCOMPARE(db.getTimePerQuestion(), 0);
     QCOMPARE(db.getCurrentCategoryIds(), QList<int>({3, 3, 1}));
     db.setCurrentCategoryIds({});
     QCOMPARE(db.getCurrentCategoryIds(), QList<int>());
@@ -157,7 +110,6 @@ void TestDatabase::settingsReadBackWhatWasWritten()
     // Settings rows are only ever updated: without them reads are empty, writes do nothing.
     workspace.execute({"DELETE FROM settings"});
     QCOMPARE(db.getCurrentLanguageId(), 0);
-    QCOMPARE(db.getCurrentCountryCode(), QString());
     db.setCurrentLanguageId(1);
     QCOMPARE(workspace.query("SELECT count(*) FROM settings"), QStringList{"0"});
 }
@@ -165,24 +117,15 @@ void TestDatabase::settingsReadBackWhatWasWritten()
 void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty_data()
 {
     QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<bool>("readOnlyDirectory");
-    QTest::newRow("not a database") << QByteArray(4096, 'x') << false;
-    QTest::newRow("truncated header") << QByteArray("SQLite format 3\0\x04", 18) << false;
-    QTest::newRow("no file, directory not writable") << QByteArray() << true;
+    QTest::newRow("not a database") << QByteArray(4096, 'x');
+    QTest::newRow("truncated header") << QByteArray("SQLite format 3\0\x04", 18);
 }
 
 void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty()
 {
     QFETCH(QByteArray, contents);
-    QFETCH(bool, readOnlyDirectory);
     TestWorkspace workspace;
-    if (!contents.isEmpty())
-        writeAll(workspace.databaseFile(), contents);
-    if (readOnlyDirectory) {
-        if (geteuid() == 0)
-            QSKIP("root ignores directory permissions");
-        QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    }
+    writeAll(workspace.databaseFile(), contents);
     QTest::ignoreMessage(QtDebugMsg, "DB Verbingung könnte nicht geöffnet werden!");
     {
         DatabaseVelmoraApp db;
@@ -192,37 +135,151 @@ void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty()
         QCOMPARE(db.getNumberOfQuestions(), 0);
         QCOMPARE(db.getCurrentCategoryIds(), QList<int>());
     }
-    QFile::setPermissions(workspace.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QCOMPARE(readAll(workspace.databaseFile()), contents);
 }
 
-void TestDatabase::writeWaitsForAForeignLock()
+void TestDatabase::readsFollowTheLanguageAndKeepTheirOrder()
 {
     TestWorkspace workspace;
     workspace.provision();
+    seed(workspace);
     DatabaseVelmoraApp db;
-    // Another process (standing in for the external editor) holds the write lock for a
-    // moment; the program's write waits for it instead of being lost.
-    QSemaphore locked;
-    const QString file = workspace.databaseFile();
-    QScopedPointer<QThread> editor(QThread::create([&locked, file] {
+    QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("When?"));
+    QCOMPARE(db.getCategoryNameForQuestionId(1), QStringLiteral("History"));
+    db.setCurrentLanguageId(1);
+    QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("Wann?"));
+    QCOMPARE(db.getCategoryNameAt(2), QStringLiteral("Geschichte"));
+
+    // All-language lists in language order, whatever the insertion order.
+    QCOMPARE(db.getCategoryNamesAt(2), QList<QString>({"Geschichte", "History", "Ajalugu"}));
+    QCOMPARE(db.getExplanationTextsToAnswerId(2), QList<QString>({"Weil zwei", "Because two", ""}));
+    QCOMPARE(db.getExplanationTextsToAnswerId(1), QList<QString>({"", "", ""}));
+    QCOMPARE(db.getQuestionTextsAt(2), QList<QString>({"Wo?", "Where?"}));
+
+    // True and false texts parallel to their ids, ascending by answer id.
+    QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
+    QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>({"zwei", "drei"}));
+    QCOMPARE(db.getFalseAnswerIdsToQuestionId(1), QList<int>({1}));
+    // The argument's category order is kept, and a repeated category repeats its questions.
+    QCOMPARE(db.getQuestionIdsToCategoryIds({2, 1}), QList<int>({1, 3, 2}));
+    QCOMPARE(db.getQuestionIdsToCategoryIds({1, 1}), QList<int>({2, 2}));
+
+    // Missing rows and NULL columns read empty.
+    db.setCurrentLanguageId(3);
+    QCOMPARE(db.getQuestionTextAt(2), QString());            // no Estonian row
+    QCOMPARE(db.getExplanationTextToAnswerId(1), QString()); // NULL explanation
+    QCOMPARE(db.getCategoryNameForQuestionId(99), QString());
+    workspace.execute({"DELETE FROM settings"});
+    QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>());
+    QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
+}
+
+void TestDatabase::nextFreeId_data()
+{
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("empty") << QList<int>() << 1;
+    QTest::newRow("dense") << QList<int>({1, 2, 3}) << 4;
+    QTest::newRow("gap") << QList<int>({1, 2, 4}) << 3;
+    QTest::newRow("first missing") << QList<int>({2, 3}) << 1;
+    QTest::newRow("two gaps") << QList<int>({1, 3, 5}) << 2;
+}
+
+void TestDatabase::nextFreeId()
+{
+    QFETCH(QList<int>, ids);
+    QFETCH(int, expected);
+    QCOMPARE(DatabaseVelmoraApp::getNextFreeId(ids), expected);
+
+    // The table-based allocation gives the same result as the list walk.
+    TestWorkspace workspace;
+    workspace.provision();
+    for (int id : ids)
+        workspace.execute({QStringLiteral("INSERT INTO category VALUES (%1)").arg(id)});
+    DatabaseVelmoraApp db;
+    QCOMPARE(db.addCategory(), expected);
+}
+
+void TestDatabase::settersKeepNullAndTheFirstText()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    Controller controller;
+    controller.setENAnswerText(9, "answer", QString());
+    controller.setDEAnswerText(9, "Antwort", "");
+    controller.setDECategoryText(5, "de");
+    controller.setQuestionAnswer(9, 7, 2);
+    // A second text for the same entry and language, or a second link, leaves the first.
+    controller.setDEAnswerText(9, "zweite", "x");
+    controller.setDECategoryText(5, "zweites");
+    controller.setQuestionAnswer(9, 7, 0);
+    // A null explanation is stored as NULL, an empty one as an empty text.
+    QCOMPARE(workspace.query("SELECT * FROM answer_lang ORDER BY lang_id"),
+             QStringList({"9|1|Antwort|", "9|2|answer|NULL"}));
+    QCOMPARE(workspace.query("SELECT * FROM category_lang"), QStringList{"5|1|de"});
+    QCOMPARE(workspace.query("SELECT * FROM question_answer"), QStringList{"9|7|true"});
+}
+
+void TestDatabase::failedCompositeLeavesDatabaseUnchanged_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<int>("operation");
+    QTest::newRow("delete: category removal fails")
+        << "CREATE TRIGGER t BEFORE DELETE ON category_lang BEGIN SELECT RAISE(ABORT, 'x'); END"
+        << 0;
+    QTest::newRow("delete: answer removal fails")
+        << "CREATE TRIGGER t BEFORE DELETE ON answer BEGIN SELECT RAISE(ABORT, 'x'); END" << 0;
+    QTest::newRow("settings: category list refill fails")
+        << "CREATE TRIGGER t BEFORE INSERT ON quiz_settings_current_category_id "
+           "WHEN NEW.current_category_id = 2 BEGIN SELECT RAISE(ABORT, 'x'); END"
+        << 1;
+}
+
+void TestDatabase::failedCompositeLeavesDatabaseUnchanged()
+{
+    QFETCH(QString, trigger);
+    QFETCH(int, operation);
+    TestWorkspace workspace;
+    workspace.provision();
+    seed(workspace);
+    workspace.execute({"DELETE FROM question WHERE question_id = 3", trigger});
+    const QStringList before = workspace.snapshot();
+    Controller controller;
+    if (operation == 0)
+        controller.deleteQuestionAndAnswers(1); // last question of category 2
+    else
+        controller.saveQuizSettings(9, 40, {1, 2});
+    QCOMPARE(workspace.snapshot(), before);
+    // The connection is usable afterwards, outside any change.
+    controller.setNumberOfQuestions(3);
+    QCOMPARE(controller.getNumberOfQuestions(), 3);
+}
+
+void TestDatabase::nestedScopes()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute({"CREATE TRIGGER t BEFORE INSERT ON question_lang WHEN NEW.lang_id = 3 "
+                       "BEGIN SELECT RAISE(ABORT, 'x'); END"});
+    Controller controller;
+    {
+        CatalogueChange outer(&controller);
+        const int category = controller.addCategory();
         {
-            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "editor");
-            other.setDatabaseName(file);
-            other.open();
-            QSqlQuery(QStringLiteral("BEGIN IMMEDIATE"), other);
-            locked.release();
-            QThread::msleep(400);
-            QSqlQuery(QStringLiteral("COMMIT"), other);
+            CatalogueChange inner(&controller);
+            const int question = controller.addQuestion(category);
+            controller.setDEQuestionText(question, "Frage");
+            controller.setEEQuestionText(question, "Küsimus"); // fails
+            QVERIFY(!inner.commit());
         }
-        QSqlDatabase::removeDatabase("editor");
-    }));
-    editor->start();
-    QVERIFY(locked.tryAcquire(1, 5000));
-    db.setNumberOfQuestions(7);
-    QVERIFY(editor->wait(5000));
-    QCOMPARE(db.getNumberOfQuestions(), 7);
+        controller.setENCategoryText(category, "New"); // skipped: the change already failed
+        QVERIFY(!outer.commit());
+    }
+    {
+        CatalogueChange abandoned(&controller);
+        controller.setDECategoryText(controller.addCategory(), "Drei");
+    } // left without commit: rolled back
+    QVERIFY(workspace.snapshot().filter(QRegularExpression("^(category|question)")).isEmpty());
 }
 
 QTEST_MAIN(TestDatabase)
