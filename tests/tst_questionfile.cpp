@@ -1,15 +1,21 @@
+#include "controller.h"
+#include "filedialogs.h"
 #include "questionfilereader.h"
 #include "questionfilewriter.h"
 #include "testworkspace.h"
 
 #include <QFile>
+#include <QLabel>
+#include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <unistd.h>
 
-// The CSV question format: what the reader accepts and refuses (and why, where), what
-// the writer produces, and that the command-line checker judges exactly like the reader.
+// CSV question files: what the reader accepts and refuses (and why, where), the
+// command-line checker that judges exactly like the reader, the import screen that stores
+// them and the export of the catalogue, driven as a user does.
 class TestQuestionFile : public QObject
 {
     Q_OBJECT
@@ -19,48 +25,64 @@ private slots:
     void acceptedFiles();
     void refusedFiles_data();
     void refusedFiles();
-    void questionWithoutTrueAnswerIsOnlyAWarning();
-    void fieldsLinesAndNames();
-    void saveKeepsTheOldFileWhenWritingFails();
     void checkerNeedsArguments();
+    void saveKeepsTheOldFileWhenWritingFails();
+    void importStoresEveryQuestion_data();
+    void importStoresEveryQuestion();
+    void failedImportStoresNothingAndKeepsTheScreen();
+    void exportNamesAndFormat();
 };
 
 using Files = QList<QByteArray>;
 
 namespace {
-QByteArray block(const QByteArray &name, const QByteArray &eol = "\n")
+// One question; the category line is given whole.
+QByteArray block(const QByteArray &category, const QByteArray &question = "Q",
+                 const QByteArray &trueMark = "", const QByteArray &eol = "\n")
 {
-    return name + "DE;" + name + "EN;" + name + "EE" + eol + //
-           "Q DE;Q EN;Q EE" + eol +                          //
-           "A1 DE;A1 EN;A1 EE;E1 DE;E1 EN;E1 EE" + eol +     //
-           "A2 DE;A2 EN;A2 EE;;;" + eol +                    //
-           "A3 DE;A3 EN;A3 EE" + eol +                       //
-           "A4 DE;A4 EN;A4 EE" + eol;
+    return category + eol + question + " DE;" + question + " EN;" + question + " EE" + eol +
+           "a1 DE;a1 EN;a1 EE;e1 DE;e1 EN;e1 EE" + eol + "a2 DE;a2 EN;a2 EE;;;" + eol +
+           "a3 DE;a3 EN;a3 EE" + trueMark + eol + "a4 DE;a4 EN;a4 EE" + eol;
 }
 
+// Writes file1.csv, file2.csv, ...; an empty entry is a file that is not there.
 QStringList writeFiles(const Files &files)
 {
     QStringList names;
     for (int i = 0; i < files.size(); ++i) {
-        const QString name = QStringLiteral("file%1.csv").arg(i + 1);
-        QFile file(name);
-        if (!file.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(name));
-        file.write(files.at(i));
-        names << name;
+        names << QStringLiteral("file%1.csv").arg(i + 1);
+        QFile file(names.last());
+        if (!files.at(i).isEmpty() &&
+            (!file.open(QIODevice::WriteOnly) || file.write(files.at(i)) != files.at(i).size()))
+            qFatal("cannot write %s", qPrintable(names.last()));
     }
     return names;
 }
 
-// Runs the checker; returns its exit code and puts its diagnostics in output.
-int runChecker(const QStringList &arguments, QString *output)
+// Runs the checker; returns its exit code and the first line of its diagnostics.
+int runChecker(const QStringList &arguments, QString *firstLine)
 {
     QProcess checker;
     checker.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
     if (!checker.waitForFinished(30000))
         return -1;
-    *output = QString::fromUtf8(checker.readAllStandardError());
+    *firstLine = QString::fromUtf8(checker.readAllStandardError()).section('\n', 0, 0);
     return checker.exitCode();
+}
+
+// Opens the import screen, hands the files to its open dialog and returns the screen.
+QWidget *openFiles(Controller &controller, const QStringList &files)
+{
+    controller.showAddQuestionsPerFile();
+    controller.fileDialogs()->setNextOpenFileNames(files);
+    QWidget *screen = currentScreen(&controller);
+    press(screen, "pbOpenFile");
+    return screen;
+}
+
+bool shown(QWidget *screen, const char *name)
+{
+    return !child(screen, name)->isHidden();
 }
 } // namespace
 
@@ -69,32 +91,32 @@ void TestQuestionFile::acceptedFiles_data()
     QTest::addColumn<Files>("files");
     QTest::addColumn<int>("questions");
     QTest::addColumn<QString>("firstLine");
-    const QByteArray template6 =
-        "Category DE;Category EN;Category EE\nQuestion DE;Question EN;Question EE\n"
-        "A1;A1;A1;E1;E1;E1\nA2;A2;A2;E2;E2;E2\nA3;A3;A3;E3;E3;E3\nA4;A4;A4;E4;E4;E4\n";
-    QTest::newRow("six-line template")
-        << Files{template6} << 1 << "Category DE;Category EN;Category EE";
+    QTest::addColumn<QString>("warning"); // the checker's first diagnostic
+    const QByteArray k = block("K;K;K");
     QTest::newRow("blank and separator-only lines between blocks")
-        << Files{block("K") + "\n;;;\n\n" + block("L")} << 2 << "KDE;KEN;KEE";
-    QTest::newRow("two files in order")
-        << Files{block("K"), block("L") + block("M")} << 3 << "KDE;KEN;KEE";
-    QTest::newRow("CR LF") << Files{block("K", "\r\n")} << 1 << "KDE;KEN;KEE";
-    QTest::newRow("lone CR") << Files{block("K", "\r")} << 1 << "KDE;KEN;KEE";
-    QTest::newRow("no final line end") << Files{block("K").chopped(1)} << 1 << "KDE;KEN;KEE";
-    QTest::newRow("UTF-8 byte-order mark")
-        << Files{"\xEF\xBB\xBF" + block("K")} << 1 << "KDE;KEN;KEE";
-    QTest::newRow("umlauts and Estonian letters")
-        << Files{block("Öäüß õšž ")} << 1
-        << QString::fromUtf8("Öäüß õšž DE;Öäüß õšž EN;Öäüß õšž EE");
-    QTest::newRow("quotes are text") << Files{block("\"K\"")} << 1 << "\"K\"DE;\"K\"EN;\"K\"EE";
+        << Files{k + "\n;;;\n\n" + block("L;L;L")} << 2 << "K;K;K"
+        << "";
+    QTest::newRow("two files in order") << Files{k, block("L;L;L") + k} << 3 << "K;K;K"
+                                        << "";
+    QTest::newRow("CR LF") << Files{block("K;K;K", "Q", "", "\r\n")} << 1 << "K;K;K"
+                           << "";
+    QTest::newRow("lone CR") << Files{block("K;K;K", "Q", "", "\r")} << 1 << "K;K;K"
+                             << "";
+    QTest::newRow("no final line end") << Files{k.chopped(1)} << 1 << "K;K;K"
+                                       << "";
+    QTest::newRow("UTF-8 byte-order mark") << Files{"\xEF\xBB\xBF" + k} << 1 << "K;K;K"
+                                           << "";
     QTest::newRow("seven fields with an empty one")
-        << Files{"A;;C;D;E;F;G\n" + block("K").mid(block("K").indexOf('\n') + 1)} << 1
-        << "A;;C;D;E;F;G";
-    const QString utf16 = QString::fromUtf8(block("Õ"));
+        << Files{"A;;C;D;E;F;G\n" + k.mid(k.indexOf('\n') + 1)} << 1 << "A;;C;D;E;F;G"
+        << "";
+    const QString utf16 = QString::fromUtf8(block("Õ;Õ;Õ"));
     QByteArray utf16Bytes("\xFF\xFE");
     utf16Bytes.append(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
     QTest::newRow("UTF-16 with byte-order mark")
-        << Files{utf16Bytes} << 1 << QString::fromUtf8("ÕDE;ÕEN;ÕEE");
+        << Files{utf16Bytes} << 1 << QString::fromUtf8("Õ;Õ;Õ") << "";
+    QTest::newRow("question without a true answer")
+        << Files{k + "\nL;L;L\nQ;Q;Q\na;a;a\nb;b;b;;;\nc;c;c\nd;d;d\n"} << 2 << "K;K;K"
+        << "file1.csv:8: warning: question has no true answer";
 }
 
 void TestQuestionFile::acceptedFiles()
@@ -102,24 +124,27 @@ void TestQuestionFile::acceptedFiles()
     QFETCH(Files, files);
     QFETCH(int, questions);
     QFETCH(QString, firstLine);
+    QFETCH(QString, warning);
     TestWorkspace workspace;
     const QStringList names = writeFiles(files);
     QuestionFileReader reader;
     QVERIFY(reader.read(names));
     QCOMPARE(reader.errors().size(), 0);
+    QCOMPARE(reader.warnings().size(), warning.isEmpty() ? 0 : 1);
     QCOMPARE(reader.questionCount(), questions);
     QCOMPARE(reader.lines().size(), questions * 6);
     QCOMPARE(reader.lines().first(), firstLine);
 
     QString output;
     QCOMPARE(runChecker(QStringList{"check"} + names, &output), 0);
+    QCOMPARE(output, warning);
 }
 
 void TestQuestionFile::refusedFiles_data()
 {
     QTest::addColumn<Files>("files");
     QTest::addColumn<QString>("expected"); // the checker's first diagnostic
-    const QByteArray k = block("K");
+    const QByteArray k = block("K;K;K");
     QTest::newRow("four fields") << Files{k.left(k.indexOf('\n') + 1) + "a;b;c;d\n" + k}
                                  << "file1.csv:2: error: a line must have 3 or 6 fields";
     QTest::newRow("five fields") << Files{k + "\n\nx;y;z;v;w\n"}
@@ -133,6 +158,8 @@ void TestQuestionFile::refusedFiles_data()
     QTest::newRow("invalid UTF-8") << Files{"K\xE4;K;K\n" + k.mid(k.indexOf('\n') + 1)}
                                    << "file1.csv: error: is not valid UTF-8 text";
     QTest::newRow("nothing in it") << Files{"\n;;\n"} << "file1.csv: error: holds no question";
+    QTest::newRow("file not there") << Files{k, ""} << "file2.csv: error: cannot be read";
+    QTest::newRow("cancelled dialog") << Files{} << "";
 }
 
 void TestQuestionFile::refusedFiles()
@@ -144,70 +171,23 @@ void TestQuestionFile::refusedFiles()
     QuestionFileReader reader;
     QVERIFY(!reader.read(names));
     QVERIFY(!reader.errors().isEmpty());
-
     QString output;
-    QCOMPARE(runChecker(QStringList{"check"} + names, &output), 1);
-    QCOMPARE(output.split(QLatin1Char('\n')).first(), expected);
-}
-
-void TestQuestionFile::questionWithoutTrueAnswerIsOnlyAWarning()
-{
-    TestWorkspace workspace;
-    const QStringList names =
-        writeFiles({block("K") + "\nL;L;L\nQ;Q;Q\na;a;a\nb;b;b;;;\nc;c;c\nd;d;d\n"});
-    QuestionFileReader reader;
-    QVERIFY(reader.read(names));
-    QCOMPARE(reader.warnings().size(), 1);
-    QCOMPARE(reader.warnings().first().line, 8);
-    QString output;
-    QCOMPARE(runChecker({"check", names.first()}, &output), 0);
-    QCOMPARE(output.trimmed(), QStringLiteral("file1.csv:8: warning: question has no true answer"));
-}
-
-void TestQuestionFile::fieldsLinesAndNames()
-{
-    // Empty fields are dropped, blanks around a field stay.
-    QCOMPARE(QuestionFileReader::splitLine("A;;C;;;"), QStringList({"A", "C"}));
-    QCOMPARE(QuestionFileReader::splitLine(" A ; B"), QStringList({" A ", " B"}));
-    QCOMPARE(QuestionFileWriter::buildCsvLine({}), QString());
-    QCOMPARE(QuestionFileWriter::buildCsvLine({"a", "b", "c"}), QStringLiteral("a;b;c"));
-    QCOMPARE(QuestionFileWriter::answerLine({"a", "b", "c"}, {"x", "y", "z"}, true),
-             QStringLiteral("a;b;c;x;y;z"));
-    // A false answer stays false on its way back, even with an explanation stored.
-    QCOMPARE(QuestionFileWriter::answerLine({"a", "b", "c"}, {"x", "y", "z"}, false),
-             QStringLiteral("a;b;c;;;"));
-    QCOMPARE(QuestionFileReader::splitLine(
-                 QuestionFileWriter::answerLine({"a", "b", "c"}, {"", "", ""}, false))
-                 .size(),
-             3);
-
-    QCOMPARE(QuestionFileWriter::exportFileName("questions"), QStringLiteral("questions.csv"));
-    QCOMPARE(QuestionFileWriter::exportFileName("questions.csv"), QStringLiteral("questions.csv"));
-    QCOMPARE(QuestionFileWriter::exportFileName("questions.CSV"),
-             QStringLiteral("questions.CSV.csv"));
-    QCOMPARE(QuestionFileWriter::exportFileName("archive.old"), QStringLiteral("archive.old.csv"));
-}
-
-void TestQuestionFile::saveKeepsTheOldFileWhenWritingFails()
-{
-    TestWorkspace workspace;
-    QVERIFY(QuestionFileWriter::save("out.csv", QString::fromUtf8("a;ä;õ\r\n")));
-    QFile written("out.csv");
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray("a;\xC3\xA4;\xC3\xB5\r\n\n"));
-    written.close();
-
-    // A target in a directory that does not exist cannot be written: reported, nothing made.
-    QVERIFY(!QuestionFileWriter::save("missing/out.csv", "x"));
-    // A target that cannot be replaced keeps its contents.
-    if (geteuid() != 0) {
-        QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QVERIFY(!QuestionFileWriter::save("out.csv", "new"));
-        QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                    QFileDevice::ExeOwner);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), QByteArray("a;\xC3\xA4;\xC3\xB5\r\n\n"));
+    if (!names.isEmpty()) {
+        QCOMPARE(runChecker(QStringList{"check"} + names, &output), 1);
+        QCOMPARE(output, expected);
     }
+
+    // The import screen refuses them too, and stores nothing.
+    workspace.provision();
+    Controller controller;
+    controller.show();
+    const QStringList before = workspace.snapshot();
+    QTest::ignoreMessage(QtDebugMsg, "CSV-Datei ist fehlerhaft!");
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
+    QWidget *screen = openFiles(controller, names);
+    QVERIFY(shown(screen, "tlFileIncorrect") && shown(screen, "pbOpenFile"));
+    QVERIFY(!shown(screen, "pbAddValues"));
+    QCOMPARE(workspace.snapshot(), before);
 }
 
 void TestQuestionFile::checkerNeedsArguments()
@@ -216,8 +196,146 @@ void TestQuestionFile::checkerNeedsArguments()
     QString output;
     QCOMPARE(runChecker({}, &output), 2);
     QCOMPARE(runChecker({"check"}, &output), 2);
-    QCOMPARE(runChecker({"check", "absent.csv"}, &output), 1);
-    QCOMPARE(output.trimmed(), QStringLiteral("absent.csv: error: cannot be read"));
+}
+
+void TestQuestionFile::saveKeepsTheOldFileWhenWritingFails()
+{
+    TestWorkspace workspace;
+    // A target in a directory that does not exist cannot be written: reported, nothing made.
+    QVERIFY(!QuestionFileWriter::save("missing/out.csv", "x"));
+    QVERIFY(QuestionFileWriter::save("out.csv", "old"));
+    if (geteuid() == 0)
+        QSKIP("root ignores directory permissions");
+    // A target that cannot be replaced keeps its contents.
+    QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QVERIFY(!QuestionFileWriter::save("out.csv", "new"));
+    QFile::setPermissions(workspace.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile written("out.csv");
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("old\n"));
+}
+
+void TestQuestionFile::importStoresEveryQuestion_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QByteArray>("category");   // the first question's category line
+    QTest::addColumn<QList<int>>("categories"); // of the three questions
+    // Stored: category 1 = "Tiere" / "Animals" / "Loomad". The other two questions share
+    // a new category, found again for the second one.
+    QTest::newRow("English name matches")
+        << 2 << QByteArray("Tiere DE;Animals;x") << QList<int>{1, 2, 2};
+    QTest::newRow("German name matches") << 1 << QByteArray("Tiere;y;x") << QList<int>{1, 2, 2};
+    QTest::newRow("German name ignored in English")
+        << 2 << QByteArray("Tiere;y;x") << QList<int>{2, 3, 3};
+    QTest::newRow("case matters") << 1 << QByteArray("tiere;y;x") << QList<int>{2, 3, 3};
+    QTest::newRow("language id out of range: nothing matches")
+        << 7 << QByteArray("Tiere;Animals;Loomad") << QList<int>{2, 3, 4};
+}
+
+void TestQuestionFile::importStoresEveryQuestion()
+{
+    QFETCH(int, language);
+    QFETCH(QByteArray, category);
+    QFETCH(QList<int>, categories);
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(
+        {"INSERT INTO category VALUES (1)",
+         "INSERT INTO category_lang VALUES (1,1,'Tiere'),(1,2,'Animals'),(1,3,'Loomad')",
+         QStringLiteral("UPDATE settings SET current_lang_id = %1").arg(language)});
+    Controller controller;
+    controller.show();
+    // A byte-order mark, CR LF, separator-only lines; quotes are text; six fields make a
+    // true answer, three a false one.
+    QWidget *screen = openFiles(
+        controller, writeFiles({block(category, "Hund", ";x;y;z"),
+                                "\xEF\xBB\xBF" + block("P DE;P EN;P EE", "Katze") + "\r\n;;;\r\n" +
+                                    block("P DE;P EN;P EE", "\"Baum\"")}));
+    QCOMPARE(child<QLabel>(screen, "tlNumberOfQuestions")->text(), QStringLiteral("3"));
+    QVERIFY(!shown(screen, "tlFileIncorrect") && !shown(screen, "pbOpenFile"));
+    QVERIFY(shown(screen, "tlFileTexts"));
+    QPointer<QWidget> before = screen;
+    press(screen, "pbAddValues");
+    QVERIFY(before.isNull()); // a fresh import screen replaced it
+    QVERIFY(!shown(currentScreen(&controller), "pbAddValues"));
+
+    QCOMPARE(workspace.query("SELECT category_id FROM question ORDER BY question_id"),
+             QStringList({QString::number(categories[0]), QString::number(categories[1]),
+                          QString::number(categories[2])}));
+    // A matched category keeps its stored names.
+    QCOMPARE(workspace.query("SELECT category_text FROM category_lang WHERE category_id = 1 "
+                             "ORDER BY lang_id"),
+             QStringList({"Tiere", "Animals", "Loomad"}));
+    QCOMPARE(workspace.query("SELECT question_text FROM question_lang WHERE lang_id = 2 "
+                             "ORDER BY question_id"),
+             QStringList({"Hund EN", "Katze EN", "\"Baum\" EN"}));
+    QCOMPARE(workspace.query("SELECT answer_id, is_True FROM question_answer WHERE "
+                             "question_id = 1 ORDER BY 1"),
+             QStringList({"1|true", "2|false", "3|true", "4|false"}));
+    QCOMPARE(workspace.query("SELECT answer_text, explanation_text FROM answer_lang WHERE "
+                             "answer_id IN (1, 2, 3) AND lang_id = 3 ORDER BY answer_id"),
+             QStringList({"a1 EE|e1 EE", "a2 EE|NULL", "a3 EE|z"}));
+}
+
+void TestQuestionFile::failedImportStoresNothingAndKeepsTheScreen()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(
+        {"CREATE TRIGGER t BEFORE INSERT ON answer_lang WHEN NEW.answer_text = 'a4 EE' "
+         "AND (SELECT count(*) FROM question) > 1 BEGIN SELECT RAISE(ABORT, 'x'); END"});
+    Controller controller;
+    const QStringList before = workspace.snapshot();
+    QWidget *screen =
+        openFiles(controller, writeFiles({block("K;K;K", "Q1") + block("L;L;L", "Q2")}));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
+    press(screen, "pbAddValues");
+    QCOMPARE(currentScreen(&controller), screen); // not reset as if it had worked
+    QVERIFY(shown(screen, "pbAddValues") && shown(screen, "tlStoreFailed"));
+    QVERIFY(child(screen, "pbAddValues")->isEnabled());
+    QCOMPARE(workspace.snapshot(), before);
+
+    // Once the obstacle is gone, the same screen stores everything.
+    workspace.execute({"DROP TRIGGER t"});
+    press(screen, "pbAddValues");
+    QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList{"2"});
+}
+
+void TestQuestionFile::exportNamesAndFormat()
+{
+    TestWorkspace workspace;
+    workspace.provision();
+    Controller controller;
+    controller.showManageQuestionsMenu();
+    auto exportTo = [&](const QString &name) {
+        controller.fileDialogs()->setNextSaveFileName(name);
+        press(currentScreen(&controller), "pbExportQuestions");
+        QFile file("questions.csv");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // An empty catalogue gives a file holding one LF; the name gets its ".csv".
+    QCOMPARE(exportTo(workspace.path() + "/questions"), QByteArray("\n"));
+    // A cancelled dialog writes nothing.
+    exportTo(QString());
+    QCOMPARE(QDir(workspace.path()).entryList({"*.csv"}), QStringList{"questions.csv"});
+
+    // Stored false, true, false, false: the true answer is written first; a false answer
+    // with a stored explanation still ends in three empty fields.
+    workspace.execute({"INSERT INTO category VALUES (1)",
+                       "INSERT INTO category_lang VALUES (1,1,'Kä'),(1,2,'Ca'),(1,3,'Ka')",
+                       "INSERT INTO question VALUES (1,1)",
+                       "INSERT INTO question_lang VALUES (1,1,'F'),(1,2,'Q'),(1,3,'K')",
+                       "INSERT INTO answer VALUES (1),(2),(3),(4)",
+                       "INSERT INTO answer_lang VALUES (1,1,'a','x'),(1,2,'b','y'),(1,3,'c','z'),"
+                       "(2,1,'d','e1'),(2,2,'e','e2'),(2,3,'f','e3'),(3,1,'g',NULL),(3,2,'h',NULL),"
+                       "(3,3,'i',NULL),(4,1,'j',''),(4,2,'k',''),(4,3,'l','')",
+                       "INSERT INTO question_answer VALUES "
+                       "(1,1,'false'),(2,1,'true'),(3,1,'false'),(4,1,'false')"});
+    QCOMPARE(
+        exportTo(workspace.path() + "/questions.csv"),
+        QByteArray("K\xC3\xA4;Ca;Ka\r\nF;Q;K\r\nd;e;f;e1;e2;e3\r\na;b;c;;;\r\ng;h;i;;;\r\nj;k;l;;;"
+                   "\r\n\n"));
 }
 
 QTEST_MAIN(TestQuestionFile)
