@@ -25,17 +25,6 @@
 #include <tuple>
 
 namespace {
-// Clicks near the left edge, on a radio button's or check box's indicator.
-void press(QWidget *widget, const char *button = nullptr)
-{
-    if (button)
-        widget = widget->findChild<QAbstractButton *>(QLatin1String(button));
-    if (!widget)
-        qFatal("no such button: %s", button);
-    QTest::mouseClick(widget, Qt::LeftButton, {},
-                      QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
-}
-
 // keyClicks knows only ASCII keys; other letters arrive as a key's text.
 void type(QLineEdit *line, const QString &text)
 {
@@ -72,7 +61,7 @@ struct Form
 {
     AddQuestion *screen;
 
-    QWidget *get(const QString &name) const { return screen->findChild<QWidget *>(name); }
+    QWidget *get(const QString &name) const { return child(screen, name); }
     AddAnswerWidget *answer(int n) const
     {
         return screen->findChildren<AddAnswerWidget *>()[n - 1];
@@ -122,16 +111,6 @@ struct Form
         }
         return on.join(' ');
     }
-    // Every text and every choice.
-    QStringList input() const
-    {
-        QStringList all;
-        for (QLineEdit *line : screen->findChildren<QLineEdit *>())
-            all << line->text();
-        for (QAbstractButton *button : screen->findChildren<QAbstractButton *>())
-            all << QString::number(button->isChecked());
-        return all;
-    }
     // The names of the shown widgets marked red, sorted.
     QStringList red() const
     {
@@ -178,20 +157,8 @@ void TestManagement::init()
 {
     ws.emplace();
     ws->provision();
-    // Categories 1 to 3 ("Cat<c> DE/EN/EE") with the questions 1 to 5 ("Q<q> DE/EN/EE"),
-    // each with the answers 10q+1 (true) to 10q+4.
-    ws->execute(
-        {"INSERT INTO category VALUES (1), (2), (3)",
-         "INSERT INTO question VALUES (1, 1), (2, 1), (3, 2), (4, 3), (5, 3)",
-         "INSERT INTO category_lang SELECT category_id, lang_id, 'Cat' || category_id || ' ' || "
-         "country_code FROM category, lang",
-         "INSERT INTO question_lang SELECT question_id, lang_id, 'Q' || question_id || ' ' || "
-         "country_code FROM question, lang",
-         "INSERT INTO answer SELECT 10 * question_id + column1 FROM question, (VALUES (1), (2), "
-         "(3), (4))",
-         "INSERT INTO question_answer SELECT answer_id, answer_id / 10, "
-         "CASE answer_id % 10 WHEN 1 THEN 'true' ELSE 'false' END FROM answer",
-         "INSERT INTO answer_lang SELECT answer_id, lang_id, 'A', 'E' FROM answer, lang"});
+    // Cat1: Q1, Q2; Cat2: Q3; Cat3: Q4, Q5.
+    seedCatalogue(*ws, 3, {1, 1, 2, 3, 3});
     seeded = snapshot();
     controller.emplace();
 }
@@ -206,19 +173,12 @@ void TestManagement::cleanup()
     ws.reset();
 }
 
-// Every catalogue row as "table: a|b|c", sorted; an explanation never typed may be stored
-// as NULL or as an empty text.
+// An explanation never typed may be stored as NULL or as an empty text.
 QStringList TestManagement::snapshot() const
 {
-    QStringList rows;
-    for (const char *table : {"category", "category_lang", "question", "question_lang", "answer",
-                              "answer_lang", "question_answer"}) {
-        for (const QString &row :
-             ws->query(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
-            rows << QLatin1String(table) + QStringLiteral(": ") + row;
-    }
-    rows.sort();
-    return rows.replaceInStrings(QRegularExpression("\\|NULL$"), "|");
+    return ws->snapshot()
+        .filter(QRegularExpression("^(category|question|answer)"))
+        .replaceInStrings(QRegularExpression("\\|NULL$"), "|");
 }
 
 QWidget *TestManagement::manage(const char *button)
@@ -339,19 +299,19 @@ void TestManagement::addChecksAndStoresOneQuestionAsAWhole()
     // The lowest free ids: category 4, question 6, answers 1 to 4.
     const int category = newCategory ? 4 : 3;
     QStringList expected = seeded;
-    expected << QStringLiteral("question: 6|%1").arg(category);
+    expected << QStringLiteral("question:6|%1").arg(category);
     if (newCategory) {
         press(form.screen, "rbAddNewCategory");
         form.type("Category", texts("C"));
-        expected << "category: 4";
+        expected << "category:4";
     } else {
         form.chooseCategory("Cat3 EN");
     }
     form.type("Question", texts("Q"));
     for (int l = 0; l < 3; ++l) {
-        expected << QStringLiteral("question_lang: 6|%1|%2").arg(l + 1).arg(text("Q", l));
+        expected << QStringLiteral("question_lang:6|%1|%2").arg(l + 1).arg(text("Q", l));
         if (newCategory)
-            expected << QStringLiteral("category_lang: 4|%1|%2").arg(l + 1).arg(text("C", l));
+            expected << QStringLiteral("category_lang:4|%1|%2").arg(l + 1).arg(text("C", l));
     }
     for (int n = 1; n <= 4; ++n) {
         const QChar kind = answers[n - 1];
@@ -369,12 +329,11 @@ void TestManagement::addChecksAndStoresOneQuestionAsAWhole()
                                    .arg(newCategory ? "rbAddNewCategory mleCategory"
                                                     : "rbCategories saCategories",
                                         num, kind == 't' ? " Explanation" + num : ""));
-        expected << QStringLiteral("answer: %1").arg(n)
-                 << QStringLiteral("question_answer: %1|6|%2")
-                        .arg(n)
-                        .arg(kind == 't' ? "true" : "false");
+        expected
+            << QStringLiteral("answer:%1").arg(n)
+            << QStringLiteral("question_answer:%1|6|%2").arg(n).arg(kind == 't' ? "true" : "false");
         for (int l = 0; l < 3; ++l)
-            expected << QStringLiteral("answer_lang: %1|%2|%3|%4")
+            expected << QStringLiteral("answer_lang:%1|%2|%3|%4")
                             .arg(n)
                             .arg(l + 1)
                             .arg(text(a, l), kind == '-' ? QString() : text(e, l));
@@ -398,13 +357,11 @@ void TestManagement::addChecksAndStoresOneQuestionAsAWhole()
     if (!failing.isEmpty()) {
         ws->execute({"CREATE TRIGGER fail BEFORE INSERT ON " + failing +
                      " BEGIN SELECT RAISE(ABORT, 'no'); END"});
-        const QStringList input = form.input();
         press(form.screen, "pbAdd");
         QCOMPARE(snapshot(), seeded);
         QCOMPARE(screen(), first.data());
         QCOMPARE(form.red(), QStringList{"tlStoreFailed"}); // and no input
-        QCOMPARE(form.input(), input);
-        ws->execute({"DROP TRIGGER fail"}); // with the cause gone, the same input is stored
+        ws->execute({"DROP TRIGGER fail"}); // with the cause gone, the input kept is stored
     }
     press(form.screen, "pbAdd");
     expected.sort();
@@ -437,9 +394,9 @@ void TestManagement::deleteCountsChecksAndLeavesNoOrphans()
     shown = screen();
     // Only question 2 is left, with its category and answers, and nothing of the others.
     QCOMPARE(groups(shown), QStringList{"Cat1 EN: Q2 EN"});
-    QCOMPARE(snapshot(), seeded.filter(QRegularExpression("^(category(_lang)?: 1|question(_lang)?: "
-                                                          "2|(answer(_lang)?|question_answer): "
-                                                          "2\\d)\\b")));
+    QCOMPARE(snapshot(),
+             seeded.filter(QRegularExpression("^(category(_lang)?:1|question(_lang)?:2|"
+                                              "(answer(_lang)?|question_answer):2\\d)\\b")));
     // Deleting the last one leaves an empty catalogue, on a screen that still works.
     press(shown->findChild<QCheckBox *>());
     press(shown, "pbDelete");

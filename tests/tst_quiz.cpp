@@ -2,7 +2,6 @@
 #include "checkbox.h"
 #include "checkboxselection.h"
 #include "controller.h"
-#include "countdown.h"
 #include "menu.h"
 #include "questionanswerwidget.h"
 #include "questiondraw.h"
@@ -12,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHash>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QPointer>
@@ -23,14 +23,15 @@
 
 #include <algorithm>
 
-// The quiz as a user meets it: settings, questions with their answers, countdown, cancel
-// confirmation and evaluation, on a catalogue seeded for each test.
+// The quiz: its random draws, and the quiz as a user meets it: settings, questions with
+// their answers, countdown, cancel confirmation and evaluation.
 class TestQuiz : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void countdownTimesOutOnceAndCountsTheFullLimit();
+    void drawsAreDistinctAndUniform_data();
+    void drawsAreDistinctAndUniform();
     void settingsPresetFromTheStore_data();
     void settingsPresetFromTheStore();
     void judgingEveryCheckPattern_data();
@@ -40,69 +41,12 @@ private slots:
 };
 
 namespace {
-// The stored quiz settings, over categories 1 General, 2 Maths and 3 Art (added once) whose
-// names are marked with their language.
-QStringList settingsRows(int number, int time, const QList<int> &categoryIds)
-{
-    QStringList sql{QStringLiteral("UPDATE quiz_settings SET question_number = %1, "
-                                   "time_per_question = %2")
-                        .arg(number)
-                        .arg(time),
-                    QStringLiteral("DELETE FROM quiz_settings_current_category_id")};
-    for (int id : categoryIds)
-        sql << QStringLiteral("INSERT INTO quiz_settings_current_category_id VALUES (%1)").arg(id);
-    const QStringList names{"General", "Maths", "Art"};
-    for (int id = 1; id <= names.size(); ++id)
-        sql << QStringLiteral("INSERT OR IGNORE INTO category VALUES (%1)").arg(id)
-            << QStringLiteral("INSERT OR IGNORE INTO category_lang VALUES (%1, 1, '%2 (DE)'), "
-                              "(%1, 2, '%2'), (%1, 3, '%2 (EE)')")
-                   .arg(id)
-                   .arg(names.at(id - 1));
-    return sql;
-}
-
-// Question <id> with answers <id>1, <id>2, ...: the true ones read "right <answer id>" and
-// are explained by "because <answer id>", the false ones read "wrong <answer id>".
-QStringList questionRows(int id, int categoryId, int trueCount, int falseCount)
-{
-    QStringList sql{QStringLiteral("INSERT INTO question VALUES (%1, %2)").arg(id).arg(categoryId),
-                    QStringLiteral("INSERT INTO question_lang SELECT %1, lang_id, 'Question %1' "
-                                   "FROM lang")
-                        .arg(id)};
-    for (int k = 1; k <= trueCount + falseCount; ++k) {
-        const bool isTrue = k <= trueCount;
-        sql << QStringLiteral("INSERT INTO answer VALUES (%1)").arg(id * 10 + k)
-            << QStringLiteral("INSERT INTO question_answer VALUES (%1, %2, '%3')")
-                   .arg(id * 10 + k)
-                   .arg(id)
-                   .arg(isTrue ? "true" : "false")
-            << QStringLiteral("INSERT INTO answer_lang SELECT %1, lang_id, '%2 %1', %3 FROM lang")
-                   .arg(QString::number(id * 10 + k), isTrue ? "right" : "wrong",
-                        isTrue ? QStringLiteral("'because %1'").arg(id * 10 + k) : "NULL");
-    }
-    return sql;
-}
-
-template <typename T = QWidget> T *child(QWidget *parent, const char *name)
-{
-    return parent ? parent->findChild<T *>(QLatin1String(name)) : nullptr;
-}
-
 QStringList labelTexts(QWidget *parent, std::initializer_list<const char *> names)
 {
     QStringList texts;
-    for (const char *name : names) {
-        auto *label = child<QLabel>(parent, name);
-        texts << (label ? label->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name)));
-    }
+    for (const char *name : names)
+        texts << child<QLabel>(parent, name)->text();
     return texts;
-}
-
-void click(QWidget *parent, const char *name)
-{
-    auto *button = child<QAbstractButton>(parent, name);
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 int lcdValue(QWidget *parent, const char *name)
@@ -111,9 +55,9 @@ int lcdValue(QWidget *parent, const char *name)
 }
 
 // Presses the text beside the box, as a user does.
-void press(CheckBox *box)
+void pressText(CheckBox *box)
 {
-    QTest::mouseClick(box->findChild<QLabel *>(), Qt::LeftButton);
+    press(box->findChild<QLabel *>());
 }
 
 QString textOf(CheckBox *box)
@@ -143,7 +87,7 @@ QStringList evaluationTexts(QWidget *evaluation)
                        "tlCorrectPercent", "tlTotalTime", "tlAverageTimePerQuestion"});
 }
 
-// The questions, in order, that a quiz seeded with `seconds` asks out of General's eight.
+// The questions, in order, that a quiz seeded with `seconds` asks out of Cat1's eight.
 QStringList expectedQuestions(int count, qint64 seconds)
 {
     RandomSource random;
@@ -151,7 +95,7 @@ QStringList expectedQuestions(int count, qint64 seconds)
     random.reseedFromClock();
     QStringList texts;
     for (int id : QuestionDraw::drawQuestions({1, 2, 3, 4, 5, 6, 7, 8}, count, random))
-        texts << QStringLiteral("Question %1").arg(id);
+        texts << QStringLiteral("Q%1 EN").arg(id);
     return texts;
 }
 
@@ -168,14 +112,14 @@ void answerQuiz(Controller &controller, const QString &answers, QStringList &ask
         QVERIFY(!result->isVisible());
         QCOMPARE(
             labelTexts(quiz, {"tlCurrentQuestionNumber", "tlCurrentQuestionCategory"}),
-            QStringList({QStringLiteral("%1 / %2").arg(i + 1).arg(answers.size()), "General"}));
+            QStringList({QStringLiteral("%1 / %2").arg(i + 1).arg(answers.size()), "Cat1 EN"}));
         const QList<CheckBox *> boxes = answerBoxes(questionWidget);
         asked << qobject_cast<QLabel *>(questionWidget->layout()->itemAt(0)->widget())->text();
         QStringList expectedExplanations;
         for (int row = 0; row < boxes.size(); ++row) {
             const bool isTrue = textOf(boxes[row]).startsWith(QLatin1String("right"));
             if (answer == 'w' || (answer == 'r' && isTrue))
-                press(boxes[row]);
+                pressText(boxes[row]);
             // Numbered by the row of the true answer.
             if (isTrue)
                 expectedExplanations << QStringLiteral("Explanation %1: because %2")
@@ -185,7 +129,7 @@ void answerQuiz(Controller &controller, const QString &answers, QStringList &ask
         if (answer == 't')
             QTRY_VERIFY_WITH_TIMEOUT(result->isVisible(), 4000);
         else
-            click(quiz, "pbForward");
+            press(quiz, "pbForward");
         QVERIFY(result->isVisible());
         // The result first, then the explanations, top to bottom.
         QStringList shown;
@@ -194,35 +138,54 @@ void answerQuiz(Controller &controller, const QString &answers, QStringList &ask
         QCOMPARE(shown, QStringList{answer == 'r' ? "You answered the question correctly!"
                                                   : "You answered the question wrongly!"} +
                             expectedExplanations);
-        click(quiz, "pbForward");
+        press(quiz, "pbForward");
     }
 }
 } // namespace
 
-void TestQuiz::countdownTimesOutOnceAndCountsTheFullLimit()
+void TestQuiz::drawsAreDistinctAndUniform_data()
 {
-    Countdown countdown;
-    QSignalSpy timeouts(&countdown, &Countdown::timeout);
-    // Per time-out the used time and whether a timer still runs, as the quiz's check sees
-    // them: connected after construction, like the quiz's.
-    QList<int> heard;
-    connect(&countdown, &Countdown::timeout, this,
-            [&] { heard << countdown.getUsedTime() << anyTimerActive(&countdown); });
-    countdown.start(1);
-    QCOMPARE(countdown.getUsedTime(), 0);
-    QVERIFY(timeouts.wait(3000));
-    countdown.restart();
-    QCOMPARE(countdown.getUsedTime(), 0);
-    QVERIFY(timeouts.wait(3000));
-    QCOMPARE(heard, QList<int>({1, 0, 1, 0}));
+    QTest::addColumn<bool>("answerRows"); // arranges `count` rows instead of drawing questions
+    QTest::addColumn<QList<int>>("candidates");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("outcomes"); // ordered choices, all equally likely; 0: not counted
+    QTest::newRow("2 of 4") << false << QList<int>{1, 2, 3, 4} << 2 << 2 << 12;
+    QTest::newRow("more than available") << false << QList<int>{1, 2, 3} << 5 << 3 << 6;
+    QTest::newRow("zero draws every one") << false << QList<int>{1, 2, 3} << 0 << 3 << 6;
+    QTest::newRow("negative draws every one") << false << QList<int>{1, 2, 3} << -3 << 3 << 6;
+    QTest::newRow("duplicates asked once") << false << QList<int>{5, 7, 5, 7} << 0 << 2 << 2;
+    QTest::newRow("no candidate") << false << QList<int>{} << 5 << 0 << 0;
+    QTest::newRow("answer rows, 4") << true << QList<int>{0, 1, 2, 3} << 4 << 4 << 24;
+}
 
-    // A stopped countdown has no remaining time, so the whole limit counts as used.
-    countdown.restart();
-    countdown.stop();
-    QVERIFY(!anyTimerActive(&countdown));
-    QCOMPARE(countdown.getUsedTime(), 1);
-    QVERIFY(!timeouts.wait(1300));
-    QCOMPARE(timeouts.count(), 2);
+void TestQuiz::drawsAreDistinctAndUniform()
+{
+    QFETCH(bool, answerRows);
+    QFETCH(QList<int>, candidates);
+    QFETCH(int, count);
+    QFETCH(int, size);
+    QFETCH(int, outcomes);
+    RandomSource random;
+    random.setClock([] { return qint64(20240601); });
+    random.reseedFromClock();
+    const int perOutcome = 1000;
+    QHash<QList<int>, int> seen;
+    for (int i = 0; i < qMax(3, outcomes * perOutcome); ++i) {
+        const QList<int> drawn = answerRows
+                                     ? QuestionDraw::permutation(count, random)
+                                     : QuestionDraw::drawQuestions(candidates, count, random);
+        QCOMPARE(drawn.size(), size);
+        const QSet<int> distinct(drawn.cbegin(), drawn.cend());
+        QCOMPARE(distinct.size(), size);
+        QVERIFY(QSet<int>(candidates.cbegin(), candidates.cend()).contains(distinct));
+        ++seen[drawn];
+    }
+    // About 31 draws of standard deviation: 15 % off is far beyond chance.
+    QVERIFY(outcomes == 0 || seen.size() == outcomes);
+    for (int times : seen)
+        QVERIFY2(outcomes == 0 || qAbs(times - perOutcome) < perOutcome * 15 / 100,
+                 qPrintable(QStringLiteral("outcome drawn %1 times").arg(times)));
 }
 
 void TestQuiz::settingsPresetFromTheStore_data()
@@ -241,10 +204,11 @@ void TestQuiz::settingsPresetFromTheStore()
     QFETCH(QList<int>, shown);
     TestWorkspace workspace;
     workspace.provision();
-    workspace.execute(settingsRows(stored.at(0), stored.at(1), stored.mid(2)));
+    seedCatalogue(workspace, 3, {});
+    storeQuizSettings(workspace, stored.at(0), stored.at(1), stored.mid(2));
     Controller controller;
     controller.show();
-    click(currentScreen(&controller), "pbQuizSettings");
+    press(currentScreen(&controller), "pbQuizSettings");
     QWidget *screen = currentScreen(&controller);
     const bool timeShown = child(screen, "sfTimePerQuestion")->isVisible();
     QCOMPARE(child<QCheckBox>(screen, "cbTime")->isChecked(), timeShown);
@@ -254,7 +218,7 @@ void TestQuiz::settingsPresetFromTheStore()
                  selection->getSelectedIds(),
              shown);
     // Leaving through the menu button stores nothing, not even the clamped values.
-    click(screen, "pbMenu");
+    press(screen, "pbMenu");
     QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
              QStringList{QStringLiteral("%1|%2").arg(stored.at(0)).arg(stored.at(1))});
 }
@@ -292,7 +256,7 @@ void TestQuiz::judgingEveryCheckPattern()
             QCOMPARE(textOf(boxes[row]).mid(6).toInt(), rowIds.at(row));
             const bool checked = pattern & (1 << row);
             if (checked)
-                press(boxes[row]);
+                pressText(boxes[row]);
             QCOMPARE(boxes[row]->isChecked(), checked);
             expected = expected && checked == (rowIds.at(row) < trueCount);
         }
@@ -314,7 +278,7 @@ void TestQuiz::judgingEveryCheckPattern()
             QCOMPARE(palette.color(group, QPalette::WindowText),
                      QColor(isTrue ? Qt::darkGreen : Qt::red));
         const bool before = box->isChecked();
-        press(box);
+        pressText(box);
         QCOMPARE(box->isChecked(), before);
     }
 }
@@ -323,16 +287,15 @@ void TestQuiz::wholeQuizFromTheSettingsThenRestart()
 {
     TestWorkspace workspace;
     workspace.provision();
-    // Eight questions in General with one to three true answers; Maths is not chosen.
-    QStringList rows = settingsRows(1, 30, {2}) + questionRows(9, 2, 1, 3);
-    for (int id = 1; id <= 8; ++id)
-        rows += questionRows(id, 1, 1 + id % 3, 3 - id % 3);
-    workspace.execute(rows);
+    // Eight questions in Cat1 with one to three true answers, one in Cat2, which is not
+    // chosen.
+    seedCatalogue(workspace, 3, {1, 1, 1, 1, 1, 1, 1, 1, 2});
+    storeQuizSettings(workspace, 1, 30, {2});
     Controller controller;
     controller.show();
     qint64 now = 1000;
     controller.randomSource().setClock([&now] { return now; });
-    click(currentScreen(&controller), "pbQuizSettings");
+    press(currentScreen(&controller), "pbQuizSettings");
     QPointer<QWidget> settings = currentScreen(&controller);
 
     // Switching the limit off and on again starts from 25 seconds, not from the stored 30.
@@ -345,61 +308,53 @@ void TestQuiz::wholeQuizFromTheSettingsThenRestart()
     child(settings, "sfQuestionNumber")->findChild<QSlider *>()->setValue(25);
     // No category checked: the caption turns red and nothing is stored.
     const auto boxes = child(settings, "categorySelection")->findChildren<CheckBox *>();
-    press(boxes.at(1));
-    click(settings, "pbStart");
+    pressText(boxes.at(1));
+    press(settings, "pbStart");
     QCOMPARE(currentScreen(&controller), settings.data());
     QCOMPARE(child<QLabel>(settings, "tlCategories")->palette().color(QPalette::WindowText),
              QColor(Qt::red));
     QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")), QStringList{"1|30"});
     // Stored in display order, whatever the click order.
-    press(boxes.at(2));
-    press(boxes.at(0));
-    click(settings, "pbStart");
+    pressText(boxes.at(2));
+    pressText(boxes.at(0));
+    press(settings, "pbStart");
     QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")), QStringList{"25|0"});
     QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings_current_category_id")),
              QStringList({"1", "3"}));
 
     QStringList asked;
     answerQuiz(controller, QStringLiteral("rwrrwrwr"), asked);
-    // All eight of General, none twice, in the order the clock's seed gives.
+    // All eight of Cat1, none twice, in the order the clock's seed gives.
     QCOMPARE(asked, expectedQuestions(25, 1000));
-    QCOMPARE(evaluationTexts(currentScreen(&controller)),
-             QStringList({"25", "Unlimited", "General; Art; ", "5 / 8", "62.5 %", "0 s", "0 s"}));
+    QCOMPARE(
+        evaluationTexts(currentScreen(&controller)),
+        QStringList({"25", "Unlimited", "Cat1 EN; Cat3 EN; ", "5 / 8", "62.5 %", "0 s", "0 s"}));
 
     // "Restart" runs the stored settings again, without the settings screen, with a new
     // draw: now three questions with a one-second limit.
-    workspace.execute(settingsRows(3, 1, {1}));
+    storeQuizSettings(workspace, 3, 1, {1});
     now = 1001;
-    click(currentScreen(&controller), "pbRestart");
+    press(currentScreen(&controller), "pbRestart");
     asked.clear();
     answerQuiz(controller, QStringLiteral("rtr"), asked);
     QCOMPARE(asked, expectedQuestions(3, 1001));
     QVERIFY(asked != expectedQuestions(3, 1000));
     // The question left to the time-out counts wrong and its full second.
     QCOMPARE(evaluationTexts(currentScreen(&controller)),
-             QStringList({"3", "1 s", "General; ", "2 / 3", "66.6667 %", "1 s", "0 s"}));
+             QStringList({"3", "1 s", "Cat1 EN; ", "2 / 3", "66.6667 %", "1 s", "0 s"}));
 
     // With no question to ask, the evaluation the quiz requests while it is built stays on
     // display, without dividing by zero.
-    workspace.execute(settingsRows(10, 0, {3}) + QStringList{"UPDATE settings SET "
-                                                             "current_country_code = 'DE', "
-                                                             "current_lang_id = 1"});
+    storeQuizSettings(workspace, 10, 0, {3});
+    workspace.execute({"UPDATE settings SET current_country_code = 'DE', current_lang_id = 1"});
     QTest::ignoreMessage(QtDebugMsg, "Es gibt keine Fragen zur Auswahl!");
-    click(currentScreen(&controller), "pbRestart");
+    press(currentScreen(&controller), "pbRestart");
     QVERIFY(controller.findChildren<Quiz *>().isEmpty());
     const QString dash(QChar(0x2013));
     QCOMPARE(evaluationTexts(currentScreen(&controller)),
-             QStringList({"10", "Unbegrenzt", "Art (DE); ", "0 / 0", dash, "0 s", dash}));
+             QStringList({"10", "Unbegrenzt", "Cat3 DE; ", "0 / 0", dash, "0 s", dash}));
     QTRY_VERIFY(currentScreen(&controller)->isVisible());
-
-    // The arithmetic on the values of longer runs, as the quiz hands them over.
-    controller.showQuizEvaluation(5, 8, 41);
-    QCOMPARE(evaluationTexts(currentScreen(&controller)).mid(3),
-             QStringList({"5 / 8", "62.5 %", "41 s", "5 s"}));
-    controller.showQuizEvaluation(1, 3, 2);
-    QCOMPARE(evaluationTexts(currentScreen(&controller)).mid(3),
-             QStringList({"1 / 3", "33.3333 %", "2 s", "0 s"}));
-    click(currentScreen(&controller), "pbMenu");
+    press(currentScreen(&controller), "pbMenu");
     QVERIFY(qobject_cast<Menu *>(currentScreen(&controller)));
 }
 
@@ -407,8 +362,8 @@ void TestQuiz::cancelNoKeepsRunningYesStopsThenShowsMenu()
 {
     TestWorkspace workspace;
     workspace.provision();
-    workspace.execute(settingsRows(2, 1, {1}) + questionRows(1, 1, 1, 3) +
-                      questionRows(2, 1, 2, 2));
+    seedCatalogue(workspace, 1, {1, 1});
+    storeQuizSettings(workspace, 2, 1, {1});
     Controller controller;
     controller.show();
     controller.showQuiz();
@@ -423,7 +378,7 @@ void TestQuiz::cancelNoKeepsRunningYesStopsThenShowsMenu()
                     << (quiz && !anyTimerActive(countdown));
     });
     auto openCancelWindow = [&] {
-        click(quiz, "pbCancel");
+        press(quiz, "pbCancel");
         for (QWidget *topLevel : QApplication::topLevelWidgets())
             if (!window)
                 window = qobject_cast<CancelWindow *>(topLevel);
@@ -431,18 +386,18 @@ void TestQuiz::cancelNoKeepsRunningYesStopsThenShowsMenu()
     };
 
     QVERIFY(openCancelWindow());
-    click(window, "pbNo");
+    press(window, "pbNo");
     QTRY_VERIFY(window.isNull());
     QCOMPARE(currentScreen(&controller), quiz.data());
     QVERIFY(whenQuitted.isEmpty());
     // The countdown was never paused: its time-out still checks the question, and the next
     // question counts again.
     QTRY_VERIFY_WITH_TIMEOUT(child(quiz, "answerExplanationWidget")->isVisible(), 4000);
-    click(quiz, "pbForward");
+    press(quiz, "pbForward");
     QVERIFY(anyTimerActive(countdown));
 
     QVERIFY(openCancelWindow());
-    click(window, "pbYes");
+    press(window, "pbYes");
     QCOMPARE(whenQuitted, QList<bool>({true, true, true}));
     QVERIFY(quiz.isNull());
     QVERIFY(qobject_cast<Menu *>(currentScreen(&controller)));
