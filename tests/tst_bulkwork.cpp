@@ -56,14 +56,6 @@ QString writeFile(const QByteArray &contents)
     return name;
 }
 
-template <typename T> T *child(QWidget *screen, const char *name)
-{
-    T *widget = screen ? screen->findChild<T *>(QLatin1String(name)) : nullptr;
-    if (!widget)
-        qFatal("no %s on the screen", name);
-    return widget;
-}
-
 // Opens the import screen and hands the file to its open dialog.
 AddQuestionsPerFile *openFile(Controller &controller, const QByteArray &contents)
 {
@@ -98,11 +90,6 @@ QWidget *showDeleteScreen(Controller &controller)
     controller.show();
     controller.showDeleteQuestion();
     return currentScreen(&controller);
-}
-
-void press(QWidget *widget)
-{
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
 }
 
 // The row of a question text, or null while it is not built.

@@ -47,52 +47,34 @@ void TestController::screenReplacement()
 
 void TestController::flagsSwitchAndKeepTheLanguage_data()
 {
-    QTest::addColumn<QString>("flag");
-    QTest::addColumn<QString>("statement"); // run after the click
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("exit"); // the menu's text after a restart
-    QTest::newRow("German") << "pbDE"
-                            << ""
-                            << "DE|1"
-                            << "Be&enden";
-    QTest::newRow("English") << "pbEN"
-                             << ""
-                             << "EN|2"
-                             << "&Exit";
-    QTest::newRow("Estonian") << "pbEE"
-                              << ""
-                              << "EE|3"
-                              << "&Välju";
+    // The flag clicked, a statement run afterwards, the settings row stored, and the menu's
+    // exit text after a restart.
+    QTest::addColumn<QStringList>("row");
+    QTest::newRow("German") << QStringList{"pbDE", "", "DE|1", "Be&enden"};
+    QTest::newRow("English") << QStringList{"pbEN", "", "EN|2", "&Exit"};
+    QTest::newRow("Estonian") << QStringList{"pbEE", "", "EE|3", "&Välju"};
     // An unknown or missing country code falls back to English texts.
-    QTest::newRow("unknown code") << "pbDE"
-                                  << "UPDATE settings SET current_country_code = 'FR'"
-                                  << "FR|1"
-                                  << "&Exit";
-    QTest::newRow("no settings row") << "pbDE"
-                                     << "DELETE FROM settings"
-                                     << ""
-                                     << "&Exit";
+    QTest::newRow("unknown code") << QStringList{
+        "pbDE", "UPDATE settings SET current_country_code = 'FR'", "FR|1", "&Exit"};
+    QTest::newRow("no settings row") << QStringList{"pbDE", "DELETE FROM settings", "", "&Exit"};
 }
 
 void TestController::flagsSwitchAndKeepTheLanguage()
 {
-    QFETCH(QString, flag);
-    QFETCH(QString, statement);
-    QFETCH(QString, stored);
-    QFETCH(QString, exit);
+    QFETCH(QStringList, row);
     TestWorkspace workspace;
     workspace.provision();
     {
         Controller controller;
         QPointer<QWidget> before = currentScreen(&controller);
-        press(before, flag.toLatin1().constData());
+        press(before, row[0].toLatin1().constData());
         QVERIFY(before.isNull()); // rebuilt, even when the language did not change
-        if (!statement.isEmpty())
-            workspace.execute({statement});
-        QCOMPARE(workspace.query("SELECT * FROM settings").join(','), stored);
+        if (!row[1].isEmpty())
+            workspace.execute({row[1]});
+        QCOMPARE(workspace.query("SELECT * FROM settings").join(','), row[2]);
     }
     Controller restarted;
-    QCOMPARE(exitText(restarted), exit);
+    QCOMPARE(exitText(restarted), row[3]);
 }
 
 void TestController::titleLagsOneScreenChangeBehind()

@@ -49,19 +49,6 @@ QString writeFile(const QString &name, const QByteArray &contents)
     return name;
 }
 
-template <typename T = QWidget> T *child(QWidget *parent, const QString &name)
-{
-    T *widget = parent ? parent->findChild<T *>(name) : nullptr;
-    if (!widget)
-        qFatal("no %s", qPrintable(name));
-    return widget;
-}
-
-void click(QWidget *screen, const QString &button)
-{
-    QTest::mouseClick(child<QAbstractButton>(screen, button), Qt::LeftButton);
-}
-
 // What the user has entered or chosen on a screen, and which buttons are offered.
 QStringList inputState(QWidget *screen)
 {
@@ -163,7 +150,7 @@ void TestFaults::lockedDatabase()
         controller.showAddQuestionsPerFile();
         controller.fileDialogs()->setNextOpenFileNames(
             {writeFile("k.csv", "K;K;K\nN;N;N\nb1;b1;b1;x;x;x\nb2;b2;b2\nb3;b3;b3\nb4;b4;b4\n")});
-        click(currentScreen(&controller), "pbOpenFile");
+        press(currentScreen(&controller), "pbOpenFile");
         button = "pbAddValues";
         storedCheck = "SELECT count(*) = 2 AND (SELECT count(*) FROM category) = 1 FROM question";
     } else if (action == "delete") {
@@ -185,7 +172,7 @@ void TestFaults::lockedDatabase()
     const QStringList before = workspace.snapshot();
     {
         LockHolder lock(workspace.databaseFile(), holdMs);
-        click(screen, button);
+        press(screen, qPrintable(button));
     }
     QCOMPARE(workspace.query(storedCheck), QStringList(stored ? "1" : "0"));
     if (stored)

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <optional>
@@ -214,14 +213,12 @@ void TestManagement::passwordWindowLetsOnlyTheExactPasswordIn()
     QCOMPARE(windows.size(), 2);
     QCOMPARE(screen(), menu); // the menu waits behind them
     QPointer<PasswordCheck> window = windows[1];
-    QSignalSpy right(window.data(), &PasswordCheck::enteredRightPassword);
     auto *edit = window->findChild<QLineEdit *>();
     QTest::keyClicks(edit, typed);
     if (byEnter)
         QTest::keyClick(edit, Qt::Key_Return);
     else
         QTest::mouseClick(window->findChild<QPushButton *>(), Qt::LeftButton);
-    QCOMPARE(right.count(), typed == "tarwe" ? 1 : 0);
     QCOMPARE(screen()->metaObject()->className(),
              typed == "tarwe" ? "ManageQuestionsMenu" : "Menu");
     QTRY_VERIFY(window.isNull()); // closed either way, and gone for good

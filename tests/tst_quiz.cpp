@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSet>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
