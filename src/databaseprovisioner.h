@@ -4,7 +4,8 @@
 #include <QString>
 
 // Makes sure a writable database file exists in the working directory before the data
-// store opens it: copies the bundled template on first start, never replaces a file.
+// store opens it: copies the bundled template on first start (or over a file of zero
+// bytes, which holds nothing), never replaces a file with content.
 class DatabaseProvisioner
 {
 public:

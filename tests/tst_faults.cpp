@@ -1,15 +1,19 @@
 #include "controller.h"
+#include "databaseprovisioner.h"
 #include "filedialogs.h"
 #include "testworkspace.h"
 
 #include <QAbstractSlider>
 #include <QCheckBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -18,7 +22,11 @@
 #include <future>
 #include <thread>
 
-// Faults from outside: another program's lock on the database.
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+// Faults from outside: another program's lock on the database, a bad database file.
 class TestFaults : public QObject
 {
     Q_OBJECT
@@ -26,6 +34,8 @@ class TestFaults : public QObject
 private slots:
     void lockedDatabase_data();
     void lockedDatabase();
+    void badDatabaseAtStart_data();
+    void badDatabaseAtStart();
 };
 
 namespace {
@@ -181,6 +191,125 @@ void TestFaults::lockedDatabase()
     QCOMPARE(currentScreen(&controller), screen.data());
     QVERIFY(child<QLabel>(screen, "tlStoreFailed")->isVisible());
     QCOMPARE(inputState(screen), input);
+}
+
+namespace {
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writing past maxBytes fails (as on a full disk) while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t maxBytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed test
+        rlimit limited = saved;
+        limited.rlim_cur = maxBytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit saved{};
+    sighandler_t previousHandler;
+};
+
+// Starts the program as main() does, opens every screen and runs a quiz, which finds no
+// question to ask. Returns the class names of the screens shown.
+QStringList startAndVisitEveryScreen()
+{
+    DatabaseProvisioner::provision();
+    Controller controller;
+    controller.show();
+    QStringList shown;
+    for (void (Controller::*show)() :
+         {&Controller::showMenu, &Controller::showQuizSettings,
+          &Controller::showManageQuestionsMenu, &Controller::showAddQuestion,
+          &Controller::showAddQuestionsPerFile, &Controller::showDeleteQuestion,
+          &Controller::showQuiz}) {
+        (controller.*show)();
+        shown << QLatin1String(currentScreen(&controller)->metaObject()->className());
+    }
+    return shown;
+}
+} // namespace
+
+void TestFaults::badDatabaseAtStart_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("provisioned"); // else left exactly as it was
+    QTest::newRow("empty file") << "empty" << true;
+    QTest::newRow("random bytes") << "random" << false;
+    QTest::newRow("truncated copy") << "truncated" << false;
+    QTest::newRow("missing table") << "missing table" << false;
+    QTest::newRow("read-only file in read-only directory") << "read-only" << false;
+    QTest::newRow("directory in its place") << "directory" << false;
+    QTest::newRow("full disk on first start") << "full disk" << true;
+}
+
+void TestFaults::badDatabaseAtStart()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, provisioned);
+    TestWorkspace workspace;
+    const QString name = workspace.databaseFile();
+    const QByteArray templateBytes = fileBytes(DatabaseProvisioner::templatePath);
+    QVERIFY(templateBytes.size() > 4096);
+    if (state == "directory") {
+        QVERIFY(QDir(workspace.path()).mkdir("databaseVelmoraApp"));
+    } else if (state == "missing table") {
+        workspace.provision();
+        workspace.execute({"DROP TABLE question"});
+    } else if (state != "full disk") {
+        QByteArray bytes;
+        if (state == "random") {
+            QRandomGenerator random(11);
+            for (int i = 0; i < 4096; ++i)
+                bytes += char(random.bounded(256));
+        } else if (state == "truncated" || state == "read-only") {
+            bytes =
+                state == "truncated" ? templateBytes.left(templateBytes.size() / 2) : templateBytes;
+        }
+        writeFile(name, bytes);
+    }
+    if (state == "read-only") {
+        // Root writes regardless; then this proves only that the start alters nothing.
+        QFile::setPermissions(name, QFileDevice::ReadOwner);
+        QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    const QByteArray before = fileBytes(name);
+    const QFile::Permissions permissionsBefore = QFileInfo(name).permissions();
+    const QStringList everyScreen = {"Menu",          "QuizSettings",        "ManageQuestionsMenu",
+                                     "AddQuestion",   "AddQuestionsPerFile", "DeleteQuestion",
+                                     "QuizEvaluation"};
+    if (state == "full disk") {
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression("^Vorlage konnte nicht kopiert werden: "));
+        FileSizeLimit fullDisk(0);
+        QCOMPARE(startAndVisitEveryScreen(), everyScreen);
+    }
+    QCOMPARE(startAndVisitEveryScreen(), everyScreen);
+    QFile::setPermissions(workspace.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    if (provisioned) {
+        QCOMPARE(fileBytes(name), templateBytes);
+        QCOMPARE(QFileInfo(name).permissions() & 0x7077,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    } else {
+        QCOMPARE(fileBytes(name), before);
+    }
+    if (state == "directory")
+        QCOMPARE(QFileInfo(name).permissions(), permissionsBefore);
 }
 
 QTEST_MAIN(TestFaults)
