@@ -59,8 +59,10 @@ bool AddAnswerWidget::hasMissingText() const
 
 bool AddAnswerWidget::hasInvalidText() const
 {
-    // A hidden explanation is stored too, so it is checked as well.
-    return ui.mleAnswer->hasInvalidText() || ui.mleExplanation->hasInvalidText();
+    // The explanation counts only while it is shown, for a true answer: the user cannot
+    // see, let alone mend, a hidden one (and the export writes none for a false answer).
+    return ui.mleAnswer->hasInvalidText() ||
+           (ui.cbAnswerTrue->isChecked() && ui.mleExplanation->hasInvalidText());
 }
 
 void AddAnswerWidget::clear()

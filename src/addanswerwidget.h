@@ -25,7 +25,7 @@ public:
     bool isAnswerTrue() const;
     // An answer text is always needed, an explanation only for a true answer.
     bool hasMissingText() const;
-    // Any text that would be stored, hidden explanations included, holds a ";".
+    // The answer text, or the explanation of a true answer, holds a ";" or a line break.
     bool hasInvalidText() const;
     void clear();
 

@@ -153,25 +153,21 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
         }
         // The lines are split only now, one question at a time: kept split, a large
         // file would take several times its size.
-        const int block = q * linesPerQuestion;
-        const int categoryId =
-            categoryIdFor(QuestionFileReader::splitLine(fileLines.at(block)), &categoryByName);
-        const QStringList question = QuestionFileReader::splitLine(fileLines.at(block + 1));
+        const QuestionFileReader::Question question = QuestionFileReader::question(fileLines, q);
+        const int categoryId = categoryIdFor(question.category, &categoryByName);
         const int questionId = controller->addQuestion(categoryId);
-        controller->setDEQuestionText(questionId, question.at(0));
-        controller->setENQuestionText(questionId, question.at(1));
-        controller->setEEQuestionText(questionId, question.at(2));
-        for (int line = block + 2; line < block + linesPerQuestion; ++line) {
-            // Six fields: a true answer with its explanations; three: a false one.
-            const QStringList fields = QuestionFileReader::splitLine(fileLines.at(line));
-            const auto explanation = [&fields](int language) {
-                return fields.size() == 6 ? fields.at(3 + language) : QString();
-            };
+        controller->setDEQuestionText(questionId, question.question.at(0));
+        controller->setENQuestionText(questionId, question.question.at(1));
+        controller->setEEQuestionText(questionId, question.question.at(2));
+        for (int n = 0; n < question.answers.size(); ++n) {
+            const QStringList &texts = question.answers.at(n);
+            const QStringList &explanations = question.explanations.at(n);
             const int answerId = controller->addAnswer();
-            controller->setDEAnswerText(answerId, fields.at(0), explanation(0));
-            controller->setENAnswerText(answerId, fields.at(1), explanation(1));
-            controller->setEEAnswerText(answerId, fields.at(2), explanation(2));
-            controller->setQuestionAnswer(answerId, questionId, explanation(0).isEmpty() ? 0 : 1);
+            controller->setDEAnswerText(answerId, texts.at(0), explanations.at(0));
+            controller->setENAnswerText(answerId, texts.at(1), explanations.at(1));
+            controller->setEEAnswerText(answerId, texts.at(2), explanations.at(2));
+            // A true answer is one with explanations (six fields in its line).
+            controller->setQuestionAnswer(answerId, questionId, question.answerTrue.at(n) ? 1 : 0);
         }
     }
     if (!change.commit()) {

@@ -1,7 +1,9 @@
 #include "managequestionsmenu.h"
 
+#include "cataloguechange.h"
 #include "controller.h"
 #include "filedialogs.h"
+#include "invalidmarking.h"
 #include "questionfilewriter.h"
 
 #include <QDebug>
@@ -10,6 +12,8 @@ ManageQuestionsMenu::ManageQuestionsMenu(Controller *controller, QWidget *parent
     : QWidget(parent), controller(controller)
 {
     ui.setupUi(this);
+    ui.tlExportFailed->hide();
+    InvalidMarking::mark(ui.tlExportFailed);
     connect(ui.pbAddQuestion, &QPushButton::clicked, controller, &Controller::showAddQuestion);
     connect(ui.pbAddQuestionsPerFile, &QPushButton::clicked, controller,
             &Controller::showAddQuestionsPerFile);
@@ -39,29 +43,48 @@ QString ManageQuestionsMenu::buildCsvLine(QList<QString> fields)
 
 bool ManageQuestionsMenu::writeAllQuestions()
 {
-    const QString &lineEnd = QuestionFileWriter::lineEnd;
+    ui.tlExportFailed->hide();
     QString text;
+    // One consistent view of the catalogue; a read that fails (a lock held too long)
+    // fails it, rather than passing for an empty catalogue.
+    CatalogueChange reading(controller);
     const QList<int> questionIds = controller->getAllQuestionIds();
     for (int questionId : questionIds) {
-        const int categoryId = controller->getCategoryIdForQuestionId(questionId);
-        text += buildCsvLine(controller->getCategoryNamesAt(categoryId)) + lineEnd;
-        text += buildCsvLine(controller->getQuestionTextsAt(questionId)) + lineEnd;
+        QuestionFileReader::Question question;
+        question.category =
+            controller->getCategoryNamesAt(controller->getCategoryIdForQuestionId(questionId));
+        question.question = controller->getQuestionTextsAt(questionId);
         // True answers first, so the file lists them the way the quiz judges them.
         const QList<int> trueIds = controller->getTrueAnswerIdsToQuestionId(questionId);
         const QList<int> answerIds =
             trueIds + controller->getFalseAnswerIdsToQuestionId(questionId);
         for (int i = 0; i < answerIds.size(); ++i) {
-            text += QuestionFileWriter::answerLine(
-                        controller->getAnswerTextsAt(answerIds.at(i)),
-                        controller->getExplanationTextsToAnswerId(answerIds.at(i)),
-                        i < trueIds.size()) +
-                    lineEnd;
+            question.answers << controller->getAnswerTextsAt(answerIds.at(i));
+            question.explanations << controller->getExplanationTextsToAnswerId(answerIds.at(i));
+            question.answerTrue << (i < trueIds.size());
         }
+        // A file that its own import would refuse is no backup: write none at all.
+        if (!QuestionFileWriter::writable(question)) {
+            showExportFailure(
+                tr("Nothing was exported: the question \"%1\" cannot be written to a CSV file. "
+                   "Each of its texts must be filled in and hold no \";\" and no line break, "
+                   "and it needs four answers.")
+                    .arg(controller->getQuestionTextAt(questionId)));
+            return false;
+        }
+        text += QuestionFileWriter::questionLines(question);
     }
-    if (!QuestionFileWriter::save(exportFileName, text)) {
+    if (!reading.commit() || !QuestionFileWriter::save(exportFileName, text)) {
         qDebug().noquote() << QStringLiteral("CSV-Datei konnte nicht geschrieben werden: ") +
                                   exportFileName;
+        showExportFailure(tr("The questions could not be exported."));
         return false;
     }
     return true;
+}
+
+void ManageQuestionsMenu::showExportFailure(const QString &message)
+{
+    ui.tlExportFailed->setText(message);
+    ui.tlExportFailed->show();
 }

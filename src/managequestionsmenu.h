@@ -18,14 +18,17 @@ public:
 
     // The entries joined by ";".
     QString buildCsvLine(QList<QString> fields);
-    // Writes every question of the catalogue to exportFileName; false when the file could
-    // not be written (an earlier file of that name is then left as it was).
+    // Writes every question of the catalogue to exportFileName; false, with the reason
+    // shown, when nothing was written (an earlier file of that name is left as it was).
     bool writeAllQuestions();
 
 public slots:
     void openExportFileDialog();
 
 private:
+    // Shows why nothing was exported, in red below the buttons.
+    void showExportFailure(const QString &message);
+
     Ui::ManageQuestionsMenu ui;
     Controller *controller;
     QString exportFileName;

@@ -1,5 +1,7 @@
 #include "multilanguageedit.h"
 
+#include "questionfilereader.h"
+
 MultiLanguageEdit::MultiLanguageEdit(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
@@ -27,9 +29,10 @@ bool MultiLanguageEdit::hasEmptyText() const
 
 bool MultiLanguageEdit::hasInvalidText() const
 {
-    const QChar separator = QLatin1Char(';');
-    return getDEText().contains(separator) || getENText().contains(separator) ||
-           getEEText().contains(separator);
+    // A pasted text may bring a line break along; the export could not write it.
+    return !QuestionFileReader::fitsInField(getDEText()) ||
+           !QuestionFileReader::fitsInField(getENText()) ||
+           !QuestionFileReader::fitsInField(getEEText());
 }
 
 void MultiLanguageEdit::clear()

@@ -20,7 +20,7 @@ public:
     // True when at least one of the three texts is empty; blanks count as filled.
     bool hasEmptyText() const;
     // True when a text contains ";", the field separator of the question files, which
-    // has no quoting: such a text could be exported but never imported again.
+    // has no quoting, or a line break: such a text could not be exported.
     bool hasInvalidText() const;
     void clear();
 

@@ -89,9 +89,40 @@ QString QuestionFileReader::Finding::message() const
     return QString();
 }
 
+bool QuestionFileReader::fitsInField(const QString &text)
+{
+    return !text.contains(separator) && !text.contains(QLatin1Char('\n')) &&
+           !text.contains(QLatin1Char('\r'));
+}
+
 QStringList QuestionFileReader::splitLine(const QString &line)
 {
     return line.split(separator, Qt::SkipEmptyParts);
+}
+
+QuestionFileReader::Question QuestionFileReader::question(const QStringList &lines, int index)
+{
+    const int block = index * linesPerQuestion;
+    Question question;
+    question.category = splitLine(lines.at(block)).mid(0, 3);
+    question.question = splitLine(lines.at(block + 1)).mid(0, 3);
+    for (int answer = 0; answer < answersPerQuestion; ++answer) {
+        const QStringList fields = splitLine(lines.at(block + 2 + answer));
+        const bool isTrue = fields.size() == 6;
+        question.answers << fields.mid(0, 3);
+        question.explanations << (isTrue ? fields.mid(3, 3)
+                                         : QStringList{QString(), QString(), QString()});
+        question.answerTrue << isTrue;
+    }
+    return question;
+}
+
+QList<QuestionFileReader::Question> QuestionFileReader::questions(const QStringList &lines)
+{
+    QList<Question> result;
+    for (int index = 0; index < lines.size() / linesPerQuestion; ++index)
+        result << question(lines, index);
+    return result;
 }
 
 bool QuestionFileReader::read(const QStringList &fileNames)

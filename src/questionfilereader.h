@@ -36,6 +36,17 @@ public:
     };
 
     static constexpr int linesPerQuestion = 6;
+    static constexpr int answersPerQuestion = 4;
+
+    // One question as the import stores it; every list holds German, English, Estonian.
+    struct Question
+    {
+        QStringList category;
+        QStringList question;
+        QList<QStringList> answers;      // one per answer
+        QList<QStringList> explanations; // one per answer; empty texts for a false answer
+        QList<bool> answerTrue;          // a line with six fields is a true answer
+    };
 
     // Reads the files in order. True when every file is acceptable and together they hold
     // at least one question; then lines() holds every counted line, in reading order.
@@ -48,6 +59,14 @@ public:
     const QList<Finding> &errors() const { return errorList; }
     const QList<Finding> &warnings() const { return warningList; }
 
+    // Question `index` of accepted lines (see lines()), as the import stores it.
+    static Question question(const QStringList &lines, int index);
+    // Every question of accepted lines.
+    static QList<Question> questions(const QStringList &lines);
+
+    // Whether a text can stand in a field and read back unchanged: it holds neither the
+    // separator ";" nor a line break.
+    static bool fitsInField(const QString &text);
     // Splits a line at ";" and drops the empty fields.
     static QStringList splitLine(const QString &line);
 

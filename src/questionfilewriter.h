@@ -1,6 +1,8 @@
 #ifndef QUESTIONFILEWRITER_H
 #define QUESTIONFILEWRITER_H
 
+#include "questionfilereader.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,6 +20,12 @@ public:
     // it, so that it reads back as false.
     static QString answerLine(const QList<QString> &texts, const QList<QString> &explanations,
                               bool isTrue);
+    // Whether the question can be written so that the import reads it back unchanged:
+    // three filled texts everywhere that fit in a field, four answers, and the
+    // explanations of a true answer all filled (or all empty) and fitting.
+    static bool writable(const QuestionFileReader::Question &question);
+    // The question's lines, each ended by lineEnd.
+    static QString questionLines(const QuestionFileReader::Question &question);
     // The name an export is written to: ".csv" is appended unless the last
     // dot-separated part is exactly "csv".
     static QString exportFileName(const QString &chosenName);

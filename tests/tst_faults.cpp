@@ -1,12 +1,17 @@
+#include "addanswerwidget.h"
 #include "controller.h"
 #include "databaseprovisioner.h"
 #include "filedialogs.h"
+#include "multilanguageedit.h"
 #include "testworkspace.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -26,7 +31,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-// Faults from outside: another program's lock on the database, a bad database file.
+// Faults from outside: another program's lock on the database, a bad database file,
+// hostile texts, an export that cannot be written.
 class TestFaults : public QObject
 {
     Q_OBJECT
@@ -36,6 +42,10 @@ private slots:
     void lockedDatabase();
     void badDatabaseAtStart_data();
     void badDatabaseAtStart();
+    void hostileTexts_data();
+    void hostileTexts();
+    void failedExportKeepsTheEarlierFile_data();
+    void failedExportKeepsTheEarlierFile();
 };
 
 namespace {
@@ -310,6 +320,207 @@ void TestFaults::badDatabaseAtStart()
     }
     if (state == "directory")
         QCOMPARE(QFileInfo(name).permissions(), permissionsBefore);
+}
+
+namespace {
+// A pasted text arrives whole, line breaks and control characters included.
+void paste(QLineEdit *line, const QString &text)
+{
+    line->clear();
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    if (line->text() != text)
+        qFatal("paste into %s failed", qPrintable(line->objectName()));
+}
+
+QList<QLineEdit *> lines(QWidget *form, const QString &edit, int answer = 0)
+{
+    QWidget *owner = answer ? form->findChildren<AddAnswerWidget *>().at(answer - 1) : form;
+    return child<MultiLanguageEdit>(owner, edit)->findChildren<QLineEdit *>();
+}
+
+bool isRed(QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText) == Qt::red;
+}
+
+// Every text of the catalogue: category names, question texts, then answer texts with
+// their explanations, true answers first.
+QStringList catalogueTexts(const TestWorkspace &workspace)
+{
+    return workspace.query(
+               "SELECT category_text FROM category_lang ORDER BY category_id, lang_id") +
+           workspace.query(
+               "SELECT question_text FROM question_lang ORDER BY question_id, lang_id") +
+           workspace.query("SELECT answer_text, ifnull(explanation_text, '') FROM answer_lang "
+                           "JOIN question_answer USING (answer_id) "
+                           "ORDER BY question_id, is_True DESC, answer_id, lang_id");
+}
+
+// Whether the screen shows `expected` in a label or group title; every label holding
+// `raw` must show it as plain text.
+bool shows(QWidget *screen, const QString &raw, const QString &expected)
+{
+    QStringList texts;
+    for (QLabel *label : screen->findChildren<QLabel *>()) {
+        texts << label->text();
+        if (label->text().contains(raw) && label->textFormat() != Qt::PlainText)
+            qFatal("%s shows catalogue text as markup", qPrintable(label->objectName()));
+    }
+    for (QGroupBox *group : screen->findChildren<QGroupBox *>())
+        texts << group->title();
+    return texts.join(QChar(0x2029)).contains(expected);
+}
+} // namespace
+
+void TestFaults::hostileTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("fits"); // else the form refuses it
+    QTest::newRow("quotes") << "\"Zitat\" 'x' „y“ «z»" << true;
+    QTest::newRow("backslashes") << "C:\\temp\\new \\n \\\\" << true;
+    QTest::newRow("SQL comment") << "' OR 1=1 -- x" << true;
+    QTest::newRow("placeholders") << "%1 %2 %n %% {0} $HOME" << true;
+    QTest::newRow("control characters") << QString::fromUtf8("a\tb\x01c\x1b[31md\x7f\x00e") << true;
+    QTest::newRow("10,000 characters") << QString("Öü€ ").repeated(2500) << true;
+    QTest::newRow("right-to-left") << "שלום עולם مرحبا \u202Eabc" << true;
+    QTest::newRow("emoji") << "😀 👍🏽 👨‍👩‍👧" << true;
+    QTest::newRow("markup") << "<b>fett</b><h1>H</h1><img src=\"/x.png\"><br>" << true;
+    QTest::newRow("line break") << "Erste Zeile\nzweite Zeile" << false;
+    QTest::newRow("carriage return") << "a\rb" << false;
+    QTest::newRow("separator") << "a;b" << false;
+}
+
+void TestFaults::hostileTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, fits);
+    TestWorkspace workspace;
+    workspace.provision();
+    Controller controller;
+    controller.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&controller));
+    const QStringList codes{"DE", "EN", "EE"};
+    auto variant = [&](const QString &field, int l) { return text + ' ' + field + codes[l]; };
+
+    controller.showAddQuestion();
+    QPointer<QWidget> form = currentScreen(&controller);
+    QTest::mouseClick(child<QRadioButton>(form, "rbAddNewCategory"), Qt::LeftButton, {},
+                      QPoint(4, 4));
+    QTest::mouseClick(
+        child<QCheckBox>(form->findChildren<AddAnswerWidget *>().at(0), "cbAnswerTrue"),
+        Qt::LeftButton, {}, QPoint(4, 4));
+    QStringList expected[3]; // category, question, answers
+    for (int l = 0; l < 3; ++l) {
+        paste(lines(form, "mleCategory")[l], variant("C", l));
+        paste(lines(form, "mleQuestion")[l], variant("Q", l));
+        expected[0] << variant("C", l);
+        expected[1] << variant("Q", l);
+    }
+    for (int n = 1; n <= 4; ++n) {
+        for (int l = 0; l < 3; ++l) {
+            paste(lines(form, "mleAnswer", n)[l], variant("A" + QString::number(n), l));
+            if (n == 1)
+                paste(lines(form, "mleExplanation", n)[l], variant("E", l));
+            expected[2] << variant("A" + QString::number(n), l) + '|' +
+                               (n == 1 ? variant("E", l) : "");
+        }
+    }
+    if (!fits) {
+        const QString kept = lines(form, "mleQuestion")[1]->text();
+        click(form, "pbAdd");
+        QVERIFY(form); // refused: the form stays, marked, with the input as it was
+        QVERIFY(isRed(child(form, "tlQuestion")) && isRed(child(form, "rbAddNewCategory")));
+        QVERIFY(isRed(child(form, "rbAnswer1")) && isRed(child(form, "rbAnswer4")));
+        QCOMPARE(lines(form, "mleQuestion")[1]->text(), kept);
+        QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList("0"));
+        return;
+    }
+    click(form, "pbAdd");
+    QVERIFY(form.isNull()); // stored, and a fresh form took its place
+    const QStringList stored = catalogueTexts(workspace);
+    QCOMPARE(stored, expected[0] + expected[1] + expected[2]);
+
+    // Read back and shown, as plain text, in every interface language.
+    workspace.execute({"UPDATE quiz_settings SET question_number = 1, time_per_question = 0"});
+    const QList<void (Controller::*)()> languages{&Controller::changeLanguageToDE,
+                                                  &Controller::changeLanguageToEN,
+                                                  &Controller::changeLanguageToEE};
+    for (int l = 0; l < 3; ++l) {
+        (controller.*languages[l])();
+        controller.showDeleteQuestion();
+        QVERIFY(shows(currentScreen(&controller), text, variant("Q", l)));
+        QVERIFY(shows(currentScreen(&controller), text, variant("C", l)));
+        controller.showQuiz();
+        QWidget *quiz = currentScreen(&controller);
+        for (const QString field : {"C", "Q", "A1", "A2", "A3", "A4"})
+            QVERIFY2(shows(quiz, text, variant(field, l)), qPrintable(field));
+        click(quiz, "pbForward");
+        QVERIFY(shows(quiz, text, variant("E", l)));
+    }
+
+    // Exported and imported again, unchanged.
+    controller.showManageQuestionsMenu();
+    controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/out.csv");
+    click(currentScreen(&controller), "pbExportQuestions");
+    workspace.execute({"DELETE FROM category", "DELETE FROM category_lang", "DELETE FROM question",
+                       "DELETE FROM question_lang", "DELETE FROM answer", "DELETE FROM answer_lang",
+                       "DELETE FROM question_answer"});
+    controller.showAddQuestionsPerFile();
+    controller.fileDialogs()->setNextOpenFileNames({"out.csv"});
+    click(currentScreen(&controller), "pbOpenFile");
+    click(currentScreen(&controller), "pbAddValues");
+    QCOMPARE(catalogueTexts(workspace), stored);
+}
+
+void TestFaults::failedExportKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<QString>("questionText"); // English; stored as by the database editor
+    QTest::addColumn<QString>("target");
+    QTest::newRow("separator in a text") << "a;b"
+                                         << "old.csv";
+    QTest::newRow("line break in a text") << "Erste Zeile\nzweite Zeile"
+                                          << "old.csv";
+    QTest::newRow("folder does not exist") << "Q"
+                                           << "missing/old.csv";
+    QTest::newRow("folder is a file") << "Q"
+                                      << "old.csv/new.csv";
+}
+
+void TestFaults::failedExportKeepsTheEarlierFile()
+{
+    QFETCH(QString, questionText);
+    QFETCH(QString, target);
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(seed);
+    workspace.execute(
+        {"UPDATE question_lang SET question_text = '" + questionText + "' WHERE lang_id = 2"});
+    writeFile("old.csv", "earlier backup\n");
+    Controller controller;
+    controller.show();
+    controller.showManageQuestionsMenu();
+    QWidget *menu = currentScreen(&controller);
+    QLabel *failure = child<QLabel>(menu, "tlExportFailed");
+    QVERIFY(failure->isHidden());
+    controller.fileDialogs()->setNextSaveFileName(workspace.path() + '/' + target);
+    click(menu, "pbExportQuestions");
+    QCOMPARE(fileBytes("old.csv"), QByteArray("earlier backup\n"));
+    QCOMPARE(QDir(workspace.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+             QStringList({"databaseVelmoraApp", "old.csv"}));
+    QVERIFY(failure->isVisible() && isRed(failure));
+    QCOMPARE(failure->textFormat(), Qt::PlainText);
+    if (questionText != "Q")
+        QVERIFY(failure->text().contains('"' + questionText + '"'));
+    else
+        QCOMPARE(failure->text(), QStringLiteral("The questions could not be exported."));
+
+    // Once the obstacle is gone, the message goes with it.
+    workspace.execute({"UPDATE question_lang SET question_text = 'Q'"});
+    controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/new.csv");
+    click(menu, "pbExportQuestions");
+    QVERIFY(failure->isHidden());
+    QVERIFY(fileBytes("new.csv").startsWith("K;K;K\r\nQ;Q;Q\r\n"));
 }
 
 QTEST_MAIN(TestFaults)

@@ -302,6 +302,14 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The questions could not be exported.</source>
+        <translation>Die Fragen konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</source>
+        <translation>Es wurde nichts exportiert: Die Frage „%1“ lässt sich nicht in eine CSV-Datei schreiben. Jeder ihrer Texte muss ausgefüllt sein und darf weder „;“ noch einen Zeilenumbruch enthalten, und sie braucht vier Antworten.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -274,6 +274,14 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>Import questions via CSV-File</source>
         <translation>Impordi küsimused CSV failist</translation>
     </message>
+    <message>
+        <source>The questions could not be exported.</source>
+        <translation>Küsimusi ei õnnestunud eksportida.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</source>
+        <translation>Midagi ei eksporditud: küsimust „%1“ ei saa CSV-faili kirjutada. Kõik selle tekstid peavad olema täidetud ega tohi sisaldada „;“ ega reavahetust, ning sellel peab olema neli vastust.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -302,6 +302,14 @@ If explanation is set, the answer is correct.</translation>
         <source>Form</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The questions could not be exported.</source>
+        <translation>The questions could not be exported.</translation>
+    </message>
+    <message>
+        <source>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</source>
+        <translation>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
