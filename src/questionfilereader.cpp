@@ -97,7 +97,18 @@ bool QuestionFileReader::fitsInField(const QString &text)
 
 QStringList QuestionFileReader::splitLine(const QString &line)
 {
-    return line.split(separator, Qt::SkipEmptyParts);
+    // A byte-order mark at the start of a field is no text: files joined one after the
+    // other bring theirs along, and an invisible mark in front of a name would make it
+    // differ from the same name without (and vanish from an exported file).
+    const QChar byteOrderMark(QChar::ByteOrderMark);
+    QStringList fields;
+    for (QString field : line.split(separator)) {
+        while (field.startsWith(byteOrderMark))
+            field.remove(0, 1);
+        if (!field.isEmpty())
+            fields << field;
+    }
+    return fields;
 }
 
 QuestionFileReader::Question QuestionFileReader::question(const QStringList &lines, int index)

@@ -67,7 +67,8 @@ public:
     // Whether a text can stand in a field and read back unchanged: it holds neither the
     // separator ";" nor a line break.
     static bool fitsInField(const QString &text);
-    // Splits a line at ";" and drops the empty fields.
+    // Splits a line at ";", strips byte-order marks from the start of each field and drops
+    // the fields left empty.
     static QStringList splitLine(const QString &line);
 
 private:

@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
@@ -46,6 +48,14 @@ private slots:
     void hostileTexts();
     void failedExportKeepsTheEarlierFile_data();
     void failedExportKeepsTheEarlierFile();
+    void killedImport_data();
+    void killedImport();
+
+private:
+    // The whole import of killedImport(), run once to its end: how long it took after the
+    // file was read, and the catalogue it left.
+    qint64 importMilliseconds = -1;
+    QStringList imported;
 };
 
 namespace {
@@ -523,5 +533,117 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     QVERIFY(fileBytes("new.csv").startsWith("K;K;K\r\nQ;Q;Q\r\n"));
 }
 
-QTEST_MAIN(TestFaults)
+namespace {
+const int killedImportQuestions = 2000;
+const char importArgument[] = "--import-in-child";
+
+// The child of killedImport(): imports the file through the import screen, telling its
+// parent when the writing starts.
+int importInChild(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    Controller controller;
+    controller.showAddQuestionsPerFile();
+    controller.fileDialogs()->setNextOpenFileNames({QString::fromLocal8Bit(argv[2])});
+    child<QPushButton>(currentScreen(&controller), "pbOpenFile")->click();
+    fputs("importing\n", stdout);
+    fflush(stdout);
+    child<QPushButton>(currentScreen(&controller), "pbAddValues")->click();
+    fputs("imported\n", stdout);
+    fflush(stdout);
+    return controller.getAllQuestionIds().size() > killedImportQuestions ? 0 : 1;
+}
+
+// Waits until the child says `what`.
+void waitFor(QProcess &process, const char *what)
+{
+    while (!process.readLine().startsWith(what)) {
+        if (!process.canReadLine() && !process.waitForReadyRead(120000))
+            qFatal("the importing child did not say %s: %s", what,
+                   process.readAllStandardError().constData());
+    }
+}
+
+// Starts the child on the workspace's database and waits until it starts writing.
+void startImport(QProcess &process, const TestWorkspace &workspace)
+{
+    process.setWorkingDirectory(workspace.path());
+    process.start(QCoreApplication::applicationFilePath(),
+                  {QLatin1String(importArgument), workspace.path() + "/many.csv"});
+    waitFor(process, "importing");
+}
+} // namespace
+
+void TestFaults::killedImport_data()
+{
+    // When the kill comes, as a share of the time the whole import takes; 1: once the
+    // import has ended, before the program does.
+    QTest::addColumn<double>("share");
+    for (double share : {0.0, 0.2, 0.4, 0.6, 0.8, 0.95, 1.0})
+        QTest::addRow("at %d%%", int(share * 100)) << share;
+}
+
+void TestFaults::killedImport()
+{
+    QFETCH(double, share);
+    TestWorkspace workspace;
+    workspace.provision();
+    workspace.execute(seed);
+    QByteArray file;
+    for (int q = 0; q < killedImportQuestions; ++q)
+        file += QByteArray::number(q % 7) + ";K;K\nQ" + QByteArray::number(q) +
+                ";Q;Q\nA;A;A;E;E;E\nB;B;B\nC;C;C\nD;D;D\n";
+    writeFile("many.csv", file);
+    const QStringList before = workspace.snapshot();
+    if (importMilliseconds < 0) {
+        QProcess whole;
+        startImport(whole, workspace);
+        QElapsedTimer timer;
+        timer.start();
+        waitFor(whole, "imported");
+        importMilliseconds = timer.elapsed();
+        QVERIFY(whole.waitForFinished(60000));
+        QCOMPARE(whole.exitCode(), 0);
+        imported = workspace.snapshot();
+        QCOMPARE(workspace.query("SELECT count(*) FROM question"),
+                 QStringList(QString::number(killedImportQuestions + 1)));
+        writeFile(workspace.databaseFile(), QByteArray());
+        workspace.provision();
+        workspace.execute(seed);
+    }
+
+    QProcess process;
+    startImport(process, workspace);
+    if (share < 1)
+        QTest::qWait(int(importMilliseconds * share));
+    else
+        waitFor(process, "imported");
+    process.kill(); // SIGKILL
+    process.waitForFinished(60000);
+    QCOMPARE(process.state(), QProcess::NotRunning);
+    const bool journal = QFile::exists(workspace.databaseFile() + "-journal");
+
+    QCOMPARE(workspace.query("PRAGMA integrity_check"), QStringList("ok"));
+    const QStringList after = workspace.snapshot();
+    QVERIFY2(after == before || after == imported, "part of the import was kept");
+    qInfo("killed %lld ms into a %lld ms import (%s): %s", qint64(importMilliseconds * share),
+          importMilliseconds, journal ? "journal left behind" : "no journal",
+          after == before ? "nothing stored" : "everything stored");
+    // The program starts on it and stores again.
+    Controller controller;
+    controller.showDeleteQuestion();
+    QVERIFY(controller.saveQuizSettings(3, 0, {1}));
+    QCOMPARE(workspace.query("SELECT question_number FROM quiz_settings"), QStringList("3"));
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], importArgument) == 0)
+        return importInChild(argc, argv);
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    TestFaults test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_faults.moc"
