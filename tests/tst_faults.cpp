@@ -415,11 +415,8 @@ void TestFaults::hostileTexts()
 
     controller.showAddQuestion();
     QPointer<QWidget> form = currentScreen(&controller);
-    QTest::mouseClick(child<QRadioButton>(form, "rbAddNewCategory"), Qt::LeftButton, {},
-                      QPoint(4, 4));
-    QTest::mouseClick(
-        child<QCheckBox>(form->findChildren<AddAnswerWidget *>().at(0), "cbAnswerTrue"),
-        Qt::LeftButton, {}, QPoint(4, 4));
+    press(form, "rbAddNewCategory");
+    press(form->findChildren<AddAnswerWidget *>().at(0), "cbAnswerTrue");
     QStringList expected[3]; // category, question, answers
     for (int l = 0; l < 3; ++l) {
         paste(lines(form, "mleCategory")[l], variant("C", l));
@@ -438,7 +435,7 @@ void TestFaults::hostileTexts()
     }
     if (!fits) {
         const QString kept = lines(form, "mleQuestion")[1]->text();
-        click(form, "pbAdd");
+        press(form, "pbAdd");
         QVERIFY(form); // refused: the form stays, marked, with the input as it was
         QVERIFY(isRed(child(form, "tlQuestion")) && isRed(child(form, "rbAddNewCategory")));
         QVERIFY(isRed(child(form, "rbAnswer1")) && isRed(child(form, "rbAnswer4")));
@@ -446,7 +443,7 @@ void TestFaults::hostileTexts()
         QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList("0"));
         return;
     }
-    click(form, "pbAdd");
+    press(form, "pbAdd");
     QVERIFY(form.isNull()); // stored, and a fresh form took its place
     const QStringList stored = catalogueTexts(workspace);
     QCOMPARE(stored, expected[0] + expected[1] + expected[2]);
@@ -465,21 +462,21 @@ void TestFaults::hostileTexts()
         QWidget *quiz = currentScreen(&controller);
         for (const QString field : {"C", "Q", "A1", "A2", "A3", "A4"})
             QVERIFY2(shows(quiz, text, variant(field, l)), qPrintable(field));
-        click(quiz, "pbForward");
+        press(quiz, "pbForward");
         QVERIFY(shows(quiz, text, variant("E", l)));
     }
 
     // Exported and imported again, unchanged.
     controller.showManageQuestionsMenu();
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/out.csv");
-    click(currentScreen(&controller), "pbExportQuestions");
+    press(currentScreen(&controller), "pbExportQuestions");
     workspace.execute({"DELETE FROM category", "DELETE FROM category_lang", "DELETE FROM question",
                        "DELETE FROM question_lang", "DELETE FROM answer", "DELETE FROM answer_lang",
                        "DELETE FROM question_answer"});
     controller.showAddQuestionsPerFile();
     controller.fileDialogs()->setNextOpenFileNames({"out.csv"});
-    click(currentScreen(&controller), "pbOpenFile");
-    click(currentScreen(&controller), "pbAddValues");
+    press(currentScreen(&controller), "pbOpenFile");
+    press(currentScreen(&controller), "pbAddValues");
     QCOMPARE(catalogueTexts(workspace), stored);
 }
 
@@ -514,7 +511,7 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     QLabel *failure = child<QLabel>(menu, "tlExportFailed");
     QVERIFY(failure->isHidden());
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + '/' + target);
-    click(menu, "pbExportQuestions");
+    press(menu, "pbExportQuestions");
     QCOMPARE(fileBytes("old.csv"), QByteArray("earlier backup\n"));
     QCOMPARE(QDir(workspace.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList({"databaseVelmoraApp", "old.csv"}));
@@ -528,7 +525,7 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     // Once the obstacle is gone, the message goes with it.
     workspace.execute({"UPDATE question_lang SET question_text = 'Q'"});
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/new.csv");
-    click(menu, "pbExportQuestions");
+    press(menu, "pbExportQuestions");
     QVERIFY(failure->isHidden());
     QVERIFY(fileBytes("new.csv").startsWith("K;K;K\r\nQ;Q;Q\r\n"));
 }
