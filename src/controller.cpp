@@ -423,6 +423,11 @@ QHash<int, QList<int>> Controller::getQuestionIdsOfAllCategories()
     return databaseApp.getQuestionIdsOfAllCategories();
 }
 
+CatalogueTexts Controller::getAllTexts()
+{
+    return databaseApp.getAllTexts();
+}
+
 void Controller::beginCatalogueChange()
 {
     databaseApp.beginChange();

@@ -109,6 +109,7 @@ public:
     QHash<int, QString> getAllCategoryNames();
     QHash<int, QString> getAllQuestionTexts();
     QHash<int, QList<int>> getQuestionIdsOfAllCategories();
+    CatalogueTexts getAllTexts();
 
     // Scoped all-or-nothing changes for screens that store several rows at once; use
     // them through CatalogueChange. Deliberately not slots.

@@ -287,6 +287,49 @@ QHash<int, QList<int>> DatabaseVelmoraApp::getQuestionIdsOfAllCategories()
     return questionIds;
 }
 
+QHash<int, QList<QString>> DatabaseVelmoraApp::textsByKey(const QString &statement)
+{
+    QHash<int, QList<QString>> texts;
+    const auto rows = statements.pairs(statement);
+    for (const auto &row : rows)
+        texts[row.first].append(row.second.toString());
+    return texts;
+}
+
+QHash<int, QList<int>> DatabaseVelmoraApp::idsByKey(const QString &statement)
+{
+    QHash<int, QList<int>> ids;
+    const auto rows = statements.pairs(statement);
+    for (const auto &row : rows)
+        ids[row.first].append(row.second.toInt());
+    return ids;
+}
+
+CatalogueTexts DatabaseVelmoraApp::getAllTexts()
+{
+    // Ordered as the single reads return their rows: by the tables' keys.
+    CatalogueTexts all;
+    const auto categories =
+        statements.pairs(QStringLiteral("SELECT question_id, category_id FROM question"));
+    for (const auto &row : categories)
+        all.categoryOfQuestion.insert(row.first, row.second.toInt());
+    all.categoryNames = textsByKey(QStringLiteral(
+        "SELECT category_id, category_text FROM category_lang ORDER BY category_id, lang_id"));
+    all.questionTexts = textsByKey(QStringLiteral(
+        "SELECT question_id, question_text FROM question_lang ORDER BY question_id, lang_id"));
+    all.answerTexts = textsByKey(QStringLiteral(
+        "SELECT answer_id, answer_text FROM answer_lang ORDER BY answer_id, lang_id"));
+    all.explanationTexts = textsByKey(QStringLiteral(
+        "SELECT answer_id, explanation_text FROM answer_lang ORDER BY answer_id, lang_id"));
+    all.trueAnswerIds = idsByKey(
+        QStringLiteral("SELECT question_id, answer_id FROM question_answer WHERE is_True = "
+                       "'true' ORDER BY question_id, answer_id"));
+    all.falseAnswerIds = idsByKey(
+        QStringLiteral("SELECT question_id, answer_id FROM question_answer WHERE is_True = "
+                       "'false' ORDER BY question_id, answer_id"));
+    return all;
+}
+
 int DatabaseVelmoraApp::addCategory()
 {
     const QString table = QStringLiteral("category");

@@ -9,6 +9,21 @@
 
 #include "sqlrunner.h"
 
+// Every text and answer link of the catalogue, each kind read with one statement. The
+// lists are exactly what the single reads give for that id (getCategoryNamesAt,
+// getQuestionTextsAt, getAnswerTextsAt, getExplanationTextsToAnswerId,
+// getTrueAnswerIdsToQuestionId, getFalseAnswerIdsToQuestionId, getCategoryIdForQuestionId).
+struct CatalogueTexts
+{
+    QHash<int, int> categoryOfQuestion;
+    QHash<int, QList<QString>> categoryNames;
+    QHash<int, QList<QString>> questionTexts;
+    QHash<int, QList<QString>> answerTexts;
+    QHash<int, QList<QString>> explanationTexts;
+    QHash<int, QList<int>> trueAnswerIds;
+    QHash<int, QList<int>> falseAnswerIds;
+};
+
 // The one data-access object: owns the default SQLite connection on
 // "./databaseVelmoraApp" and runs every settings and catalogue statement on it.
 class DatabaseVelmoraApp : public QObject
@@ -63,6 +78,8 @@ public:
     // Each category's question ids, ascending, as getQuestionIdsToCategoryIds gives them.
     QHash<int, QList<int>> getQuestionIdsOfAllCategories();
 
+    CatalogueTexts getAllTexts();
+
     // Catalogue writes. New entries get the lowest id their table does not use.
     int addCategory();
     void setCategoryText(int langId, int categoryId, QString categoryText);
@@ -91,6 +108,9 @@ public:
 
 private:
     QString languageCondition();
+    // Column 1 of every row, gathered by column 0, in the order returned.
+    QHash<int, QList<QString>> textsByKey(const QString &statement);
+    QHash<int, QList<int>> idsByKey(const QString &statement);
     int lowestFreeId(const QString &table, const QString &column, bool *dense = nullptr);
     // The id an add operation inserts, and the bookkeeping after its insert.
     int allocateId(const QString &table, const QString &column);

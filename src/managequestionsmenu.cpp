@@ -49,18 +49,18 @@ bool ManageQuestionsMenu::writeAllQuestions()
     // fails it, rather than passing for an empty catalogue.
     CatalogueChange reading(controller);
     const QList<int> questionIds = controller->getAllQuestionIds();
+    // One read per kind of text instead of several per question.
+    const CatalogueTexts all = controller->getAllTexts();
     for (int questionId : questionIds) {
         QuestionFileReader::Question question;
-        question.category =
-            controller->getCategoryNamesAt(controller->getCategoryIdForQuestionId(questionId));
-        question.question = controller->getQuestionTextsAt(questionId);
+        question.category = all.categoryNames.value(all.categoryOfQuestion.value(questionId));
+        question.question = all.questionTexts.value(questionId);
         // True answers first, so the file lists them the way the quiz judges them.
-        const QList<int> trueIds = controller->getTrueAnswerIdsToQuestionId(questionId);
-        const QList<int> answerIds =
-            trueIds + controller->getFalseAnswerIdsToQuestionId(questionId);
+        const QList<int> trueIds = all.trueAnswerIds.value(questionId);
+        const QList<int> answerIds = trueIds + all.falseAnswerIds.value(questionId);
         for (int i = 0; i < answerIds.size(); ++i) {
-            question.answers << controller->getAnswerTextsAt(answerIds.at(i));
-            question.explanations << controller->getExplanationTextsToAnswerId(answerIds.at(i));
+            question.answers << all.answerTexts.value(answerIds.at(i));
+            question.explanations << all.explanationTexts.value(answerIds.at(i));
             question.answerTrue << (i < trueIds.size());
         }
         // A file that its own import would refuse is no backup: write none at all.
