@@ -5,7 +5,8 @@
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_scale [--quick] [--runs N] [--keep DIR]
 //
 // Every case runs in a child process of its own (this program started again with
-// --child), so that its peak memory (ru_maxrss) is its own; the wall time is the median
+// --child), so that its peak memory (VmHWM, read by the child itself at its end: a
+// spawned child's ru_maxrss would include this process) is its own; the wall time is the median
 // of the runs. The floors are run here by the sqlite3 shell on generated SQL scripts (one
 // transaction) and by the question-file checker. --quick uses tiny sizes so that the test
 // suite can keep this program working in a few seconds.
@@ -28,7 +29,6 @@
 #include <functional>
 #include <map>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -210,8 +210,7 @@ Outcome runProcess(const QStringList &arguments, const QString &directory,
     if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
         qFatal("cannot start %s", argv[0]);
     int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    waitpid(pid, &status, 0);
     Outcome outcome;
     outcome.milliseconds = timer.nsecsElapsed() / 1e6;
     QDir::setCurrent(previous);
@@ -222,10 +221,11 @@ Outcome runProcess(const QStringList &arguments, const QString &directory,
             fprintf(stderr, "%s\n", err.readAll().right(2000).constData());
         qFatal("%s failed", qPrintable(arguments.join(QLatin1Char(' '))));
     }
-    outcome.peakMegabytes = usage.ru_maxrss / 1024.0;
     QFile out(outFile);
     if (out.open(QIODevice::ReadOnly))
         outcome.output = QString::fromUtf8(out.readAll());
+    const QString peak = outcome.output.section(QStringLiteral("peak_kb "), 1).section('\n', 0, 0);
+    outcome.peakMegabytes = peak.toDouble() / 1024.0;
     return outcome;
 }
 
@@ -357,6 +357,19 @@ void childScreens(const QString &database, int runs, QTextStream &out)
     }
 }
 
+// The peak resident memory of this process so far.
+void reportPeak()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            fprintf(stdout, "peak_kb %s\n", line.mid(6).trimmed().split(' ').value(0).constData());
+    }
+    fflush(stdout);
+}
+
 // What the program's main() does, up to the main menu being shown.
 int childStart(int argc, char **argv)
 {
@@ -364,6 +377,7 @@ int childStart(int argc, char **argv)
     Controller controller;
     controller.show();
     settle(&controller);
+    reportPeak();
     return 0;
 }
 
@@ -382,6 +396,8 @@ int child(int argc, char **argv)
         childOpen(path, runs, out);
     else if (kind == QLatin1String("screens"))
         childScreens(path, runs, out);
+    out.flush();
+    reportPeak();
     return 0;
 }
 
@@ -403,7 +419,7 @@ std::vector<std::pair<QString, double>> medians(const QString &output)
     for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const int blank = line.lastIndexOf(QLatin1Char(' '));
         const QString name = line.left(blank);
-        if (name == QLatin1String("rows"))
+        if (name == QLatin1String("rows") || name == QLatin1String("peak_kb"))
             continue;
         if (!values.count(name))
             order.push_back(name);
@@ -500,7 +516,7 @@ public:
         const QString database = filePath(QStringLiteral("catalogue-") + fileKey(label));
         const double floor = importFloor(bank, database);
         const Outcome outcome = child(QStringLiteral("import"), csv(bank, fileKey(label) + ".csv"));
-        const QString rows = outcome.output.section(QStringLiteral("rows "), 1).trimmed();
+        const QString rows = outcome.output.section(QStringLiteral("rows "), 1).section('\n', 0, 0);
         if (rows.toInt() != bank.questions * 12)
             qFatal("import of %s stored %s answer texts", qPrintable(label), qPrintable(rows));
         results.push_back({QStringLiteral("import ") + label, medians(outcome.output).at(0).second,
