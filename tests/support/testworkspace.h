@@ -49,6 +49,11 @@ template <typename T = QWidget> T *child(const QObject *parent, const QString &n
     return widget;
 }
 
+// Writes a file; a file that cannot be written ends the test program.
+QString writeFile(const QString &name, const QByteArray &contents);
+// A file's contents; empty when it cannot be read.
+QByteArray readFile(const QString &name);
+
 // Clicks near the left edge of the widget (or of its child button called name), where a
 // radio button or check box has its indicator.
 void press(QWidget *widget, const char *name = nullptr);
