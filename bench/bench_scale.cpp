@@ -3,6 +3,7 @@
 // a floor where one exists.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_scale [--quick] [--runs N] [--keep DIR]
+//                                                       [--only import|screens|start|open]
 //
 // Every case runs in a child process of its own (this program started again with
 // --child), so that its peak memory (VmHWM, read by the child itself at its end: a
@@ -11,10 +12,12 @@
 // transaction) and by the question-file checker. --quick uses tiny sizes so that the test
 // suite can keep this program working in a few seconds.
 
+#include "checkboxselection.h"
 #include "controller.h"
 #include "testworkspace.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -353,6 +356,15 @@ void childScreens(const QString &database, int runs, QTextStream &out)
             controller.fileDialogs()->setNextSaveFileName(exportFile);
             button(controller, "pbExportQuestions")->click();
         });
+        // Checks the first category's questions, then times deleting them up to the
+        // rebuilt screen (each run deletes another category).
+        controller.showDeleteQuestion();
+        settle(&controller);
+        auto *first = currentScreen(&controller)->findChild<CheckBoxSelection *>();
+        for (QCheckBox *box : first->findChildren<QCheckBox *>())
+            box->setChecked(true);
+        time(QStringLiteral("delete a category's questions"),
+             [&] { button(controller, "pbDelete")->click(); });
         controller.showMenu();
     }
 }
@@ -617,16 +629,29 @@ int main(int argc, char **argv)
     const Bank small20{small, 20, 0};
     const Bank large20{large, 20, 0};
     const Bank large1000{large, many, 0};
-    runner.importCase(small20, QStringLiteral("%1 q / 20 cat").arg(small));
-    runner.importCase(Bank{large / 4, 20, 0}, QStringLiteral("%1 q / 20 cat").arg(large / 4));
-    runner.importCase(large20, QStringLiteral("%1 q / 20 cat").arg(large));
-    runner.importCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
-    runner.screenCases(large20, QStringLiteral("%1 q / 20 cat").arg(large));
-    runner.screenCases(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
-    runner.startCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
-    // A 20 MB file of long texts and one of many short questions.
-    runner.openCase(Bank{quick ? 20 : 2000, 20, quick ? 300 : 1600}, QStringLiteral("long texts"));
-    runner.openCase(Bank{quick ? 200 : 24000, 20, 0}, QStringLiteral("short questions"));
+    const int onlyAt = arguments.indexOf(QStringLiteral("--only"));
+    const QString only = onlyAt > 0 ? arguments.value(onlyAt + 1) : QString();
+    const auto wanted = [&only](const char *kind) {
+        return only.isEmpty() || only == QLatin1String(kind);
+    };
+    if (wanted("import")) {
+        runner.importCase(small20, QStringLiteral("%1 q / 20 cat").arg(small));
+        runner.importCase(Bank{large / 4, 20, 0}, QStringLiteral("%1 q / 20 cat").arg(large / 4));
+        runner.importCase(large20, QStringLiteral("%1 q / 20 cat").arg(large));
+        runner.importCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    }
+    if (wanted("screens")) {
+        runner.screenCases(large20, QStringLiteral("%1 q / 20 cat").arg(large));
+        runner.screenCases(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    }
+    if (wanted("start"))
+        runner.startCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    if (wanted("open")) {
+        // A 20 MB file of long texts and one of many short questions.
+        runner.openCase(Bank{quick ? 20 : 2000, 20, quick ? 300 : 1600},
+                        QStringLiteral("long texts"));
+        runner.openCase(Bank{quick ? 200 : 24000, 20, 0}, QStringLiteral("short questions"));
+    }
     runner.print();
     return 0;
 }
