@@ -181,6 +181,13 @@ QList<int> DatabaseVelmoraApp::getAllQuestionIds()
 QList<int> DatabaseVelmoraApp::getQuestionIdsToCategoryIds(QList<int> categoryIds)
 {
     QList<int> questionIds;
+    // Each statement scans the whole table: for many categories, one scan serves all.
+    if (categoryIds.size() > 1) {
+        const QHash<int, QList<int>> byCategory = getQuestionIdsOfAllCategories();
+        for (int categoryId : categoryIds)
+            questionIds += byCategory.value(categoryId);
+        return questionIds;
+    }
     for (int categoryId : categoryIds) {
         questionIds += statements.integers(
             QStringLiteral("SELECT question_id FROM question WHERE category_id = ") +
