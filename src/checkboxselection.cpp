@@ -24,17 +24,29 @@ void CheckBoxSelection::setItems(const QList<int> &ids, const QList<QString> &te
         layout()->addWidget(new QLabel(tr("There is nothing to show!"), this));
         return;
     }
+    for (int i = 0; i < count; ++i)
+        addEntry(texts.at(i), checkedIds.contains(ids.at(i)));
+}
+
+void CheckBoxSelection::appendItems(const QList<int> &ids, const QList<QString> &texts)
+{
+    const int count = qMin(ids.size(), texts.size());
     for (int i = 0; i < count; ++i) {
-        auto *box = new CheckBox(this);
-        checkBoxes.append(box);
-        box->setText(texts.at(i));
-        if (checkedIds.contains(ids.at(i)))
-            box->setChecked(true);
-        layout()->addWidget(box);
-        // Connected only after the pre-check, so filling announces nothing.
-        connect(box, &CheckBox::stateChanged, this,
-                qOverload<>(&CheckBoxSelection::somethingChanged));
+        this->ids.append(ids.at(i));
+        addEntry(texts.at(i), false);
     }
+}
+
+void CheckBoxSelection::addEntry(const QString &text, bool checked)
+{
+    auto *box = new CheckBox(this);
+    checkBoxes.append(box);
+    box->setText(text);
+    if (checked)
+        box->setChecked(true);
+    layout()->addWidget(box);
+    // Connected only after the pre-check, so filling announces nothing.
+    connect(box, &CheckBox::stateChanged, this, qOverload<>(&CheckBoxSelection::somethingChanged));
 }
 
 QList<int> CheckBoxSelection::getSelectedIds() const

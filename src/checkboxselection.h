@@ -18,6 +18,9 @@ public:
     // One entry per (id, text) pair; entries whose id is in checkedIds start checked.
     // Filling announces nothing. Called once, right after construction.
     void setItems(const QList<int> &ids, const QList<QString> &texts, const QList<int> &checkedIds);
+    // Adds unchecked entries after those there are, for a list filled in pieces; like
+    // filling, it announces nothing.
+    void appendItems(const QList<int> &ids, const QList<QString> &texts);
     // The ids of the checked entries, in display order.
     QList<int> getSelectedIds() const;
     // Shows or hides the entry at index; a hidden entry keeps its check mark.
@@ -31,6 +34,8 @@ public slots:
     void somethingChangedSlot();
 
 private:
+    void addEntry(const QString &text, bool checked);
+
     QList<int> ids;
     QList<CheckBox *> checkBoxes;
 };

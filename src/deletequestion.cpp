@@ -16,7 +16,8 @@
 #include <QVBoxLayout>
 
 namespace {
-// Rows built at once when the screen opens; a small catalogue is built whole.
+// Rows built when the screen opens (a small catalogue is built whole), and at most in one
+// step later.
 constexpr int rowsBuiltAtOnce = 200;
 
 bool containsAll(const QString &text, const QStringList &words)
@@ -54,7 +55,7 @@ DeleteQuestion::DeleteQuestion(Controller *controller, QWidget *parent)
     const QHash<int, QString> categoryNames = controller->getAllCategoryNames();
     const QHash<int, QList<int>> questionIds = controller->getQuestionIdsOfAllCategories();
     const QHash<int, QString> questionTexts = controller->getAllQuestionTexts();
-    int rowsBuilt = 0;
+    int rowsLeft = rowsBuiltAtOnce;
     for (int categoryId : categoryIds) {
         auto *box = new QGroupBox(LiteralText::withoutMnemonic(categoryNames.value(categoryId)),
                                   ui.mainScrollAreaWidget);
@@ -65,18 +66,19 @@ DeleteQuestion::DeleteQuestion(Controller *controller, QWidget *parent)
         auto *selection = new CheckBoxSelection(box);
         selections.append(selection);
         groupLayout->addWidget(selection);
-        Group group{box, selection, questionIds.value(categoryId), {}, {}, 0, false};
+        auto *rest = new QWidget(box);
+        groupLayout->addWidget(rest);
+        Group group{box, selection, rest, questionIds.value(categoryId), {}, {}, 0, -1};
         for (int questionId : qAsConst(group.questionIds)) {
             group.questionTexts.append(questionTexts.value(questionId));
             group.shown.append(true);
         }
         group.shownCount = group.questionIds.size();
-        if (rowsBuilt < rowsBuiltAtOnce || group.questionIds.isEmpty()) {
-            buildGroup(group);
-            rowsBuilt += group.questionIds.size();
-        } else {
-            selection->setMinimumHeight(group.shownCount * rowHeight);
-        }
+        const int rows = qMin(rowsLeft, group.questionIds.size());
+        if (rows > 0 || group.questionIds.isEmpty())
+            buildRows(group, rows);
+        rowsLeft -= rows;
+        updateRest(group);
         groups.append(group);
     }
     // Few groups stay together at the top instead of spreading over the area.
@@ -91,15 +93,33 @@ DeleteQuestion::DeleteQuestion(Controller *controller, QWidget *parent)
     connect(ui.pbDelete, &QPushButton::clicked, this, &DeleteQuestion::deleteSlot);
 }
 
-void DeleteQuestion::buildGroup(Group &group)
+void DeleteQuestion::buildRows(Group &group, int end)
 {
-    group.selection->setMinimumHeight(0);
-    group.selection->setItems(group.questionIds, group.questionTexts, {});
-    connect(group.selection, qOverload<QList<int>>(&CheckBoxSelection::somethingChanged), this,
-            &DeleteQuestion::selectedQuestionsChanged);
-    group.built = true;
-    if (group.shownCount < group.questionIds.size())
-        applySearch(group);
+    const int start = qMax(group.builtRows, 0);
+    const QList<int> ids = group.questionIds.mid(start, end - start);
+    const QList<QString> texts = group.questionTexts.mid(start, end - start);
+    if (group.builtRows < 0) {
+        group.selection->setItems(ids, texts, {});
+        connect(group.selection, qOverload<QList<int>>(&CheckBoxSelection::somethingChanged), this,
+                &DeleteQuestion::selectedQuestionsChanged);
+    } else {
+        group.selection->appendItems(ids, texts);
+    }
+    group.builtRows = end;
+    for (int i = start; i < end; ++i) {
+        if (!group.shown.at(i))
+            group.selection->setEntryShown(i, false);
+    }
+    updateRest(group);
+}
+
+void DeleteQuestion::updateRest(Group &group)
+{
+    int rows = 0;
+    for (int i = qMax(group.builtRows, 0); i < group.shown.size(); ++i)
+        rows += group.shown.at(i) ? 1 : 0;
+    group.rest->setFixedHeight(rows * rowHeight);
+    group.rest->setVisible(rows > 0);
 }
 
 bool DeleteQuestion::eventFilter(QObject *watched, QEvent *event)
@@ -115,10 +135,10 @@ void DeleteQuestion::scheduleBuild()
     if (buildPending)
         return;
     buildPending = true;
-    QTimer::singleShot(0, this, &DeleteQuestion::buildVisibleGroups);
+    QTimer::singleShot(0, this, &DeleteQuestion::buildVisibleRows);
 }
 
-void DeleteQuestion::buildVisibleGroups()
+void DeleteQuestion::buildVisibleRows()
 {
     buildPending = false;
     if (!ui.mainScrollAreaWidget->isVisible())
@@ -127,11 +147,25 @@ void DeleteQuestion::buildVisibleGroups()
     const int height = ui.mainScrollArea->viewport()->height();
     const int top = -ui.mainScrollAreaWidget->y() - height;
     const int bottom = -ui.mainScrollAreaWidget->y() + 2 * height;
+    bool built = false;
     for (Group &group : groups) {
-        const QRect area = group.box->geometry();
-        if (!group.built && !group.box->isHidden() && area.bottom() >= top && area.top() <= bottom)
-            buildGroup(group);
+        if (group.box->isHidden() || group.rest->isHidden())
+            continue;
+        const int restTop = group.box->y() + group.rest->y();
+        if (restTop + group.rest->height() < top || restTop > bottom)
+            continue;
+        // Rows are added in order, up to the bottom of that area, a bounded number at a
+        // time so that the window stays responsive.
+        int wanted = qMin((bottom - restTop) / qMax(rowHeight, 1) + 1, rowsBuiltAtOnce);
+        int end = qMax(group.builtRows, 0);
+        while (end < group.questionIds.size() && wanted > 0)
+            wanted -= group.shown.at(end++) ? 1 : 0;
+        buildRows(group, end);
+        built = true;
     }
+    // Once the layout has placed what was built, look again.
+    if (built)
+        scheduleBuild();
 }
 
 void DeleteQuestion::searchSlot(const QString &text)
@@ -152,12 +186,9 @@ void DeleteQuestion::applySearch(Group &group)
 {
     // A search hides the categories without a match; hidden questions stay checked.
     group.box->setVisible(searchWords.isEmpty() || group.shownCount > 0);
-    if (!group.built) {
-        group.selection->setMinimumHeight(group.shownCount * rowHeight);
-        return;
-    }
-    for (int i = 0; i < group.shown.size(); ++i)
+    for (int i = 0; i < group.builtRows; ++i)
         group.selection->setEntryShown(i, group.shown.at(i));
+    updateRest(group);
 }
 
 void DeleteQuestion::selectedQuestionsChanged()

@@ -14,8 +14,8 @@ class QGroupBox;
 // Lists every question, grouped by category, and deletes the checked ones with their
 // answers. A search narrows the list to the questions with the typed words.
 //
-// On a large catalogue the rows of a category are built only when its group comes near
-// the visible part of the list: until then the group keeps the height its rows will take.
+// On a large catalogue the rows are built only when they come near the visible part of the
+// list: until then a placeholder keeps the height they will take.
 class DeleteQuestion : public QWidget
 {
     Q_OBJECT
@@ -35,18 +35,21 @@ private:
     {
         QGroupBox *box;
         CheckBoxSelection *selection;
+        QWidget *rest; // holds the place of the rows not built yet
         QList<int> questionIds;
         QList<QString> questionTexts;
         QList<bool> shown; // per question: matches the search
         int shownCount;
-        bool built;
+        int builtRows; // the first rows, in order; -1 before the selection is filled
     };
 
-    void buildGroup(Group &group);
-    void buildVisibleGroups();
+    // Builds the group's rows up to row end (at least the empty-list text).
+    void buildRows(Group &group, int end);
+    void buildVisibleRows();
     void scheduleBuild();
     void searchSlot(const QString &text);
     void applySearch(Group &group);
+    void updateRest(Group &group);
 
     Ui::DeleteQuestion ui;
     Controller *controller;

@@ -250,7 +250,7 @@ void TestBulkWork::rowsOfALargeCatalogueAppearWhenScrolledTo()
     workspace.provision();
     workspace.execute(
         {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) "
-         "INSERT INTO question SELECT i, (i - 1) / 20 + 1 FROM n",
+         "INSERT INTO question SELECT i, (i - 1) / 300 + 1 FROM n",
          "INSERT INTO question_lang SELECT question_id, 2, 'Q' || question_id FROM question",
          "INSERT INTO category SELECT DISTINCT category_id FROM question",
          "INSERT INTO category_lang SELECT category_id, 2, 'C' || category_id FROM category"});
