@@ -5,7 +5,6 @@
 #include "testworkspace.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,7 +28,6 @@ private slots:
     void cancelledImportStoresNothing();
     void searchNarrowsTheDeleteList_data();
     void searchNarrowsTheDeleteList();
-    void checkedQuestionsHiddenBySearchAreCountedAndDeleted();
     void rowsOfALargeCatalogueAppearWhenScrolledTo();
 };
 
@@ -48,20 +46,11 @@ QByteArray questions(int count, const QByteArray &firstLine = QByteArray())
     return text;
 }
 
-QString writeFile(const QByteArray &contents)
-{
-    const QString name = QStringLiteral("questions.csv");
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return name;
-}
-
 // Opens the import screen and hands the file to its open dialog.
 AddQuestionsPerFile *openFile(Controller &controller, const QByteArray &contents)
 {
     controller.showAddQuestionsPerFile();
-    controller.fileDialogs()->setNextOpenFileNames({writeFile(contents)});
+    controller.fileDialogs()->setNextOpenFileNames({writeFile("questions.csv", contents)});
     auto *screen = qobject_cast<AddQuestionsPerFile *>(currentScreen(&controller));
     child<QPushButton>(screen, "pbOpenFile")->click();
     return screen;
@@ -129,10 +118,9 @@ void TestBulkWork::previewShowsFileTextAsWritten_data()
     QTest::addColumn<QByteArray>("firstLine");
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("expected"); // the preview; "<n lines>" stands for the file's first n
-    QTest::newRow("bold") << QByteArray("<b>C</b> DE;C EN;C EE") << 1 << "<6 lines>";
-    QTest::newRow("heading") << QByteArray("<h1>C</h1>;C EN;C EE") << 1 << "<6 lines>";
-    QTest::newRow("picture") << QByteArray("<img src=\"x.png\">;C EN;C EE") << 1 << "<6 lines>";
-    QTest::newRow("entity") << QByteArray("&lt;C&gt; &amp; D;C EN;C EE") << 1 << "<6 lines>";
+    QTest::newRow("markup")
+        << QByteArray("<b>C</b><h1>H</h1><img src=\"x.png\">&lt;C&gt; &amp; D;C EN;C EE") << 1
+        << "<6 lines>";
     QTest::newRow("50 questions whole") << QByteArray() << 50 << "<300 lines>";
     QTest::newRow("the start of 51")
         << QByteArray() << 51 << "<300 lines>... and 6 more lines (1 more question)";
@@ -202,11 +190,9 @@ void TestBulkWork::searchNarrowsTheDeleteList_data()
     const QStringList all{"Große Fläche", "Kleine Wiese", "Õli hind täna", "Šokolaadi hind"};
     QTest::newRow("nothing typed") << "" << all;
     QTest::newRow("only blanks") << "   " << all;
-    QTest::newRow("umlaut") << "fläche" << QStringList{"Große Fläche"};
     QTest::newRow("other case") << "FLÄCHE" << QStringList{"Große Fläche"};
     QTest::newRow("umlaut as written") << "flache" << QStringList{};
     QTest::newRow("Estonian letter") << "ÕLI" << QStringList{"Õli hind täna"};
-    QTest::newRow("Estonian letter as written") << "oli" << QStringList{};
     QTest::newRow("in two categories") << "hind" << QStringList{"Õli hind täna", "Šokolaadi hind"};
     QTest::newRow("every word") << " šokolaadi   HIND " << QStringList{"Šokolaadi hind"};
     QTest::newRow("words of two questions") << "große wiese" << QStringList{};
@@ -229,21 +215,6 @@ void TestBulkWork::searchNarrowsTheDeleteList()
         QCOMPARE(group->isVisibleTo(screen), !shownQuestions(group).isEmpty());
 }
 
-void TestBulkWork::checkedQuestionsHiddenBySearchAreCountedAndDeleted()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    seedQuestions(workspace, searchedQuestions);
-    Controller controller;
-    QWidget *screen = showDeleteScreen(controller);
-    press(row(screen, "Große Fläche")->findChild<QCheckBox *>());
-    search(screen, "hind");
-    press(row(screen, "Šokolaadi hind")->findChild<ClickableLabel *>());
-    QCOMPARE(child<QLabel>(screen, "tlSelectedQuestions")->text(), QString("2"));
-    child<QPushButton>(screen, "pbDelete")->click();
-    QCOMPARE(workspace.query("SELECT question_id FROM question"), (QStringList{"2", "3"}));
-}
-
 void TestBulkWork::rowsOfALargeCatalogueAppearWhenScrolledTo()
 {
     TestWorkspace workspace;
@@ -261,7 +232,8 @@ void TestBulkWork::rowsOfALargeCatalogueAppearWhenScrolledTo()
     list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
     QTRY_VERIFY(row(screen, "Q600"));
     press(row(screen, "Q600")->findChild<ClickableLabel *>());
-    // Found by a search while scrolled away, too.
+    // Found by a search while scrolled away, too; the question the search hides stays
+    // checked, counted and deleted.
     list->verticalScrollBar()->setValue(0);
     search(screen, "Q300");
     QTRY_VERIFY(row(screen, "Q300"));

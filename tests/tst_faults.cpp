@@ -59,18 +59,6 @@ private:
 };
 
 namespace {
-// One question "Q" in category "K", answers a1 (true) to a4.
-const QStringList seed = {
-    "INSERT INTO category VALUES (1)",
-    "INSERT INTO category_lang VALUES (1,1,'K'),(1,2,'K'),(1,3,'K')",
-    "INSERT INTO question VALUES (1,1)",
-    "INSERT INTO question_lang VALUES (1,1,'Q'),(1,2,'Q'),(1,3,'Q')",
-    "INSERT INTO answer VALUES (1),(2),(3),(4)",
-    "INSERT INTO answer_lang VALUES (1,1,'a1','e'),(1,2,'a1','e'),(1,3,'a1','e'),"
-    "(2,1,'a2',NULL),(2,2,'a2',NULL),(2,3,'a2',NULL),(3,1,'a3',NULL),(3,2,'a3',NULL),"
-    "(3,3,'a3',NULL),(4,1,'a4',NULL),(4,2,'a4',NULL),(4,3,'a4',NULL)",
-    "INSERT INTO question_answer VALUES (1,1,'true'),(2,1,'false'),(3,1,'false'),(4,1,'false')"};
-
 // What the user has entered or chosen on a screen, and which buttons are offered.
 QStringList inputState(QWidget *screen)
 {
@@ -152,7 +140,7 @@ void TestFaults::lockedDatabase()
     QFETCH(bool, stored);
     TestWorkspace workspace;
     workspace.provision();
-    workspace.execute(seed);
+    seedCatalogue(workspace, 1, {1});
     Controller controller;
     controller.show();
     controller.setBusyTimeout(busyTimeoutMs);
@@ -170,8 +158,9 @@ void TestFaults::lockedDatabase()
         storedCheck = "SELECT count(*) = 2 AND (SELECT count(*) FROM answer) = 8 FROM question";
     } else if (action == "import") {
         controller.showAddQuestionsPerFile();
-        controller.fileDialogs()->setNextOpenFileNames(
-            {writeFile("k.csv", "K;K;K\nN;N;N\nb1;b1;b1;x;x;x\nb2;b2;b2\nb3;b3;b3\nb4;b4;b4\n")});
+        controller.fileDialogs()->setNextOpenFileNames({writeFile(
+            "k.csv",
+            "Cat1 DE;Cat1 EN;Cat1 EE\nN;N;N\nb1;b1;b1;x;x;x\nb2;b2;b2\nb3;b3;b3\nb4;b4;b4\n")});
         press(currentScreen(&controller), "pbOpenFile");
         button = "pbAddValues";
         storedCheck = "SELECT count(*) = 2 AND (SELECT count(*) FROM category) = 1 FROM question";
@@ -486,7 +475,7 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     QFETCH(QString, target);
     TestWorkspace workspace;
     workspace.provision();
-    workspace.execute(seed);
+    seedCatalogue(workspace, 1, {1});
     workspace.execute(
         {"UPDATE question_lang SET question_text = '" + questionText + "' WHERE lang_id = 2"});
     writeFile("old.csv", "earlier backup\n");
@@ -513,7 +502,7 @@ void TestFaults::failedExportKeepsTheEarlierFile()
     controller.fileDialogs()->setNextSaveFileName(workspace.path() + "/new.csv");
     press(menu, "pbExportQuestions");
     QVERIFY(failure->isHidden());
-    QVERIFY(readFile("new.csv").startsWith("K;K;K\r\nQ;Q;Q\r\n"));
+    QVERIFY(readFile("new.csv").startsWith("Cat1 DE;Cat1 EN;Cat1 EE\r\nQ;Q;Q\r\n"));
 }
 
 namespace {
@@ -562,7 +551,7 @@ void TestFaults::killedImport_data()
     // When the kill comes, as a share of the time the whole import takes; 1: once the
     // import has ended, before the program does.
     QTest::addColumn<double>("share");
-    for (double share : {0.0, 0.2, 0.4, 0.6, 0.8, 0.95, 1.0})
+    for (double share : {0.0, 0.5, 0.9, 1.0})
         QTest::addRow("at %d%%", int(share * 100)) << share;
 }
 
@@ -571,7 +560,7 @@ void TestFaults::killedImport()
     QFETCH(double, share);
     TestWorkspace workspace;
     workspace.provision();
-    workspace.execute(seed);
+    seedCatalogue(workspace, 1, {1});
     QByteArray file;
     for (int q = 0; q < killedImportQuestions; ++q)
         file += QByteArray::number(q % 7) + ";K;K\nQ" + QByteArray::number(q) +
@@ -592,7 +581,7 @@ void TestFaults::killedImport()
                  QStringList(QString::number(killedImportQuestions + 1)));
         writeFile(workspace.databaseFile(), QByteArray());
         workspace.provision();
-        workspace.execute(seed);
+        seedCatalogue(workspace, 1, {1});
     }
 
     QProcess process;

@@ -208,11 +208,9 @@ void TestManagement::passwordWindowLetsOnlyTheExactPasswordIn()
     QFETCH(bool, byEnter);
     QWidget *menu = screen();
     press(menu, "pbManageQuestions");
-    press(menu, "pbManageQuestions"); // two windows at once, each with an attempt of its own
-    const QList<PasswordCheck *> windows = openPasswordWindows();
-    QCOMPARE(windows.size(), 2);
-    QCOMPARE(screen(), menu); // the menu waits behind them
-    QPointer<PasswordCheck> window = windows[1];
+    QCOMPARE(openPasswordWindows().size(), 1);
+    QCOMPARE(screen(), menu); // the menu waits behind it
+    QPointer<PasswordCheck> window = openPasswordWindows().first();
     auto *edit = window->findChild<QLineEdit *>();
     QTest::keyClicks(edit, typed);
     if (byEnter)
@@ -222,13 +220,6 @@ void TestManagement::passwordWindowLetsOnlyTheExactPasswordIn()
     QCOMPARE(screen()->metaObject()->className(),
              typed == "tarwe" ? "ManageQuestionsMenu" : "Menu");
     QTRY_VERIFY(window.isNull()); // closed either way, and gone for good
-
-    QPointer<QWidget> before = screen();
-    QTest::keyClicks(windows[0]->findChild<QLineEdit *>(), "tarwe");
-    QTest::keyClick(windows[0]->findChild<QLineEdit *>(), Qt::Key_Return);
-    QVERIFY(before.isNull()); // a fresh management menu
-    QCOMPARE(screen()->metaObject()->className(), "ManageQuestionsMenu");
-    QVERIFY(openPasswordWindows().isEmpty());
 }
 
 void TestManagement::databaseEditorStartsWithoutWaiting()

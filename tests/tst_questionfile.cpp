@@ -1,7 +1,6 @@
 #include "controller.h"
 #include "filedialogs.h"
 #include "questionfilereader.h"
-#include "questionfilewriter.h"
 #include "testworkspace.h"
 
 #include <QFile>
@@ -10,8 +9,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <unistd.h>
 
 // CSV question files: what the reader accepts and refuses (and why, where), the
 // command-line checker that judges exactly like the reader, the import screen that stores
@@ -26,7 +23,6 @@ private slots:
     void refusedFiles_data();
     void refusedFiles();
     void checkerNeedsArguments();
-    void saveKeepsTheOldFileWhenWritingFails();
     void importStoresEveryQuestion_data();
     void importStoresEveryQuestion();
     void failedImportStoresNothingAndKeepsTheScreen();
@@ -194,22 +190,6 @@ void TestQuestionFile::checkerNeedsArguments()
     QString output;
     QCOMPARE(runChecker({}, &output), 2);
     QCOMPARE(runChecker({"check"}, &output), 2);
-}
-
-void TestQuestionFile::saveKeepsTheOldFileWhenWritingFails()
-{
-    TestWorkspace workspace;
-    // A target in a directory that does not exist cannot be written: reported, nothing made.
-    QVERIFY(!QuestionFileWriter::save("missing/out.csv", "x"));
-    QVERIFY(QuestionFileWriter::save("out.csv", "old"));
-    if (geteuid() == 0)
-        QSKIP("root ignores directory permissions");
-    // A target that cannot be replaced keeps its contents.
-    QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QVERIFY(!QuestionFileWriter::save("out.csv", "new"));
-    QFile::setPermissions(workspace.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QCOMPARE(readFile("out.csv"), QByteArray("old\n"));
 }
 
 void TestQuestionFile::importStoresEveryQuestion_data()
