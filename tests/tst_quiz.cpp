@@ -209,6 +209,9 @@ void TestQuiz::settingsPresetFromTheStore()
     controller.show();
     press(currentScreen(&controller), "pbQuizSettings");
     QWidget *screen = currentScreen(&controller);
+    auto *numberDisplay = child(screen, "sfQuestionNumber")->findChild<QLCDNumber *>();
+    QTRY_VERIFY(numberDisplay->height() >= 30); // legible
+    QVERIFY(numberDisplay->segmentStyle() != QLCDNumber::Outline);
     const bool timeShown = child(screen, "sfTimePerQuestion")->isVisible();
     QCOMPARE(child<QCheckBox>(screen, "cbTime")->isChecked(), timeShown);
     auto *selection = child<CheckBoxSelection>(screen, "categorySelection");
