@@ -8,8 +8,6 @@
 #include <QString>
 #include <QVariant>
 
-class QSqlQuery;
-
 // Runs statements on the default connection and reads their results the way the data
 // store needs them: a missing row or a failed statement reads as an empty text, 0 or an
 // empty list. It also carries the bookkeeping of nested all-or-nothing changes: inside a
