@@ -286,12 +286,8 @@ QHash<int, QString> DatabaseVelmoraApp::getAllQuestionTexts()
 
 QHash<int, QList<int>> DatabaseVelmoraApp::getQuestionIdsOfAllCategories()
 {
-    QHash<int, QList<int>> questionIds;
-    const auto rows = statements.pairs(
+    return idsByKey(
         QStringLiteral("SELECT category_id, question_id FROM question ORDER BY question_id ASC"));
-    for (const auto &row : rows)
-        questionIds[row.first].append(row.second.toInt());
-    return questionIds;
 }
 
 QHash<int, QList<QString>> DatabaseVelmoraApp::textsByKey(const QString &statement)
