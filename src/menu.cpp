@@ -9,9 +9,10 @@ Menu::Menu(Controller *controller, QWidget *parent) : QWidget(parent)
     ui.setupUi(this);
     // Through an icon, which takes the twice-as-dense picture on a high-density screen; the
     // plain pixmap of the form would be enlarged and blurred there.
-    if (const QPixmap *plain = ui.nameLabel->pixmap()) {
+    const QPixmap plain = ui.nameLabel->pixmap(Qt::ReturnByValue);
+    if (!plain.isNull()) {
         const QIcon logo(QStringLiteral(":/Images/Images/velmora_logo.png"));
-        ui.nameLabel->setPixmap(logo.pixmap(plain->size()));
+        ui.nameLabel->setPixmap(logo.pixmap(plain.size()));
     }
     connect(ui.pbQuizSettings, &QPushButton::clicked, controller, &Controller::showQuizSettings);
     connect(ui.pbManageQuestions, &QPushButton::clicked, controller,
