@@ -15,6 +15,7 @@ WorkProgress::WorkProgress(QWidget *parent, const QString &label, const QString 
     auto *bar = new QProgressBar(dialog);
     bar->setFormat(QStringLiteral("%v / %m"));
     dialog->setBar(bar);
+    dialog->setRange(0, total); // the range is the bar's: a new bar starts at 0 to 100
     if (cancelText.isEmpty())
         dialog->setCancelButton(nullptr);
     dialog->setValue(0);

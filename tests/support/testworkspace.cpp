@@ -1,6 +1,8 @@
 #include "testworkspace.h"
 
+#include "controller.h"
 #include "databaseprovisioner.h"
+#include "filedialogs.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -93,6 +95,22 @@ QWidget *currentScreen(QWidget *controller)
 {
     QLayoutItem *item = controller->layout() ? controller->layout()->itemAt(0) : nullptr;
     return item ? item->widget() : nullptr;
+}
+
+QWidget *openQuestionFiles(Controller &controller, const QStringList &files)
+{
+    controller.showAddQuestionsPerFile();
+    controller.fileDialogs()->setNextOpenFileNames(files);
+    QWidget *screen = currentScreen(&controller);
+    child<QAbstractButton>(screen, "pbOpenFile")->click();
+    return screen;
+}
+
+void exportCatalogue(Controller &controller, const QString &file)
+{
+    controller.showManageQuestionsMenu();
+    controller.fileDialogs()->setNextSaveFileName(file);
+    child<QAbstractButton>(currentScreen(&controller), "pbExportQuestions")->click();
 }
 
 QString writeFile(const QString &name, const QByteArray &contents)

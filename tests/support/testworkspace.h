@@ -1,6 +1,7 @@
 #ifndef TESTWORKSPACE_H
 #define TESTWORKSPACE_H
 
+#include <QApplication>
 #include <QDir>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,22 @@ template <typename T = QWidget> T *child(const QObject *parent, const QString &n
         qFatal("no %s", qPrintable(name));
     return widget;
 }
+
+// The shown top-level window of type T (a password or cancel window), or null.
+template <typename T> T *shownWindow()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *shown = qobject_cast<T *>(window); shown && shown->isVisible())
+            return shown;
+    }
+    return nullptr;
+}
+
+class Controller;
+// Opens the import screen and hands the files to its open dialog, as chosen there.
+QWidget *openQuestionFiles(Controller &controller, const QStringList &files);
+// Exports from the management menu into the file chosen in the save dialog.
+void exportCatalogue(Controller &controller, const QString &file);
 
 // Writes a file; a file that cannot be written ends the test program.
 QString writeFile(const QString &name, const QByteArray &contents);
