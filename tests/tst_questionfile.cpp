@@ -1,32 +1,15 @@
+#include "addquestionsperfile.h"
 #include "controller.h"
-#include "filedialogs.h"
 #include "questionfilereader.h"
 #include "testworkspace.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
-
-// CSV question files: what the reader accepts and refuses (and why, where), the
-// command-line checker that judges exactly like the reader, the import screen that stores
-// them and the export of the catalogue, driven as a user does.
-class TestQuestionFile : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void acceptedFiles_data();
-    void acceptedFiles();
-    void refusedFiles_data();
-    void refusedFiles();
-    void checkerNeedsArguments();
-    void importStoresEveryQuestion_data();
-    void importStoresEveryQuestion();
-    void exportNamesAndFormat();
-};
+#include <QTimer>
 
 using Files = QList<QByteArray>;
 
@@ -52,241 +35,251 @@ QStringList writeFiles(const Files &files)
     return names;
 }
 
-// Runs the checker; returns its exit code and the first line of its diagnostics.
-int runChecker(const QStringList &arguments, QString *firstLine)
-{
-    QProcess checker;
-    checker.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
-    if (!checker.waitForFinished(30000))
-        return -1;
-    *firstLine = QString::fromUtf8(checker.readAllStandardError()).section('\n', 0, 0);
-    return checker.exitCode();
-}
-
-// Opens the import screen, hands the files to its open dialog and returns the screen.
-QWidget *openFiles(Controller &controller, const QStringList &files)
-{
-    controller.showAddQuestionsPerFile();
-    controller.fileDialogs()->setNextOpenFileNames(files);
-    QWidget *screen = currentScreen(&controller);
-    press(screen, "pbOpenFile");
-    return screen;
-}
-
 bool shown(QWidget *screen, const char *name)
 {
     return !child(screen, name)->isHidden();
 }
 } // namespace
 
-void TestQuestionFile::acceptedFiles_data()
+// CSV question files: what the reader accepts and refuses (and why, where), the
+// command-line checker that judges exactly like the reader, the import screen that previews
+// and stores them and the export of the catalogue, driven as a user does.
+class TestQuestionFile : public QObject
 {
-    QTest::addColumn<Files>("files");
-    QTest::addColumn<int>("questions");
-    QTest::addColumn<QString>("firstLine");
-    QTest::addColumn<QString>("warning"); // the checker's first diagnostic
-    const QByteArray k = block("K;K;K");
-    QTest::newRow("blank and separator-only lines between blocks")
-        << Files{k + "\n;;;\n\n" + block("L;L;L")} << 2 << "K;K;K"
-        << "";
-    QTest::newRow("two files in order") << Files{k, block("L;L;L") + k} << 3 << "K;K;K"
-                                        << "";
-    QTest::newRow("CR LF") << Files{block("K;K;K", "Q", "", "\r\n")} << 1 << "K;K;K"
-                           << "";
-    QTest::newRow("lone CR") << Files{block("K;K;K", "Q", "", "\r")} << 1 << "K;K;K"
-                             << "";
-    QTest::newRow("no final line end") << Files{k.chopped(1)} << 1 << "K;K;K"
-                                       << "";
-    QTest::newRow("UTF-8 byte-order mark") << Files{"\xEF\xBB\xBF" + k} << 1 << "K;K;K"
-                                           << "";
-    QTest::newRow("seven fields with an empty one")
-        << Files{"A;;C;D;E;F;G\n" + k.mid(k.indexOf('\n') + 1)} << 1 << "A;;C;D;E;F;G"
-        << "";
-    const QString utf16 = QString::fromUtf8(block("Õ;Õ;Õ"));
-    QByteArray utf16Bytes("\xFF\xFE");
-    utf16Bytes.append(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
-    QTest::newRow("UTF-16 with byte-order mark")
-        << Files{utf16Bytes} << 1 << QString::fromUtf8("Õ;Õ;Õ") << "";
-    QTest::newRow("question without a true answer")
-        << Files{k + "\nL;L;L\nQ;Q;Q\na;a;a\nb;b;b;;;\nc;c;c\nd;d;d\n"} << 2 << "K;K;K"
-        << "file1.csv:8: warning: question has no true answer";
-}
+    Q_OBJECT
 
-void TestQuestionFile::acceptedFiles()
-{
-    QFETCH(Files, files);
-    QFETCH(int, questions);
-    QFETCH(QString, firstLine);
-    QFETCH(QString, warning);
-    TestWorkspace workspace;
-    const QStringList names = writeFiles(files);
-    QuestionFileReader reader;
-    QVERIFY(reader.read(names));
-    QCOMPARE(reader.errors().size(), 0);
-    QCOMPARE(reader.warnings().size(), warning.isEmpty() ? 0 : 1);
-    QCOMPARE(reader.questionCount(), questions);
-    QCOMPARE(reader.lines().size(), questions * 6);
-    QCOMPARE(reader.lines().first(), firstLine);
-
-    QString output;
-    QCOMPARE(runChecker(QStringList{"check"} + names, &output), 0);
-    QCOMPARE(output, warning);
-}
-
-void TestQuestionFile::refusedFiles_data()
-{
-    QTest::addColumn<Files>("files");
-    QTest::addColumn<QString>("expected"); // the checker's first diagnostic
-    const QByteArray k = block("K;K;K");
-    QTest::newRow("four fields") << Files{k.left(k.indexOf('\n') + 1) + "a;b;c;d\n" + k}
-                                 << "file1.csv:2: error: a line must have 3 or 6 fields";
-    QTest::newRow("five fields") << Files{k + "\n\nx;y;z;v;w\n"}
-                                 << "file1.csv:9: error: a line must have 3 or 6 fields";
-    QTest::newRow("seven counted lines")
-        << Files{k + "\nx;y;z\n"}
-        << "file1.csv:8: error: incomplete last question: a question takes 6 lines";
-    QTest::newRow("second file breaks the blocks")
-        << Files{k, k + "x;y;z\n"}
-        << "file2.csv:7: error: incomplete last question: a question takes 6 lines";
-    QTest::newRow("invalid UTF-8") << Files{"K\xE4;K;K\n" + k.mid(k.indexOf('\n') + 1)}
-                                   << "file1.csv: error: is not valid UTF-8 text";
-    QTest::newRow("nothing in it") << Files{"\n;;\n"} << "file1.csv: error: holds no question";
-    QTest::newRow("file not there") << Files{k, ""} << "file2.csv: error: cannot be read";
-    QTest::newRow("cancelled dialog") << Files{} << "";
-}
-
-void TestQuestionFile::refusedFiles()
-{
-    QFETCH(Files, files);
-    QFETCH(QString, expected);
-    TestWorkspace workspace;
-    const QStringList names = writeFiles(files);
-    QuestionFileReader reader;
-    QVERIFY(!reader.read(names));
-    QVERIFY(!reader.errors().isEmpty());
-    QString output;
-    if (!names.isEmpty()) {
-        QCOMPARE(runChecker(QStringList{"check"} + names, &output), 1);
-        QCOMPARE(output, expected);
+private slots:
+    void readFiles_data()
+    {
+        QTest::addColumn<Files>("files");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("diagnostic");
+        // A row: its name, the files, how many questions are read from them (0: refused), the
+        // checker's first diagnostic and the first line read.
+        const auto row = [](const char *name, const Files &files, int questions,
+                            const char *diagnostic = "", const char *firstLine = "K;K;K") {
+            QTest::newRow(name) << files << questions << QString::fromUtf8(firstLine)
+                                << QString::fromUtf8(diagnostic);
+        };
+        const QByteArray k = block("K;K;K");
+        const QByteArray crlf = block("K;K;K", "Q", "", "\r\n");
+        row("blank and separator-only lines", {k + "\n;;;\n\n" + block("L;L;L")}, 2);
+        row("two files", {k, block("L;L;L") + k}, 3);
+        row("CR LF", {crlf}, 1);
+        row("lone CR", {block("K;K;K", "Q", "", "\r")}, 1);
+        row("no final line end", {k.chopped(1)}, 1);
+        row("UTF-8 byte-order mark", {"\xEF\xBB\xBF" + k}, 1);
+        row("seven fields with an empty one", {"A;;C;D;E;F;G\n" + k.mid(k.indexOf('\n') + 1)}, 1,
+            "", "A;;C;D;E;F;G");
+        const QString utf16 = QString::fromUtf8(block("Õ;Õ;Õ"));
+        QByteArray utf16Bytes("\xFF\xFE");
+        utf16Bytes.append(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2);
+        row("UTF-16 with byte-order mark", {utf16Bytes}, 1, "", "Õ;Õ;Õ");
+        row("question without a true answer",
+            {k + "\nL;L;L\nQ;Q;Q\na;a;a\nb;b;b;;;\nc;c;c\nd;d;d\n"}, 2,
+            "file1.csv:8: warning: question has no true answer");
+        // Line numbers count a CR LF as one line end.
+        row("four fields", {"K;K;K\r\na;b;c;d\r\n" + crlf}, 0,
+            "file1.csv:2: error: a line must have 3 or 6 fields");
+        row("five fields", {k + "\n\nx;y;z;v;w\n"}, 0,
+            "file1.csv:9: error: a line must have 3 or 6 fields");
+        row("seven counted lines", {k + "\nx;y;z\n"}, 0,
+            "file1.csv:8: error: incomplete last question: a question takes 6 lines");
+        row("second file breaks the blocks", {k, k + "x;y;z\n"}, 0,
+            "file2.csv:7: error: incomplete last question: a question takes 6 lines");
+        row("invalid UTF-8", {"K\xE4;K;K\n" + k.mid(k.indexOf('\n') + 1)}, 0,
+            "file1.csv: error: is not valid UTF-8 text");
+        row("nothing in it", {"\n;;\n"}, 0, "file1.csv: error: holds no question");
+        row("file not there", {k, ""}, 0, "file2.csv: error: cannot be read");
+        row("cancelled dialog", {}, 0, "usage: velmora-csv check FILE...");
     }
 
-    // The import screen refuses them too, and stores nothing.
-    workspace.provision();
-    Controller controller;
-    controller.show();
-    const QStringList before = workspace.snapshot();
-    QTest::ignoreMessage(QtDebugMsg, "CSV-Datei ist fehlerhaft!");
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(".*"));
-    QWidget *screen = openFiles(controller, names);
-    QVERIFY(shown(screen, "tlFileIncorrect") && shown(screen, "pbOpenFile"));
-    QVERIFY(!shown(screen, "pbAddValues"));
-    QCOMPARE(workspace.snapshot(), before);
-}
+    void readFiles()
+    {
+        QFETCH(Files, files);
+        QFETCH(int, questions);
+        QFETCH(QString, firstLine);
+        QFETCH(QString, diagnostic);
+        TestWorkspace workspace;
+        const QStringList names = writeFiles(files);
+        workspace.provision();
+        const QStringList before = workspace.snapshot();
+        QuestionFileReader reader;
+        QCOMPARE(reader.read(names), questions > 0);
+        QProcess checker;
+        checker.start(QStringLiteral(VELMORA_CSV_CHECKER), QStringList{"check"} + names);
+        QVERIFY(checker.waitForFinished(30000));
+        QCOMPARE(checker.exitCode(), names.isEmpty() ? 2 : questions > 0 ? 0 : 1);
+        QCOMPARE(QString::fromUtf8(checker.readAllStandardError()).section('\n', 0, 0), diagnostic);
 
-void TestQuestionFile::checkerNeedsArguments()
-{
-    TestWorkspace workspace;
-    QString output;
-    QCOMPARE(runChecker({}, &output), 2);
-    QCOMPARE(runChecker({"check"}, &output), 2);
-}
+        // The import screen counts them, or refuses them; it stores nothing yet.
+        Controller controller;
+        QWidget *screen = openQuestionFiles(controller, names);
+        QCOMPARE(shown(screen, "tlFileIncorrect"), questions == 0);
+        QCOMPARE(shown(screen, "pbOpenFile"), questions == 0);
+        QCOMPARE(shown(screen, "pbAddValues"), questions > 0);
+        QCOMPARE(workspace.snapshot(), before);
+        if (questions > 0) {
+            QCOMPARE(child<QLabel>(screen, "tlNumberOfQuestions")->text().toInt(), questions);
+            QCOMPARE(reader.questionCount(), questions);
+            QCOMPARE(reader.lines().size(), questions * 6);
+            QCOMPARE(reader.lines().first(), firstLine);
+        }
+    }
 
-void TestQuestionFile::importStoresEveryQuestion_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QByteArray>("category");   // the first question's category line
-    QTest::addColumn<QList<int>>("categories"); // of the three questions
-    // Stored: category 1 = "Tiere" / "Animals" / "Loomad". The other two questions share
-    // a new category, found again for the second one.
-    QTest::newRow("English name matches")
-        << 2 << QByteArray("Tiere DE;Animals;x") << QList<int>{1, 2, 2};
-    QTest::newRow("German name matches") << 1 << QByteArray("Tiere;y;x") << QList<int>{1, 2, 2};
-    QTest::newRow("German name ignored in English")
-        << 2 << QByteArray("Tiere;y;x") << QList<int>{2, 3, 3};
-    QTest::newRow("case matters") << 1 << QByteArray("tiere;y;x") << QList<int>{2, 3, 3};
-    QTest::newRow("language id out of range: nothing matches")
-        << 7 << QByteArray("Tiere;Animals;Loomad") << QList<int>{2, 3, 4};
-}
+    void previewShowsFileTextAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("firstLine");
+        QTest::addColumn<int>("count");    // questions in the file
+        QTest::addColumn<int>("lines");    // the file's first lines shown as they are
+        QTest::addColumn<QString>("rest"); // shown after them
+        QTest::newRow("markup") << QByteArray("<b>C</b>&lt;C&gt;&amp;D;C;C") << 1 << 6 << "";
+        QTest::newRow("50 questions whole") << QByteArray("C;C;C") << 50 << 300 << "";
+        QTest::newRow("the start of 51")
+            << QByteArray("C;C;C") << 51 << 300 << "... and 6 more lines (1 more question)";
+        QTest::newRow("the start of 70")
+            << QByteArray("C;C;C") << 70 << 300 << "... and 120 more lines (20 more questions)";
+        QTest::newRow("one very long line")
+            << QByteArray(70000, 'x') + ";C EN;C EE" << 1 << 0
+            << QString(60000, 'x') + "...\r\n... and 5 more lines (1 more question)";
+    }
 
-void TestQuestionFile::importStoresEveryQuestion()
-{
-    QFETCH(int, language);
-    QFETCH(QByteArray, category);
-    QFETCH(QList<int>, categories);
-    TestWorkspace workspace;
-    workspace.provision();
-    workspace.execute(
-        {"INSERT INTO category VALUES (1)",
-         "INSERT INTO category_lang VALUES (1,1,'Tiere'),(1,2,'Animals'),(1,3,'Loomad')",
-         QStringLiteral("UPDATE settings SET current_lang_id = %1").arg(language)});
-    Controller controller;
-    controller.show();
-    // A byte-order mark, CR LF, separator-only lines; quotes are text; six fields make a
-    // true answer, three a false one.
-    QWidget *screen = openFiles(
-        controller, writeFiles({block(category, "Hund", ";x;y;z"),
-                                "\xEF\xBB\xBF" + block("P DE;P EN;P EE", "Katze") + "\r\n;;;\r\n" +
-                                    block("P DE;P EN;P EE", "\"Baum\"")}));
-    QCOMPARE(child<QLabel>(screen, "tlNumberOfQuestions")->text(), QStringLiteral("3"));
-    QVERIFY(!shown(screen, "tlFileIncorrect") && !shown(screen, "pbOpenFile"));
-    QVERIFY(shown(screen, "tlFileTexts"));
-    QPointer<QWidget> before = screen;
-    press(screen, "pbAddValues");
-    QVERIFY(before.isNull()); // a fresh import screen replaced it
-    QVERIFY(!shown(currentScreen(&controller), "pbAddValues"));
+    void previewShowsFileTextAsWritten()
+    {
+        QFETCH(QByteArray, firstLine);
+        QFETCH(int, count);
+        QFETCH(int, lines);
+        QFETCH(QString, rest);
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        QByteArray file;
+        for (int q = 1; q <= count; ++q)
+            file += block(q == 1 ? firstLine : "C;C;C", "Q" + QByteArray::number(q), "", "\r\n");
+        QWidget *screen = openQuestionFiles(controller, {writeFile("questions.csv", file)});
+        int end = 0;
+        for (int i = 0; i < lines; ++i)
+            end = file.indexOf('\n', end) + 1;
+        auto *preview = child<QLabel>(screen, "tlFileTexts");
+        QCOMPARE(preview->text(), QString::fromUtf8(file.left(end)) + rest);
+        // Shown as it stands in the file: markup is not interpreted.
+        QCOMPARE(preview->textFormat(), Qt::PlainText);
+        QCOMPARE(child<QLabel>(screen, "tlNumberOfQuestions")->text(), QString::number(count));
+    }
 
-    QCOMPARE(workspace.query("SELECT category_id FROM question ORDER BY question_id"),
-             QStringList({QString::number(categories[0]), QString::number(categories[1]),
-                          QString::number(categories[2])}));
-    // A matched category keeps its stored names.
-    QCOMPARE(workspace.query("SELECT category_text FROM category_lang WHERE category_id = 1 "
-                             "ORDER BY lang_id"),
-             QStringList({"Tiere", "Animals", "Loomad"}));
-    QCOMPARE(workspace.query("SELECT question_text FROM question_lang WHERE lang_id = 2 "
-                             "ORDER BY question_id"),
-             QStringList({"Hund EN", "Katze EN", "\"Baum\" EN"}));
-    QCOMPARE(workspace.query("SELECT answer_id, is_True FROM question_answer WHERE "
-                             "question_id = 1 ORDER BY 1"),
-             QStringList({"1|true", "2|false", "3|true", "4|false"}));
-    QCOMPARE(workspace.query("SELECT answer_text, explanation_text FROM answer_lang WHERE "
-                             "answer_id IN (1, 2, 3) AND lang_id = 3 ORDER BY answer_id"),
-             QStringList({"a1 EE|e1 EE", "a2 EE|NULL", "a3 EE|z"}));
-}
+    void importStoresEveryQuestion_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("category"); // the first question's category line
+        QTest::addColumn<QString>("categories");  // of the three questions
+        // Stored: category 1 "Cat1 DE" / "Cat1 EN" / "Cat1 EE". The other two questions share
+        // a new category, found again for the second one.
+        QTest::newRow("English name") << 2 << QByteArray("x;Cat1 EN;x") << "1 2 2";
+        QTest::newRow("German name") << 1 << QByteArray("Cat1 DE;y;x") << "1 2 2";
+        QTest::newRow("German name in English") << 2 << QByteArray("Cat1 DE;y;x") << "2 3 3";
+        QTest::newRow("case matters") << 1 << QByteArray("cat1 DE;y;x") << "2 3 3";
+        QTest::newRow("unknown language") << 7 << QByteArray("Cat1 DE;Cat1 EN;Cat1 EE") << "2 3 4";
+    }
 
-void TestQuestionFile::exportNamesAndFormat()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    Controller controller;
-    controller.showManageQuestionsMenu();
-    auto exportTo = [&](const QString &name) {
-        controller.fileDialogs()->setNextSaveFileName(name);
-        press(currentScreen(&controller), "pbExportQuestions");
-        return readFile("questions.csv");
-    };
-    // An empty catalogue gives a file holding one LF; the name gets its ".csv".
-    QCOMPARE(exportTo(workspace.path() + "/questions"), QByteArray("\n"));
-    // A cancelled dialog writes nothing.
-    exportTo(QString());
-    QCOMPARE(QDir(workspace.path()).entryList({"*.csv"}), QStringList{"questions.csv"});
+    void importStoresEveryQuestion()
+    {
+        QFETCH(int, language);
+        QFETCH(QByteArray, category);
+        QFETCH(QString, categories);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {});
+        workspace.execute({"UPDATE settings SET current_lang_id = " + QString::number(language)});
+        Controller controller;
+        // A byte-order mark, CR LF, separator-only lines; quotes are text; six fields make a
+        // true answer, three a false one.
+        QWidget *screen = openQuestionFiles(
+            controller, writeFiles({block(category, "Hund", ";x;y;z"),
+                                    "\xEF\xBB\xBF" + block("P DE;P EN;P EE", "Katze") +
+                                        "\r\n;;;\r\n" + block("P DE;P EN;P EE", "\"Baum\"")}));
+        QPointer<QWidget> before = screen;
+        press(screen, "pbAddValues");
+        QVERIFY(before.isNull()); // a fresh import screen replaced it
+        QVERIFY(!shown(currentScreen(&controller), "pbAddValues"));
 
-    // Stored false, true, false, false: the true answer is written first; a false answer
-    // with a stored explanation still ends in three empty fields.
-    workspace.execute({"INSERT INTO category VALUES (1)",
-                       "INSERT INTO category_lang VALUES (1,1,'Kä'),(1,2,'Ca'),(1,3,'Ka')",
-                       "INSERT INTO question VALUES (1,1)",
-                       "INSERT INTO question_lang VALUES (1,1,'F'),(1,2,'Q'),(1,3,'K')",
-                       "INSERT INTO answer VALUES (1),(2),(3),(4)",
-                       "INSERT INTO answer_lang VALUES (1,1,'a','x'),(1,2,'b','y'),(1,3,'c','z'),"
-                       "(2,1,'d','e1'),(2,2,'e','e2'),(2,3,'f','e3'),(3,1,'g',NULL),(3,2,'h',NULL),"
-                       "(3,3,'i',NULL),(4,1,'j',''),(4,2,'k',''),(4,3,'l','')",
-                       "INSERT INTO question_answer VALUES "
-                       "(1,1,'false'),(2,1,'true'),(3,1,'false'),(4,1,'false')"});
-    QCOMPARE(
-        exportTo(workspace.path() + "/questions.csv"),
-        QByteArray("K\xC3\xA4;Ca;Ka\r\nF;Q;K\r\nd;e;f;e1;e2;e3\r\na;b;c;;;\r\ng;h;i;;;\r\nj;k;l;;;"
-                   "\r\n\n"));
-}
+        QCOMPARE(workspace.query("SELECT category_id FROM question ORDER BY question_id").join(' '),
+                 categories);
+        // A matched category keeps its stored names.
+        QCOMPARE(workspace.query("SELECT category_text FROM category_lang WHERE category_id = 1 "
+                                 "ORDER BY lang_id"),
+                 QStringList({"Cat1 DE", "Cat1 EN", "Cat1 EE"}));
+        QCOMPARE(workspace.query("SELECT question_text FROM question_lang WHERE lang_id = 2 "
+                                 "ORDER BY question_id"),
+                 QStringList({"Hund EN", "Katze EN", "\"Baum\" EN"}));
+        QCOMPARE(workspace.query("SELECT answer_id, is_True FROM question_answer WHERE "
+                                 "question_id = 1 ORDER BY 1"),
+                 QStringList({"1|true", "2|false", "3|true", "4|false"}));
+        QCOMPARE(workspace.query("SELECT answer_text, explanation_text FROM answer_lang WHERE "
+                                 "answer_id IN (1, 2, 3) AND lang_id = 3 ORDER BY answer_id"),
+                 QStringList({"a1 EE|e1 EE", "a2 EE|NULL", "a3 EE|z"}));
+    }
+
+    void cancelledImportStoresNothing()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        const QByteArray file = block("C;C;C", "Q1") + block("C;C;C", "Q2") + block("C;C;C", "Q3");
+        auto *screen = static_cast<AddQuestionsPerFile *>(
+            openQuestionFiles(controller, {writeFile("questions.csv", file)}));
+        const QStringList before = workspace.snapshot();
+        screen->setProgressDelay(0);
+        int doneWhenCancelled = -1;
+        // The dialog lets events through while it is shown: cancel it from there.
+        QTimer::singleShot(0, screen, [&] {
+            auto *dialog = screen->findChild<QProgressDialog *>();
+            if (dialog && dialog->isVisible()) {
+                doneWhenCancelled = dialog->value();
+                dialog->cancel();
+            }
+        });
+        child<QPushButton>(screen, "pbAddValues")->click();
+        QCOMPARE(doneWhenCancelled, 2); // the count done when the events came through
+        QCOMPARE(workspace.snapshot(), before);
+        QCOMPARE(currentScreen(&controller), screen);
+        QVERIFY(shown(screen, "tlImportCancelled"));
+        QVERIFY(child<QPushButton>(screen, "pbAddValues")->isEnabled());
+        QVERIFY(!screen->findChild<QProgressDialog *>());
+    }
+
+    void exportNamesAndFormat()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        // An empty catalogue gives a file holding one LF; the name gets its ".csv".
+        exportCatalogue(controller, workspace.path() + "/questions");
+        QCOMPARE(readFile("questions.csv"), QByteArray("\n"));
+        // A cancelled dialog writes nothing.
+        exportCatalogue(controller, QString());
+        QCOMPARE(QDir(workspace.path()).entryList({"*.csv"}), QStringList{"questions.csv"});
+
+        // Stored false, true, false, false: the true answer is written first; a false answer
+        // with a stored explanation still ends in three empty fields.
+        workspace.execute(
+            {"INSERT INTO category VALUES (1)",
+             "INSERT INTO category_lang VALUES (1,1,'Kä'),(1,2,'Ca'),(1,3,'Ka')",
+             "INSERT INTO question VALUES (1,1)",
+             "INSERT INTO question_lang VALUES (1,1,'F'),(1,2,'Q'),(1,3,'K')",
+             "INSERT INTO answer VALUES (1),(2),(3),(4)",
+             "INSERT INTO answer_lang VALUES (1,1,'a','x'),(1,2,'b','y'),(1,3,'c','z'),"
+             "(2,1,'d','e1'),(2,2,'e','e2'),(2,3,'f','e3'),(3,1,'g',NULL),(3,2,'h',NULL),"
+             "(3,3,'i',NULL),(4,1,'j',''),(4,2,'k',''),(4,3,'l','')",
+             "INSERT INTO question_answer VALUES "
+             "(1,1,'false'),(2,1,'true'),(3,1,'false'),(4,1,'false')"});
+        exportCatalogue(controller, workspace.path() + "/questions.csv");
+        QCOMPARE(
+            readFile("questions.csv"),
+            QByteArray("K\xC3\xA4;Ca;Ka\r\nF;Q;K\r\nd;e;f;e1;e2;e3\r\na;b;c;;;\r\ng;h;i;;;\r\nj;k;"
+                       "l;;;\r\n\n"));
+    }
+};
 
 QTEST_MAIN(TestQuestionFile)
 #include "tst_questionfile.moc"
