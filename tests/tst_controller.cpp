@@ -6,18 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 
-// The main window's screen handling, the main menu and language switching.
-class TestController : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void screenReplacement();
-    void flagsSwitchAndKeepTheLanguage_data();
-    void flagsSwitchAndKeepTheLanguage();
-    void titleLagsOneScreenChangeBehind();
-};
-
 namespace {
 QString exitText(Controller &controller)
 {
@@ -25,75 +13,80 @@ QString exitText(Controller &controller)
 }
 } // namespace
 
-void TestController::screenReplacement()
+// The main window's screen handling, the main menu and language switching.
+class TestController : public QObject
 {
-    TestWorkspace workspace;
-    workspace.provision();
-    Controller controller;
-    controller.show();
-    // The menu has taken the placeholder's place.
-    QVERIFY(!controller.findChild<QWidget *>(QStringLiteral("mainWidget")));
-    QPointer<QWidget> first = currentScreen(&controller);
-    QVERIFY(qobject_cast<Menu *>(first));
-    controller.showMenu();
-    QVERIFY(first.isNull()); // deleted at once
-    QWidget *second = currentScreen(&controller);
-    QCOMPARE(controller.layout()->count(), 1);
-    QCOMPARE(second->parentWidget(), &controller);
-    QTRY_VERIFY(second->isVisible());
-    press(second, "pbExit");
-    QVERIFY(!controller.isVisible());
-}
+    Q_OBJECT
 
-void TestController::flagsSwitchAndKeepTheLanguage_data()
-{
-    // The flag clicked, a statement run afterwards, the settings row stored, and the menu's
-    // exit text after a restart.
-    QTest::addColumn<QStringList>("row");
-    QTest::newRow("German") << QStringList{"pbDE", "", "DE|1", "Be&enden"};
-    QTest::newRow("English") << QStringList{"pbEN", "", "EN|2", "&Exit"};
-    QTest::newRow("Estonian") << QStringList{"pbEE", "", "EE|3", "&Välju"};
-    // An unknown or missing country code falls back to English texts.
-    QTest::newRow("unknown code") << QStringList{
-        "pbDE", "UPDATE settings SET current_country_code = 'FR'", "FR|1", "&Exit"};
-    QTest::newRow("no settings row") << QStringList{"pbDE", "DELETE FROM settings", "", "&Exit"};
-}
-
-void TestController::flagsSwitchAndKeepTheLanguage()
-{
-    QFETCH(QStringList, row);
-    TestWorkspace workspace;
-    workspace.provision();
+private slots:
+    void screenReplacement()
     {
+        TestWorkspace workspace;
+        workspace.provision();
         Controller controller;
-        QPointer<QWidget> before = currentScreen(&controller);
-        press(before, row[0].toLatin1().constData());
-        QVERIFY(before.isNull()); // rebuilt, even when the language did not change
-        if (!row[1].isEmpty())
-            workspace.execute({row[1]});
-        QCOMPARE(workspace.query("SELECT * FROM settings").join(','), row[2]);
+        controller.show();
+        // The menu has taken the placeholder's place.
+        QVERIFY(!controller.findChild<QWidget *>("mainWidget"));
+        QPointer<QWidget> first = currentScreen(&controller);
+        QVERIFY(qobject_cast<Menu *>(first));
+        controller.showMenu();
+        QVERIFY(first.isNull()); // deleted at once
+        QTRY_VERIFY(currentScreen(&controller)->isVisible());
+        press(currentScreen(&controller), "pbExit");
+        QVERIFY(!controller.isVisible());
     }
-    Controller restarted;
-    QCOMPARE(exitText(restarted), row[3]);
-}
 
-void TestController::titleLagsOneScreenChangeBehind()
-{
-    // The title is set before the catalogue of the stored language is installed.
-    TestWorkspace workspace;
-    workspace.provision();
-    Controller controller;
-    press(currentScreen(&controller), "pbDE");
-    QCOMPARE(controller.windowTitle(), QStringLiteral("Menu"));
-    QCOMPARE(exitText(controller), QStringLiteral("Be&enden"));
-    press(currentScreen(&controller), "pbQuizSettings");
-    QCOMPARE(controller.windowTitle(), QStringLiteral("Quiz Einstellungen"));
-    controller.showMenu();
-    press(currentScreen(&controller), "pbEE");
-    QCOMPARE(controller.windowTitle(), QStringLiteral("Menü"));
-    controller.showMenu();
-    QCOMPARE(controller.windowTitle(), QStringLiteral("Menüü"));
-}
+    void flagsSwitchAndKeepTheLanguage_data()
+    {
+        // The flag clicked, a statement run afterwards, the settings row stored, and the
+        // menu's exit text after a restart.
+        QTest::addColumn<QStringList>("row");
+        QTest::newRow("German") << QStringList{"pbDE", "", "DE|1", "Be&enden"};
+        QTest::newRow("English") << QStringList{"pbEN", "", "EN|2", "&Exit"};
+        QTest::newRow("Estonian") << QStringList{"pbEE", "", "EE|3", "&Välju"};
+        // An unknown or missing country code falls back to English texts.
+        QTest::newRow("unknown code") << QStringList{
+            "pbDE", "UPDATE settings SET current_country_code = 'FR'", "FR|1", "&Exit"};
+        QTest::newRow("no settings row")
+            << QStringList{"pbDE", "DELETE FROM settings", "", "&Exit"};
+    }
+
+    void flagsSwitchAndKeepTheLanguage()
+    {
+        QFETCH(QStringList, row);
+        TestWorkspace workspace;
+        workspace.provision();
+        {
+            Controller controller;
+            QPointer<QWidget> before = currentScreen(&controller);
+            press(before, row[0].toLatin1().constData());
+            QVERIFY(before.isNull()); // rebuilt, even when the language did not change
+            if (!row[1].isEmpty())
+                workspace.execute({row[1]});
+            QCOMPARE(workspace.query("SELECT * FROM settings").join(','), row[2]);
+        }
+        Controller restarted;
+        QCOMPARE(exitText(restarted), row[3]);
+    }
+
+    void titleLagsOneScreenChangeBehind()
+    {
+        // The title is set before the catalogue of the stored language is installed.
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        press(currentScreen(&controller), "pbDE");
+        QCOMPARE(controller.windowTitle(), "Menu");
+        QCOMPARE(exitText(controller), "Be&enden");
+        press(currentScreen(&controller), "pbQuizSettings");
+        QCOMPARE(controller.windowTitle(), "Quiz Einstellungen");
+        controller.showMenu();
+        press(currentScreen(&controller), "pbEE");
+        QCOMPARE(controller.windowTitle(), "Menü");
+        controller.showMenu();
+        QCOMPARE(controller.windowTitle(), "Menüü");
+    }
+};
 
 QTEST_MAIN(TestController)
 #include "tst_controller.moc"
