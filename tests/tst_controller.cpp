@@ -1,39 +1,134 @@
+#include "addanswerwidget.h"
+#include "checkbox.h"
+#include "clickablelabel.h"
 #include "controller.h"
 #include "menu.h"
+#include "passwordcheck.h"
 #include "testworkspace.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
+#include <optional>
+#include <tuple>
+
 namespace {
-QString exitText(Controller &controller)
+// keyClicks knows only ASCII keys; other letters arrive as a key's text.
+void type(QLineEdit *line, const QString &text)
 {
-    return child<QPushButton>(currentScreen(&controller), "pbExit")->text();
+    line->clear();
+    for (QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, letter, Qt::NoModifier);
+}
+
+// The German, English and Estonian lines of an add form's input: "Category", "Question",
+// "Answer<n>" or "Explanation<n>".
+QList<QLineEdit *> lines(QWidget *form, const QString &input)
+{
+    const int n = input.back().digitValue();
+    QWidget *owner = n > 0 ? form->findChildren<AddAnswerWidget *>()[n - 1] : form;
+    return child(owner, "mle" + input.left(input.size() - (n > 0)))->findChildren<QLineEdit *>();
+}
+
+// The names of the form's shown widgets marked red, or of its checked radio buttons and
+// shown inputs, in the order of the form.
+QString names(QWidget *form, bool red)
+{
+    QStringList names;
+    const QRegularExpression inputs(red ? "" : "^(rb|sa|mle)");
+    for (QWidget *widget : form->findChildren<QWidget *>(inputs)) {
+        auto *button = qobject_cast<QRadioButton *>(widget);
+        if (widget->isVisibleTo(form) &&
+            (red ? widget->palette().color(QPalette::WindowText) == Qt::red
+                 : !button || button->isChecked()))
+            names << widget->objectName();
+    }
+    return names.join(' ');
+}
+
+// Each category group of the delete screen as "title: question, question".
+QStringList groups(QWidget *screen)
+{
+    QStringList result;
+    for (QGroupBox *group : screen->findChildren<QGroupBox *>()) {
+        QStringList questions;
+        for (ClickableLabel *label : group->findChildren<ClickableLabel *>())
+            questions << label->text();
+        result << group->title() + ": " + questions.join(", ");
+    }
+    return result;
 }
 } // namespace
 
-// The main window's screen handling, the main menu and language switching.
+// The main window driven as a user drives it: its screens, its languages and the question
+// management, on a small seeded catalogue.
 class TestController : public QObject
 {
     Q_OBJECT
 
+    std::optional<TestWorkspace> ws;
+    std::optional<Controller> controller;
+    QStringList seeded; // the catalogue before the test's own steps
+
+    QWidget *screen() { return currentScreen(&*controller); }
+    // An explanation never typed may be stored as NULL or as an empty text.
+    QStringList snapshot() const
+    {
+        return ws->snapshot()
+            .filter(QRegularExpression("^(category|question|answer)"))
+            .replaceInStrings(QRegularExpression("\\|NULL$"), "|");
+    }
+    // The management menu, or the screen one of its buttons leads to.
+    QWidget *manage(const char *button = nullptr)
+    {
+        controller->showManageQuestionsMenu();
+        if (button)
+            press(screen(), button);
+        return screen();
+    }
+
 private slots:
+    void init()
+    {
+        ws.emplace();
+        ws->provision();
+        // Cat1: Q1, Q2; Cat2: Q3; Cat3: Q4, Q5.
+        seedCatalogue(*ws, 3, {1, 1, 2, 3, 3});
+        seeded = snapshot();
+        controller.emplace();
+        // Shown, since radio buttons and check boxes take clicks only where they are drawn.
+        controller->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&*controller));
+    }
+
+    void cleanup()
+    {
+        // A window a failed test left open must not answer for the next test.
+        while (auto *window = shownWindow<PasswordCheck>())
+            window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        controller.reset();
+        ws.reset();
+    }
+
     void screenReplacement()
     {
-        TestWorkspace workspace;
-        workspace.provision();
-        Controller controller;
-        controller.show();
         // The menu has taken the placeholder's place.
-        QVERIFY(!controller.findChild<QWidget *>("mainWidget"));
-        QPointer<QWidget> first = currentScreen(&controller);
+        QVERIFY(!controller->findChild<QWidget *>("mainWidget"));
+        QPointer<QWidget> first = screen();
         QVERIFY(qobject_cast<Menu *>(first));
-        controller.showMenu();
+        controller->showMenu();
         QVERIFY(first.isNull()); // deleted at once
-        QTRY_VERIFY(currentScreen(&controller)->isVisible());
-        press(currentScreen(&controller), "pbExit");
-        QVERIFY(!controller.isVisible());
+        QTRY_VERIFY(screen()->isVisible());
+        press(screen(), "pbExit");
+        QVERIFY(!controller->isVisible());
     }
 
     void flagsSwitchAndKeepTheLanguage_data()
@@ -54,37 +149,221 @@ private slots:
     void flagsSwitchAndKeepTheLanguage()
     {
         QFETCH(QStringList, row);
-        TestWorkspace workspace;
-        workspace.provision();
-        {
-            Controller controller;
-            QPointer<QWidget> before = currentScreen(&controller);
-            press(before, row[0].toLatin1().constData());
-            QVERIFY(before.isNull()); // rebuilt, even when the language did not change
-            if (!row[1].isEmpty())
-                workspace.execute({row[1]});
-            QCOMPARE(workspace.query("SELECT * FROM settings").join(','), row[2]);
-        }
-        Controller restarted;
-        QCOMPARE(exitText(restarted), row[3]);
+        QPointer<QWidget> before = screen();
+        press(before, row[0].toLatin1().constData());
+        QVERIFY(before.isNull()); // rebuilt, even when the language did not change
+        if (!row[1].isEmpty())
+            ws->execute({row[1]});
+        QCOMPARE(ws->query("SELECT * FROM settings").join(','), row[2]);
+        controller.emplace(); // restarted
+        QCOMPARE(child<QPushButton>(screen(), "pbExit")->text(), row[3]);
     }
 
     void titleLagsOneScreenChangeBehind()
     {
         // The title is set before the catalogue of the stored language is installed.
-        TestWorkspace workspace;
-        workspace.provision();
-        Controller controller;
-        press(currentScreen(&controller), "pbDE");
-        QCOMPARE(controller.windowTitle(), "Menu");
-        QCOMPARE(exitText(controller), "Be&enden");
-        press(currentScreen(&controller), "pbQuizSettings");
-        QCOMPARE(controller.windowTitle(), "Quiz Einstellungen");
-        controller.showMenu();
-        press(currentScreen(&controller), "pbEE");
-        QCOMPARE(controller.windowTitle(), "Menü");
-        controller.showMenu();
-        QCOMPARE(controller.windowTitle(), "Menüü");
+        press(screen(), "pbDE");
+        QCOMPARE(controller->windowTitle(), "Menu");
+        QCOMPARE(child<QPushButton>(screen(), "pbExit")->text(), "Be&enden");
+        press(screen(), "pbQuizSettings");
+        QCOMPARE(controller->windowTitle(), "Quiz Einstellungen");
+        controller->showMenu();
+        press(screen(), "pbEE");
+        QCOMPARE(controller->windowTitle(), "Menü");
+        controller->showMenu();
+        QCOMPARE(controller->windowTitle(), "Menüü");
+    }
+
+    void passwordWindowLetsOnlyTheExactPasswordIn_data()
+    {
+        // Typed, ended by Enter ("\r") or else by the button.
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        QTest::newRow("right, by Enter") << "tarwe\r" << true;
+        QTest::newRow("right, by the button") << "tarwe" << true;
+        QTest::newRow("wrong") << "tarwo\r" << false;
+        QTest::newRow("upper case") << "TARWE" << false;
+        QTest::newRow("trailing blank") << "tarwe \r" << false;
+    }
+
+    void passwordWindowLetsOnlyTheExactPasswordIn()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+        QWidget *menu = screen();
+        press(menu, "pbManageQuestions");
+        QPointer<PasswordCheck> window = shownWindow<PasswordCheck>();
+        QVERIFY(window);
+        QCOMPARE(screen(), menu); // the menu waits behind it
+        QTest::keyClicks(window->findChild<QLineEdit *>(), typed);
+        if (!typed.endsWith('\r'))
+            QTest::mouseClick(window->findChild<QPushButton *>(), Qt::LeftButton);
+        QCOMPARE(screen()->metaObject()->className(), right ? "ManageQuestionsMenu" : "Menu");
+        QTRY_VERIFY(window.isNull()); // closed either way, and gone for good
+    }
+
+    void databaseEditorStartsWithoutWaiting()
+    {
+        QWidget *management = manage();
+        press(management, "pbDatabaseEditor"); // no editor there: nothing happens
+        QCOMPARE(screen(), management);
+        // A stand-in editor that leaves a file where it ran, a second after it started.
+        const QString editor = writeFile("Database_editor", "#!/bin/sh\nsleep 1\ntouch ran\n");
+        QVERIFY(QFile::setPermissions(editor, QFile::permissions(editor) | QFile::ExeOwner));
+        press(management, "pbDatabaseEditor");
+        QVERIFY2(!QFile::exists("ran"), "the click waited for the editor");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists("ran"), 10000);
+    }
+
+    void addChecksAndStoresOneQuestionAsAWhole_data()
+    {
+        // Per answer: t true, h explained and unchecked again, - false and never explained.
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<bool>("newCategory");
+        // Texts spoiled for one press (input:language=text), and the inputs it marks red.
+        QTest::addColumn<QStringList>("spoils");
+        QTest::addColumn<QString>("red");
+        QTest::addColumn<QString>("failing"); // inserts that fail on the next press
+        QTest::newRow("no true answer; a separator; the question fails")
+            << "----" << false << QStringList{"Answer1:1=a;"} << "rbAnswer1"
+            << "question";
+        QTest::newRow("one true, new category; texts missing; its names fail")
+            << "--t-" << true << QStringList{"Category:2=", "Explanation3:1="}
+            << "rbAddNewCategory rbAnswer3"
+            << "category_lang";
+        // A hidden explanation (answer 2) does not count: the user cannot see it.
+        QTest::newRow("two true, one hidden, new category; separators; the last link fails")
+            << "th-t" << true
+            << QStringList{"Category:0=a;b", "Question:2=;", "Answer4:0=x;", "Explanation2:0=;"}
+            << "rbAddNewCategory tlQuestion rbAnswer4"
+            << "question_answer WHEN NEW.answer_id = 4";
+        QTest::newRow("four true; texts missing; answer texts fail")
+            << "tttt" << false << QStringList{"Question:1=", "Answer3:2="} << "tlQuestion rbAnswer3"
+            << "answer_lang";
+    }
+
+    void addChecksAndStoresOneQuestionAsAWhole()
+    {
+        QFETCH(QString, answers);
+        QFETCH(bool, newCategory);
+        QFETCH(QStringList, spoils);
+        QFETCH(QString, red);
+        QFETCH(QString, failing);
+        // Answer 4's texts are blanks, which count as texts.
+        auto text = [](const QString &input, int l) {
+            const QString language = QStringList{"DE", "EN", "EE"}[l];
+            return input == "Answer4" ? QString(l + 1, ' ') : input + " " + language + " ä";
+        };
+        QPointer<QWidget> form = manage("pbAddQuestion");
+        press(form, "pbAdd"); // nothing typed, no category chosen
+        QCOMPARE(names(form, true),
+                 "rbCategories tlQuestion rbAnswer1 rbAnswer2 rbAnswer3 rbAnswer4");
+
+        // The lowest free ids: category 4, question 6, answers 1 to 4.
+        QStringList expected = seeded;
+        expected << QStringLiteral("question:6|%1").arg(newCategory ? 4 : 3);
+        // Types an input's three texts, and expects them stored as rows (language for %1).
+        auto fill = [&](const QString &input, const QString &row = {}) {
+            for (int l = 0; l < 3; ++l) {
+                type(lines(form, input)[l], text(input, l));
+                if (!row.isEmpty())
+                    expected << row.arg(l + 1) + text(input, l);
+            }
+        };
+        if (newCategory) {
+            press(form, "rbAddNewCategory");
+            fill("Category", "category_lang:4|%1|");
+            expected << "category:4";
+        } else {
+            press(form, "rbCategories");
+            press(child(form, "categorySelection")->findChildren<QRadioButton *>()[2]); // Cat3
+        }
+        fill("Question", "question_lang:6|%1|");
+        for (int n = 1; n <= 4; ++n) {
+            const QChar kind = answers[n - 1];
+            const QString num = QString::number(n), a = "Answer" + num, e = "Explanation" + num;
+            press(child(form, "rbAnswer" + num));
+            fill(a);
+            auto *truth = form->findChildren<AddAnswerWidget *>()[n - 1]->findChild<QCheckBox *>();
+            if (kind != '-') {
+                press(truth);
+                fill(e);
+            }
+            if (kind == 'h')
+                press(truth); // unchecked: hidden, but still holding its text
+            // One category input and one answer shown, its explanation only while it is true.
+            QCOMPARE(names(form, false), QStringLiteral("%1 mleQuestion rbAnswer%2 mleAnswer%3")
+                                             .arg(newCategory ? "rbAddNewCategory mleCategory"
+                                                              : "rbCategories saCategories",
+                                                  num, kind == 't' ? " mleExplanation" : ""));
+            expected << "answer:" + num
+                     << QStringLiteral("question_answer:%1|6|%2")
+                            .arg(num, kind == 't' ? "true" : "false");
+            for (int l = 0; l < 3; ++l)
+                expected << QStringLiteral("answer_lang:%1|%2|%3|%4")
+                                .arg(num, QString::number(l + 1), text(a, l),
+                                     kind == '-' ? "" : text(e, l));
+        }
+
+        // One press marks exactly the spoiled inputs; the earlier marks are gone.
+        for (const QString &spoil : spoils) {
+            const QStringList where = spoil.split(QRegularExpression("[:=]"));
+            type(lines(form, where[0])[where[1].toInt()], where[2]);
+        }
+        press(form, "pbAdd");
+        QVERIFY2(form, "stored in spite of bad input");
+        QCOMPARE(names(form, true), red);
+        for (const QString &spoil : spoils)
+            fill(spoil.section(':', 0, 0));
+        ws->execute({"CREATE TRIGGER fail BEFORE INSERT ON " + failing +
+                     " BEGIN SELECT RAISE(ABORT, 'no'); END"});
+        press(form, "pbAdd");
+        QCOMPARE(snapshot(), seeded);
+        QCOMPARE(screen(), form.data());
+        QCOMPARE(names(form, true), "tlStoreFailed"); // and no input
+        ws->execute({"DROP TRIGGER fail"}); // with the cause gone, the input kept is stored
+        press(form, "pbAdd");
+        expected.sort();
+        QCOMPARE(snapshot(), expected);
+        // A fresh form follows, offering the category.
+        QVERIFY(form.isNull());
+        QCOMPARE(
+            child(screen(), "categorySelection")->findChildren<QRadioButton *>().last()->text(),
+            newCategory ? text("Category", 1) : "Cat3 EN");
+    }
+
+    void deleteCountsChecksAndLeavesNoOrphans()
+    {
+        QPointer<QWidget> shown = manage("pbDeleteQuestion");
+        QCOMPARE(groups(shown),
+                 (QStringList{"Cat1 EN: Q1 EN, Q2 EN", "Cat2 EN: Q3 EN", "Cat3 EN: Q4 EN, Q5 EN"}));
+        // Presses on the box or the text of a question, each followed by the count.
+        const QList<std::tuple<int, bool, int>> presses{{3, false, 1}, {1, true, 2},  {2, true, 3},
+                                                        {2, false, 2}, {4, false, 3}, {4, true, 2},
+                                                        {4, true, 3},  {5, false, 4}};
+        for (const auto &[question, onText, count] : presses) {
+            auto *box = shown->findChildren<CheckBox *>()[question - 1];
+            press(onText ? static_cast<QWidget *>(box->findChild<ClickableLabel *>())
+                         : box->findChild<QCheckBox *>());
+            QCOMPARE(child<QLabel>(shown, "tlSelectedQuestions")->text(), QString::number(count));
+        }
+        press(shown, "pbDelete");
+        QVERIFY(shown.isNull());
+        shown = screen();
+        // Only question 2 is left, with its category and answers, and nothing of the others.
+        QCOMPARE(groups(shown), QStringList{"Cat1 EN: Q2 EN"});
+        QCOMPARE(snapshot(),
+                 seeded.filter(QRegularExpression("^(category(_lang)?:1|question(_lang)?:2|"
+                                                  "(answer(_lang)?|question_answer):2\\d)\\b")));
+        // Deleting the last one leaves an empty catalogue, on a screen that still works.
+        press(shown->findChild<QCheckBox *>());
+        press(shown, "pbDelete");
+        shown = screen();
+        QCOMPARE(groups(shown), QStringList{});
+        QCOMPARE(snapshot(), QStringList{});
+        press(shown, "pbDelete");
+        QVERIFY(shown.isNull());
+        QCOMPARE(screen()->metaObject()->className(), "DeleteQuestion");
     }
 };
 
