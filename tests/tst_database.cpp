@@ -1,37 +1,15 @@
 #include "cataloguechange.h"
 #include "controller.h"
-#include "databaseprovisioner.h"
 #include "databasevelmoraapp.h"
 #include "testworkspace.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
 
-// The data store: provisioning of the working-directory database, the connection, the
-// settings, catalogue reads and writes, and all-or-nothing changes.
-class TestDatabase : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void provisioning_data();
-    void provisioning();
-    void settingsReadBackWhatWasWritten();
-    void unreadableDatabaseIsLeftAloneAndReadsEmpty_data();
-    void unreadableDatabaseIsLeftAloneAndReadsEmpty();
-    void readsFollowTheLanguageAndKeepTheirOrder();
-    void nextFreeId_data();
-    void nextFreeId();
-    void settersKeepNullAndTheFirstText();
-    void failedCompositeLeavesDatabaseUnchanged_data();
-    void failedCompositeLeavesDatabaseUnchanged();
-    void nestedScopes();
-};
-
 namespace {
 // Two categories; question 1 (category 2) with answers 1 (false), 2 (true), 3 (true);
-// question 2 (category 1) without Estonian texts; question 3 (category 2).
+// question 2 (category 1) without Estonian texts; question 3 (category 2). Texts are
+// inserted out of language order.
 void seed(const TestWorkspace &workspace)
 {
     workspace.execute({
@@ -48,226 +26,188 @@ void seed(const TestWorkspace &workspace)
         "INSERT INTO question_answer VALUES (3,1,'true'),(1,1,'false'),(2,1,'true')",
     });
 }
-
 } // namespace
 
-void TestDatabase::provisioning_data()
+// The data store: the settings, catalogue reads and writes, id allocation and
+// all-or-nothing changes.
+class TestDatabase : public QObject
 {
-    QTest::addColumn<QByteArray>("existing"); // empty: no file yet
-    QTest::newRow("first start") << QByteArray();
-    QTest::newRow("user database") << QByteArray("user data kept");
-    QTest::newRow("corrupt or truncated file") << QByteArray("SQLite format 3\0", 16);
-}
+    Q_OBJECT
 
-void TestDatabase::provisioning()
-{
-    QFETCH(QByteArray, existing);
-    TestWorkspace workspace;
-    if (!existing.isEmpty()) {
-        writeFile(workspace.databaseFile(), existing);
-        // Someone took the owner's write permission away.
-        QVERIFY(QFile::setPermissions(workspace.databaseFile(), QFileDevice::ReadOwner));
-    }
-    DatabaseProvisioner::provision();
-    const QByteArray expected =
-        existing.isEmpty() ? readFile(DatabaseProvisioner::templatePath) : existing;
-    QVERIFY(!expected.isEmpty());
-    QCOMPARE(readFile(QStringLiteral("databaseVelmoraApp")), expected);
-    QCOMPARE(QFile::permissions(workspace.databaseFile()) & 0x0fff,
-             QFileDevice::ReadUser | QFileDevice::WriteUser);
-}
-
-void TestDatabase::settingsReadBackWhatWasWritten()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    DatabaseVelmoraApp db;
-    // The code is bound as a value: no text can change the statement.
-    const QString hostile = QStringLiteral("EN'; DELETE FROM lang; --");
-    db.setCurrentCountryCode(hostile);
-    db.setNumberOfQuestions(-5);
-    db.setCurrentCategoryIds({3, 3, 1});
-    QCOMPARE(db.getCurrentCountryCode(), hostile);
-    QCOMPARE(workspace.query("SELECT count(*) FROM lang"), QStringList{"3"});
-    QCOMPARE(db.getNumberOfQuestions(), -5);
-    QCOMPARE(db.getCurrentCategoryIds(), QList<int>({3, 3, 1}));
-    db.setCurrentCategoryIds({});
-    QCOMPARE(db.getCurrentCategoryIds(), QList<int>());
-
-    // Settings rows are only ever updated: without them reads are empty, writes do nothing.
-    workspace.execute({"DELETE FROM settings"});
-    QCOMPARE(db.getCurrentLanguageId(), 0);
-    db.setCurrentLanguageId(1);
-    QCOMPARE(workspace.query("SELECT count(*) FROM settings"), QStringList{"0"});
-}
-
-void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("not a database") << QByteArray(4096, 'x');
-    QTest::newRow("truncated header") << QByteArray("SQLite format 3\0\x04", 18);
-}
-
-void TestDatabase::unreadableDatabaseIsLeftAloneAndReadsEmpty()
-{
-    QFETCH(QByteArray, contents);
-    TestWorkspace workspace;
-    writeFile(workspace.databaseFile(), contents);
-    QTest::ignoreMessage(QtDebugMsg, "DB Verbingung könnte nicht geöffnet werden!");
+private slots:
+    void settingsReadBackWhatWasWritten()
     {
+        TestWorkspace workspace;
+        workspace.provision();
         DatabaseVelmoraApp db;
-        db.setNumberOfQuestions(4);
-        db.setCurrentCategoryIds({1, 2});
-        QCOMPARE(db.getCurrentCountryCode(), QString());
-        QCOMPARE(db.getNumberOfQuestions(), 0);
+        // The code is bound as a value: no text can change the statement.
+        const QString hostile = QStringLiteral("EN'; DELETE FROM lang; --");
+        db.setCurrentCountryCode(hostile);
+        QCOMPARE(db.getCurrentCountryCode(), hostile);
+        QCOMPARE(workspace.query("SELECT count(*) FROM lang"), QStringList{"3"});
+        db.setCurrentCategoryIds({3, 3, 1});
+        QCOMPARE(db.getCurrentCategoryIds(), QList<int>({3, 3, 1}));
+        db.setCurrentCategoryIds({});
         QCOMPARE(db.getCurrentCategoryIds(), QList<int>());
+
+        // Settings rows are only ever updated: without them reads are empty, writes do nothing.
+        workspace.execute({"DELETE FROM settings"});
+        db.setCurrentLanguageId(1);
+        QCOMPARE(db.getCurrentLanguageId(), 0);
+        QCOMPARE(workspace.query("SELECT count(*) FROM settings"), QStringList{"0"});
     }
-    QCOMPARE(readFile(workspace.databaseFile()), contents);
-}
 
-void TestDatabase::readsFollowTheLanguageAndKeepTheirOrder()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    seed(workspace);
-    DatabaseVelmoraApp db;
-    QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("When?"));
-    QCOMPARE(db.getCategoryNameForQuestionId(1), QStringLiteral("History"));
-    db.setCurrentLanguageId(1);
-    QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("Wann?"));
-    QCOMPARE(db.getCategoryNameAt(2), QStringLiteral("Geschichte"));
-
-    // All-language lists in language order, whatever the insertion order.
-    QCOMPARE(db.getCategoryNamesAt(2), QList<QString>({"Geschichte", "History", "Ajalugu"}));
-    QCOMPARE(db.getExplanationTextsToAnswerId(2), QList<QString>({"Weil zwei", "Because two", ""}));
-    QCOMPARE(db.getExplanationTextsToAnswerId(1), QList<QString>({"", "", ""}));
-    QCOMPARE(db.getQuestionTextsAt(2), QList<QString>({"Wo?", "Where?"}));
-
-    // True and false texts parallel to their ids, ascending by answer id.
-    QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
-    QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>({"zwei", "drei"}));
-    QCOMPARE(db.getFalseAnswerIdsToQuestionId(1), QList<int>({1}));
-    // The argument's category order is kept, and a repeated category repeats its questions.
-    QCOMPARE(db.getQuestionIdsToCategoryIds({2, 1}), QList<int>({1, 3, 2}));
-    QCOMPARE(db.getQuestionIdsToCategoryIds({1, 1}), QList<int>({2, 2}));
-
-    // Missing rows and NULL columns read empty.
-    db.setCurrentLanguageId(3);
-    QCOMPARE(db.getQuestionTextAt(2), QString());            // no Estonian row
-    QCOMPARE(db.getExplanationTextToAnswerId(1), QString()); // NULL explanation
-    QCOMPARE(db.getCategoryNameForQuestionId(99), QString());
-    workspace.execute({"DELETE FROM settings"});
-    QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>());
-    QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
-}
-
-void TestDatabase::nextFreeId_data()
-{
-    QTest::addColumn<QList<int>>("ids");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("empty") << QList<int>() << 1;
-    QTest::newRow("dense") << QList<int>({1, 2, 3}) << 4;
-    QTest::newRow("gap") << QList<int>({1, 2, 4}) << 3;
-    QTest::newRow("first missing") << QList<int>({2, 3}) << 1;
-    QTest::newRow("two gaps") << QList<int>({1, 3, 5}) << 2;
-}
-
-void TestDatabase::nextFreeId()
-{
-    QFETCH(QList<int>, ids);
-    QFETCH(int, expected);
-    QCOMPARE(DatabaseVelmoraApp::getNextFreeId(ids), expected);
-
-    // The table-based allocation gives the same result as the list walk.
-    TestWorkspace workspace;
-    workspace.provision();
-    for (int id : ids)
-        workspace.execute({QStringLiteral("INSERT INTO category VALUES (%1)").arg(id)});
-    DatabaseVelmoraApp db;
-    QCOMPARE(db.addCategory(), expected);
-}
-
-void TestDatabase::settersKeepNullAndTheFirstText()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    Controller controller;
-    controller.setENAnswerText(9, "answer", QString());
-    controller.setDEAnswerText(9, "Antwort", "");
-    controller.setDECategoryText(5, "de");
-    controller.setQuestionAnswer(9, 7, 2);
-    // A second text for the same entry and language, or a second link, leaves the first.
-    controller.setDEAnswerText(9, "zweite", "x");
-    controller.setDECategoryText(5, "zweites");
-    controller.setQuestionAnswer(9, 7, 0);
-    // A null explanation is stored as NULL, an empty one as an empty text.
-    QCOMPARE(workspace.query("SELECT * FROM answer_lang ORDER BY lang_id"),
-             QStringList({"9|1|Antwort|", "9|2|answer|NULL"}));
-    QCOMPARE(workspace.query("SELECT * FROM category_lang"), QStringList{"5|1|de"});
-    QCOMPARE(workspace.query("SELECT * FROM question_answer"), QStringList{"9|7|true"});
-}
-
-void TestDatabase::failedCompositeLeavesDatabaseUnchanged_data()
-{
-    QTest::addColumn<QString>("trigger");
-    QTest::addColumn<int>("operation");
-    QTest::newRow("delete: category removal fails")
-        << "CREATE TRIGGER t BEFORE DELETE ON category_lang BEGIN SELECT RAISE(ABORT, 'x'); END"
-        << 0;
-    QTest::newRow("delete: answer removal fails")
-        << "CREATE TRIGGER t BEFORE DELETE ON answer BEGIN SELECT RAISE(ABORT, 'x'); END" << 0;
-    QTest::newRow("settings: category list refill fails")
-        << "CREATE TRIGGER t BEFORE INSERT ON quiz_settings_current_category_id "
-           "WHEN NEW.current_category_id = 2 BEGIN SELECT RAISE(ABORT, 'x'); END"
-        << 1;
-}
-
-void TestDatabase::failedCompositeLeavesDatabaseUnchanged()
-{
-    QFETCH(QString, trigger);
-    QFETCH(int, operation);
-    TestWorkspace workspace;
-    workspace.provision();
-    seed(workspace);
-    workspace.execute({"DELETE FROM question WHERE question_id = 3", trigger});
-    const QStringList before = workspace.snapshot();
-    Controller controller;
-    if (operation == 0)
-        controller.deleteQuestionAndAnswers(1); // last question of category 2
-    else
-        controller.saveQuizSettings(9, 40, {1, 2});
-    QCOMPARE(workspace.snapshot(), before);
-    // The connection is usable afterwards, outside any change.
-    controller.setNumberOfQuestions(3);
-    QCOMPARE(controller.getNumberOfQuestions(), 3);
-}
-
-void TestDatabase::nestedScopes()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    workspace.execute({"CREATE TRIGGER t BEFORE INSERT ON question_lang WHEN NEW.lang_id = 3 "
-                       "BEGIN SELECT RAISE(ABORT, 'x'); END"});
-    Controller controller;
+    void readsFollowTheLanguageAndKeepTheirOrder()
     {
-        CatalogueChange outer(&controller);
-        const int category = controller.addCategory();
+        TestWorkspace workspace;
+        workspace.provision();
+        seed(workspace);
+        DatabaseVelmoraApp db;
+        QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("When?"));
+        QCOMPARE(db.getCategoryNameForQuestionId(1), QStringLiteral("History"));
+        db.setCurrentLanguageId(1);
+        QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("Wann?"));
+        QCOMPARE(db.getCategoryNameAt(2), QStringLiteral("Geschichte"));
+
+        // All-language lists in language order, whatever the insertion order.
+        QCOMPARE(db.getCategoryNamesAt(2), QList<QString>({"Geschichte", "History", "Ajalugu"}));
+        QCOMPARE(db.getExplanationTextsToAnswerId(2),
+                 QList<QString>({"Weil zwei", "Because two", ""}));
+        QCOMPARE(db.getExplanationTextsToAnswerId(1), QList<QString>({"", "", ""}));
+        QCOMPARE(db.getQuestionTextsAt(2), QList<QString>({"Wo?", "Where?"}));
+
+        // True and false texts parallel to their ids, ascending by answer id.
+        QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
+        QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>({"zwei", "drei"}));
+        QCOMPARE(db.getFalseAnswerIdsToQuestionId(1), QList<int>({1}));
+        // The argument's category order is kept, and a repeated category repeats its questions.
+        QCOMPARE(db.getQuestionIdsToCategoryIds({2, 1}), QList<int>({1, 3, 2}));
+        QCOMPARE(db.getQuestionIdsToCategoryIds({1, 1}), QList<int>({2, 2}));
+
+        // Missing rows and NULL columns read empty.
+        db.setCurrentLanguageId(3);
+        QCOMPARE(db.getQuestionTextAt(2), QString());            // no Estonian row
+        QCOMPARE(db.getExplanationTextToAnswerId(1), QString()); // NULL explanation
+        QCOMPARE(db.getCategoryNameForQuestionId(99), QString());
+        workspace.execute({"DELETE FROM settings"});
+        QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>());
+        QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
+    }
+
+    void nextFreeId_data()
+    {
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("empty") << QList<int>() << 1;
+        QTest::newRow("dense") << QList<int>({1, 2, 3}) << 4;
+        QTest::newRow("gap") << QList<int>({1, 2, 4}) << 3;
+        QTest::newRow("first missing") << QList<int>({2, 3}) << 1;
+        QTest::newRow("two gaps") << QList<int>({1, 3, 5}) << 2;
+    }
+
+    void nextFreeId()
+    {
+        QFETCH(QList<int>, ids);
+        QFETCH(int, expected);
+        QCOMPARE(DatabaseVelmoraApp::getNextFreeId(ids), expected);
+
+        // The table-based allocation gives the same result as the list walk.
+        TestWorkspace workspace;
+        workspace.provision();
+        for (int id : ids)
+            workspace.execute({QStringLiteral("INSERT INTO category VALUES (%1)").arg(id)});
+        DatabaseVelmoraApp db;
+        QCOMPARE(db.addCategory(), expected);
+        // Outside a change another program (the database editor) may take the next id.
+        workspace.execute(
+            {QStringLiteral("INSERT OR IGNORE INTO category VALUES (%1)").arg(expected + 1)});
+        const QStringList taken = workspace.query("SELECT category_id FROM category");
+        QVERIFY(!taken.contains(QString::number(db.addCategory())));
+    }
+
+    void settersKeepNullAndTheFirstText()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        controller.setENAnswerText(9, "answer", QString());
+        controller.setDEAnswerText(9, "Antwort", "");
+        controller.setDECategoryText(5, "de");
+        controller.setQuestionAnswer(9, 7, 2);
+        // A second text for the same entry and language, or a second link, leaves the first.
+        controller.setDEAnswerText(9, "zweite", "x");
+        controller.setDECategoryText(5, "zweites");
+        controller.setQuestionAnswer(9, 7, 0);
+        // A null explanation is stored as NULL, an empty one as an empty text.
+        QCOMPARE(workspace.query("SELECT * FROM answer_lang ORDER BY lang_id"),
+                 QStringList({"9|1|Antwort|", "9|2|answer|NULL"}));
+        QCOMPARE(workspace.query("SELECT * FROM category_lang"), QStringList{"5|1|de"});
+        QCOMPARE(workspace.query("SELECT * FROM question_answer"), QStringList{"9|7|true"});
+    }
+
+    void failedCompositeLeavesDatabaseUnchanged_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<bool>("deleting"); // else storing the quiz settings
+        QTest::newRow("delete: category removal fails")
+            << "CREATE TRIGGER t BEFORE DELETE ON category_lang BEGIN SELECT RAISE(ABORT, 'x'); END"
+            << true;
+        QTest::newRow("delete: answer removal fails")
+            << "CREATE TRIGGER t BEFORE DELETE ON answer BEGIN SELECT RAISE(ABORT, 'x'); END"
+            << true;
+        QTest::newRow("settings: category list refill fails")
+            << "CREATE TRIGGER t BEFORE INSERT ON quiz_settings_current_category_id "
+               "WHEN NEW.current_category_id = 2 BEGIN SELECT RAISE(ABORT, 'x'); END"
+            << false;
+    }
+
+    void failedCompositeLeavesDatabaseUnchanged()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(bool, deleting);
+        TestWorkspace workspace;
+        workspace.provision();
+        seed(workspace);
+        workspace.execute({"DELETE FROM question WHERE question_id = 3", trigger});
+        const QStringList before = workspace.snapshot();
+        Controller controller;
+        if (deleting)
+            controller.deleteQuestionAndAnswers(1); // last question of category 2
+        else
+            QVERIFY(!controller.saveQuizSettings(9, 40, {1, 2}));
+        QCOMPARE(workspace.snapshot(), before);
+        // The connection is usable afterwards, outside any change.
+        controller.setNumberOfQuestions(3);
+        QCOMPARE(controller.getNumberOfQuestions(), 3);
+    }
+
+    void nestedScopes()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        workspace.execute({"CREATE TRIGGER t BEFORE INSERT ON question_lang WHEN NEW.lang_id = 3 "
+                           "BEGIN SELECT RAISE(ABORT, 'x'); END"});
+        Controller controller;
         {
-            CatalogueChange inner(&controller);
-            const int question = controller.addQuestion(category);
-            controller.setDEQuestionText(question, "Frage");
-            controller.setEEQuestionText(question, "Küsimus"); // fails
-            QVERIFY(!inner.commit());
+            CatalogueChange outer(&controller);
+            const int category = controller.addCategory();
+            {
+                CatalogueChange inner(&controller);
+                const int question = controller.addQuestion(category);
+                controller.setDEQuestionText(question, "Frage");
+                controller.setEEQuestionText(question, "Küsimus"); // fails
+                QVERIFY(!inner.commit());
+            }
+            controller.setENCategoryText(category, "New"); // skipped: the change already failed
+            QVERIFY(!outer.commit());
         }
-        controller.setENCategoryText(category, "New"); // skipped: the change already failed
-        QVERIFY(!outer.commit());
+        {
+            CatalogueChange abandoned(&controller);
+            controller.setDECategoryText(controller.addCategory(), "Drei");
+        } // left without commit: rolled back
+        QVERIFY(workspace.snapshot().filter(QRegularExpression("^(category|question)")).isEmpty());
     }
-    {
-        CatalogueChange abandoned(&controller);
-        controller.setDECategoryText(controller.addCategory(), "Drei");
-    } // left without commit: rolled back
-    QVERIFY(workspace.snapshot().filter(QRegularExpression("^(category|question)")).isEmpty());
-}
+};
 
 QTEST_MAIN(TestDatabase)
 #include "tst_database.moc"

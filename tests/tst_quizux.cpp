@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
@@ -16,15 +15,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
-// The quiz as a learner meets it: what is in view, catalogue text as written, the cancel
-// window, the keyboard and the review of a run.
+// The quiz as a learner meets it: what is in view, the cancel window, the keyboard and the review
+// of a run.
 class TestQuizUx : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void catalogueTextShownLiterally_data();
-    void catalogueTextShownLiterally();
     void verdictInViewAfterTheCheck_data();
     void verdictInViewAfterTheCheck();
     void cancelWindowBelongsToItsQuiz();
@@ -53,62 +50,7 @@ CancelWindow *openCancelWindow()
             return cancel;
     return nullptr;
 }
-
-// What a widget shows of a text that may carry a mnemonic: "&&" as "&", a lone "&" not.
-QString shownWithMnemonic(const QString &text)
-{
-    QString shown;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && ++i >= text.size())
-            break;
-        shown += text.at(i);
-    }
-    return shown;
-}
-
-// Every text the screen shows in labels, buttons and group titles.
-QStringList shownTexts(QWidget *screen)
-{
-    QStringList texts;
-    for (QLabel *label : screen->findChildren<QLabel *>())
-        texts << (label->buddy() ? shownWithMnemonic(label->text()) : label->text());
-    for (QAbstractButton *button : screen->findChildren<QAbstractButton *>())
-        texts << shownWithMnemonic(button->text());
-    for (QGroupBox *group : screen->findChildren<QGroupBox *>())
-        texts << shownWithMnemonic(group->title());
-    return texts;
-}
 } // namespace
-
-void TestQuizUx::catalogueTextShownLiterally_data()
-{
-    QTest::addColumn<int>("screen");
-    QTest::newRow("quiz settings") << 0;
-    QTest::newRow("quiz") << 1;
-    QTest::newRow("add form") << 2;
-    QTest::newRow("delete screen") << 3;
-}
-
-void TestQuizUx::catalogueTextShownLiterally()
-{
-    QFETCH(int, screen);
-    TestWorkspace workspace;
-    workspace.provision();
-    seedCatalogue(workspace, 1, {1});
-    storeQuizSettings(workspace, 1, 0, {1});
-    workspace.execute({"UPDATE category_lang SET category_text = 'Science & Nature'",
-                       "UPDATE question_lang SET question_text = 'Q&A: R&D?'",
-                       "UPDATE answer_lang SET answer_text = 'A&B'"});
-    Controller controller;
-    const QList<void (Controller::*)()> show{&Controller::showQuizSettings, &Controller::showQuiz,
-                                             &Controller::showAddQuestion,
-                                             &Controller::showDeleteQuestion};
-    (controller.*show.at(screen))();
-    const QStringList texts = shownTexts(currentScreen(&controller));
-    QVERIFY2(texts.contains("Science & Nature"), qPrintable(texts.join(" | ")));
-    if (screen == 1)
-        QVERIFY(texts.contains("Q&A: R&D?") && texts.contains("A&B"));
-}
 
 void TestQuizUx::verdictInViewAfterTheCheck_data()
 {
