@@ -38,11 +38,9 @@ QStringList inputState(QWidget *screen)
     for (QLineEdit *line : screen->findChildren<QLineEdit *>())
         state << line->text();
     for (QAbstractButton *button : screen->findChildren<QAbstractButton *>())
-        state << QStringLiteral("%1%2%3%4")
-                     .arg(button->objectName())
-                     .arg(button->isChecked())
-                     .arg(button->isEnabled())
-                     .arg(button->isVisibleTo(screen));
+        state << button->objectName() + QString::number(button->isChecked()) +
+                     QString::number(button->isEnabled()) +
+                     QString::number(button->isVisibleTo(screen));
     for (QAbstractSlider *slider : screen->findChildren<QAbstractSlider *>())
         state << QString::number(slider->value());
     return state;
@@ -83,29 +81,6 @@ private:
     std::future<void> holder;
 };
 
-// Writing past maxBytes fails (as on a full disk) while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t maxBytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed test
-        rlimit limited = saved;
-        limited.rlim_cur = maxBytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    sighandler_t previousHandler;
-};
-
 // A pasted text arrives whole, line breaks and control characters included.
 void paste(QLineEdit *line, const QString &text)
 {
@@ -134,22 +109,14 @@ QStringList catalogueTexts(const TestWorkspace &workspace)
                            "ORDER BY question_id, is_True DESC, answer_id, lang_id");
 }
 
-// What a widget shows of a text that may carry a mnemonic: "&&" as "&", a lone "&" not.
-QString shownWithMnemonic(const QString &text)
-{
-    QString shown;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&') && ++i >= text.size())
-            break;
-        shown += text.at(i);
-    }
-    return shown;
-}
-
 // Whether the screen shows `expected` in a label, button or group title, read as the user
 // sees it; every label holding `raw` must show it as plain text.
 bool shows(QWidget *screen, const QString &raw, const QString &expected)
 {
+    // What a widget shows of a text that may carry a mnemonic: "&&" as "&", a lone "&" not.
+    auto shownWithMnemonic = [](QString text) {
+        return text.replace(QRegularExpression("&(.?)"), "\\1");
+    };
     QStringList texts;
     for (QLabel *label : screen->findChildren<QLabel *>()) {
         texts << (label->buddy() ? shownWithMnemonic(label->text()) : label->text());
@@ -283,45 +250,43 @@ private slots:
     void badDatabaseAtStart_data()
     {
         QTest::addColumn<QString>("state");
-        QTest::addColumn<bool>("provisioned"); // else left exactly as it was
-        QTest::addColumn<bool>("unreadable");  // then not used at all
-        QTest::newRow("no file yet") << "none" << true << false;
-        QTest::newRow("empty file") << "empty" << true << false;
-        QTest::newRow("user database without write permission") << "user" << false << false;
-        QTest::newRow("random bytes") << "random" << false << true;
-        QTest::newRow("truncated header") << "header" << false << true;
-        QTest::newRow("truncated copy") << "truncated" << false << true;
-        QTest::newRow("missing table") << "missing table" << false << false;
-        QTest::newRow("read-only file in read-only directory") << "read-only" << false << false;
-        QTest::newRow("directory in its place") << "directory" << false << true;
-        QTest::newRow("full disk on first start") << "full disk" << true << false;
+        QTest::addColumn<QByteArray>("contents"); // of a "file" or a "read-only" one
+        QTest::addColumn<bool>("provisioned");    // else left exactly as it was
+        QTest::addColumn<bool>("unreadable");     // then not used at all
+        const QByteArray copy = readFile(DatabaseProvisioner::templatePath);
+        QByteArray random;
+        for (QRandomGenerator generator(11); random.size() < 4096;)
+            random += char(generator.bounded(256));
+        QTest::newRow("no file yet") << "none" << QByteArray() << true << false;
+        QTest::newRow("empty file") << "file" << QByteArray() << true << false;
+        QTest::newRow("user database without write permission")
+            << "user" << QByteArray() << false << false;
+        QTest::newRow("random bytes") << "file" << random << false << true;
+        QTest::newRow("truncated header") << "file" << copy.left(18) << false << true;
+        QTest::newRow("truncated copy") << "file" << copy.left(copy.size() / 2) << false << true;
+        QTest::newRow("missing table") << "missing table" << QByteArray() << false << false;
+        QTest::newRow("read-only file in read-only directory")
+            << "read-only" << copy << false << false;
+        QTest::newRow("directory in its place") << "directory" << QByteArray() << false << true;
+        QTest::newRow("full disk on first start") << "full disk" << QByteArray() << true << false;
     }
 
     void badDatabaseAtStart()
     {
         QFETCH(QString, state);
+        QFETCH(QByteArray, contents);
         QFETCH(bool, provisioned);
         QFETCH(bool, unreadable);
         TestWorkspace workspace;
         const QString name = workspace.databaseFile();
-        const QByteArray templateBytes = readFile(DatabaseProvisioner::templatePath);
-        QVERIFY(templateBytes.size() > 4096);
-        QByteArray bytes = state == "read-only" ? templateBytes : QByteArray();
-        if (state == "random") {
-            QRandomGenerator random(11);
-            for (int i = 0; i < 4096; ++i)
-                bytes += char(random.bounded(256));
-        }
-        if (state == "header" || state == "truncated")
-            bytes = templateBytes.left(state == "header" ? 18 : templateBytes.size() / 2);
-        if (state == "directory") {
+        if (state == "file" || state == "read-only")
+            writeFile(name, contents);
+        if (state == "directory")
             QVERIFY(QDir(workspace.path()).mkdir("databaseVelmoraApp"));
-        } else if (state == "missing table" || state == "user") {
+        if (state == "missing table" || state == "user") {
             workspace.provision();
             workspace.execute(
                 {state == "user" ? "INSERT INTO category VALUES (7)" : "DROP TABLE question"});
-        } else if (state != "none" && state != "full disk") {
-            writeFile(name, bytes);
         }
         if (state == "user" || state == "read-only")
             QFile::setPermissions(name, QFileDevice::ReadOwner);
@@ -351,11 +316,17 @@ private slots:
             "Menu",          "QuizSettings",        "ManageQuestionsMenu",
             "AddQuestion",   "AddQuestionsPerFile", "DeleteQuestion",
             "QuizEvaluation"};
-        if (state == "full disk") {
+        if (state == "full disk") { // writing fails, as on a full disk
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const rlimit full{0, saved.rlim_max};
+            signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed test
+            setrlimit(RLIMIT_FSIZE, &full);
             QTest::ignoreMessage(QtDebugMsg,
                                  QRegularExpression("^Vorlage konnte nicht kopiert werden: "));
-            FileSizeLimit fullDisk(0);
-            QCOMPARE(startAndVisitEveryScreen(), everyScreen);
+            const QStringList shown = startAndVisitEveryScreen();
+            setrlimit(RLIMIT_FSIZE, &saved);
+            QCOMPARE(shown, everyScreen);
         }
         const char notOpened[] = "DB Verbingung könnte nicht geöffnet werden!";
         if (unreadable)
@@ -371,6 +342,8 @@ private slots:
         QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                     QFileDevice::ExeOwner);
 
+        const QByteArray templateBytes = readFile(DatabaseProvisioner::templatePath);
+        QVERIFY(templateBytes.size() > 4096);
         QCOMPARE(readFile(name), provisioned ? templateBytes : before);
         if (QFileInfo(name).isFile())
             QCOMPARE(QFileInfo(name).permissions() & 0x7077,
@@ -409,7 +382,6 @@ private slots:
         workspace.provision();
         Controller controller;
         controller.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&controller));
         const QStringList codes{"DE", "EN", "EE"};
         auto variant = [&](const QString &field, int l) { return text + ' ' + field + codes[l]; };
         controller.showAddQuestion();
