@@ -147,28 +147,25 @@ private slots:
 
     void failedCompositeLeavesDatabaseUnchanged_data()
     {
-        QTest::addColumn<QString>("trigger");
-        QTest::addColumn<bool>("deleting"); // else storing the quiz settings
-        QTest::newRow("delete: category removal fails")
-            << "CREATE TRIGGER t BEFORE DELETE ON category_lang BEGIN SELECT RAISE(ABORT, 'x'); END"
-            << true;
-        QTest::newRow("delete: answer removal fails")
-            << "CREATE TRIGGER t BEFORE DELETE ON answer BEGIN SELECT RAISE(ABORT, 'x'); END"
-            << true;
+        QTest::addColumn<QString>("failing"); // the statement a trigger makes fail
+        QTest::addColumn<bool>("deleting");   // else storing the quiz settings
+        QTest::newRow("delete: category removal fails") << "DELETE ON category_lang" << true;
+        QTest::newRow("delete: answer removal fails") << "DELETE ON answer" << true;
         QTest::newRow("settings: category list refill fails")
-            << "CREATE TRIGGER t BEFORE INSERT ON quiz_settings_current_category_id "
-               "WHEN NEW.current_category_id = 2 BEGIN SELECT RAISE(ABORT, 'x'); END"
+            << "INSERT ON quiz_settings_current_category_id WHEN NEW.current_category_id = 2"
             << false;
     }
 
     void failedCompositeLeavesDatabaseUnchanged()
     {
-        QFETCH(QString, trigger);
+        QFETCH(QString, failing);
         QFETCH(bool, deleting);
         TestWorkspace workspace;
         workspace.provision();
         seed(workspace);
-        workspace.execute({"DELETE FROM question WHERE question_id = 3", trigger});
+        workspace.execute(
+            {"DELETE FROM question WHERE question_id = 3",
+             "CREATE TRIGGER t BEFORE " + failing + " BEGIN SELECT RAISE(ABORT, 'x'); END"});
         const QStringList before = workspace.snapshot();
         Controller controller;
         if (deleting)

@@ -47,19 +47,18 @@ QStringList inputState(QWidget *screen)
 }
 
 // Another program holding the database from a thread of its own, until told to let go
-// (holdMs < 0) or for a fixed time: "write" locks everyone else out; "read" is a read
+// (holdMs < 0) or for a fixed time: a lock that shuts everyone else out, or a read
 // transaction, which lets our writes in but not their commit.
 class LockHolder
 {
 public:
-    LockHolder(const QString &file, const QString &mode, int holdMs)
+    LockHolder(const QString &file, bool readOnly, int holdMs)
     {
         holder = std::async(std::launch::async, [=, release = letGo.get_future()] {
             {
                 QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock-holder");
                 db.setDatabaseName(file);
-                if (!db.open() ||
-                    !QSqlQuery(db).exec(mode == "read" ? "BEGIN" : "BEGIN EXCLUSIVE") ||
+                if (!db.open() || !QSqlQuery(db).exec(readOnly ? "BEGIN" : "BEGIN EXCLUSIVE") ||
                     !QSqlQuery(db).exec("SELECT count(*) FROM category"))
                     qFatal("cannot lock %s", qPrintable(file));
                 locked.set_value();
@@ -168,41 +167,34 @@ private slots:
     void lockedDatabase_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("mode"); // of the other program's hold
-        QTest::addColumn<int>("holdMs");   // -1: until the action has returned
-        QTest::addColumn<int>("busyTimeoutMs");
+        QTest::addColumn<bool>("readHold"); // else the other program locks everyone out
+        QTest::addColumn<int>("holdMs");    // -1: until the action has returned
         QTest::addColumn<bool>("stored");
         for (const QString action : {"add", "import", "delete", "settings"}) {
             const QByteArray name = action.toLatin1();
-            QTest::addRow("%s, released in time", name.data())
-                << action << "write" << 100 << 3000 << true;
-            QTest::addRow("%s, held throughout", name.data())
-                << action << "write" << -1 << 300 << false;
+            QTest::addRow("%s, released in time", name.data()) << action << false << 100 << true;
+            QTest::addRow("%s, held throughout", name.data()) << action << false << -1 << false;
             // Our writes get in, their commit does not: a failed commit is a failure.
-            QTest::addRow("%s, read held throughout", name.data())
-                << action << "read" << -1 << 300 << false;
+            QTest::addRow("%s, read held throughout", name.data()) << action << true << -1 << false;
         }
         // The first reads time out, the writes after them would get through: what was read
         // must not be taken as "nothing there" (a second "K", orphaned answers).
-        QTest::newRow("import, outlasts the reads") << "import"
-                                                    << "write" << 1200 << 300 << false;
-        QTest::newRow("delete, outlasts the reads") << "delete"
-                                                    << "write" << 1200 << 300 << false;
+        QTest::newRow("import, outlasts the reads") << "import" << false << 1200 << false;
+        QTest::newRow("delete, outlasts the reads") << "delete" << false << 1200 << false;
     }
 
     void lockedDatabase()
     {
         QFETCH(QString, action);
-        QFETCH(QString, mode);
+        QFETCH(bool, readHold);
         QFETCH(int, holdMs);
-        QFETCH(int, busyTimeoutMs);
         QFETCH(bool, stored);
         TestWorkspace workspace;
         workspace.provision();
         seedCatalogue(workspace, 1, {1});
         Controller controller;
         controller.show();
-        controller.setBusyTimeout(busyTimeoutMs);
+        controller.setBusyTimeout(stored ? 3000 : 300);
         QString button = "pbStart";
         QString storedCheck = "SELECT question_number = 7 FROM quiz_settings"; // "1" once done
         if (action == "add") {
@@ -235,7 +227,7 @@ private slots:
         const QStringList input = inputState(screen);
         const QStringList before = workspace.snapshot();
         {
-            LockHolder hold(workspace.databaseFile(), mode, holdMs);
+            LockHolder hold(workspace.databaseFile(), readHold, holdMs);
             press(screen, qPrintable(button));
         }
         if (!stored) { // said so, on the same screen, with the input as it was
@@ -259,14 +251,12 @@ private slots:
             random += char(generator.bounded(256));
         QTest::newRow("no file yet") << "none" << QByteArray() << true << false;
         QTest::newRow("empty file") << "file" << QByteArray() << true << false;
-        QTest::newRow("user database without write permission")
-            << "user" << QByteArray() << false << false;
+        QTest::newRow("user database, not writable") << "user" << QByteArray() << false << false;
         QTest::newRow("random bytes") << "file" << random << false << true;
         QTest::newRow("truncated header") << "file" << copy.left(18) << false << true;
         QTest::newRow("truncated copy") << "file" << copy.left(copy.size() / 2) << false << true;
         QTest::newRow("missing table") << "missing table" << QByteArray() << false << false;
-        QTest::newRow("read-only file in read-only directory")
-            << "read-only" << copy << false << false;
+        QTest::newRow("read-only file and directory") << "read-only" << copy << false << false;
         QTest::newRow("directory in its place") << "directory" << QByteArray() << false << true;
         QTest::newRow("full disk on first start") << "full disk" << QByteArray() << true << false;
     }
@@ -397,12 +387,11 @@ private slots:
         for (const QString &field : fields) {
             const int answer = field.mid(1).toInt(); // 0: the category or the question
             QWidget *owner = answer ? answers.at(answer - 1) : form.data();
+            const QString edit = answer         ? "mleAnswer"
+                                 : field == "C" ? "mleCategory"
+                                                : "mleQuestion";
             for (int l = 0; l < 3; ++l) {
-                paste(line(owner,
-                           answer ? "mleAnswer"
-                                  : "mle" + QString(field == "C" ? "Category" : "Question"),
-                           l),
-                      variant(field, l));
+                paste(line(owner, edit, l), variant(field, l));
                 if (answer == 1)
                     paste(line(owner, "mleExplanation", l), variant("E", l));
                 expected << variant(field, l) +
@@ -454,14 +443,10 @@ private slots:
     {
         QTest::addColumn<QString>("questionText"); // English; stored as by the database editor
         QTest::addColumn<QString>("target");
-        QTest::newRow("separator in a text") << "a;b"
-                                             << "old.csv";
-        QTest::newRow("line break in a text") << "Erste Zeile\nzweite Zeile"
-                                              << "old.csv";
-        QTest::newRow("folder does not exist") << "Q"
-                                               << "missing/old.csv";
-        QTest::newRow("folder is a file") << "Q"
-                                          << "old.csv/new.csv";
+        QTest::newRow("separator in a text") << "a;b" << QString("old.csv");
+        QTest::newRow("line break in a text") << "Erste Zeile\nzweite Zeile" << QString("old.csv");
+        QTest::newRow("folder does not exist") << "Q" << QString("missing/old.csv");
+        QTest::newRow("folder is a file") << "Q" << QString("old.csv/new.csv");
     }
 
     void failedExportKeepsTheEarlierFile()
