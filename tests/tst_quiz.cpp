@@ -9,35 +9,21 @@
 #include "randomsource.h"
 #include "testworkspace.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHash>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 
 #include <algorithm>
-
-// The quiz: its random draws, and the quiz as a user meets it: settings, questions with
-// their answers, countdown, cancel confirmation and evaluation.
-class TestQuiz : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void drawsAreDistinctAndUniform_data();
-    void drawsAreDistinctAndUniform();
-    void settingsPresetFromTheStore_data();
-    void settingsPresetFromTheStore();
-    void judgingEveryCheckPattern_data();
-    void judgingEveryCheckPattern();
-    void wholeQuizFromTheSettingsThenRestart();
-    void cancelYesStopsThenShowsMenu();
-};
 
 namespace {
 QStringList labelTexts(QWidget *parent, std::initializer_list<const char *> names)
@@ -48,9 +34,14 @@ QStringList labelTexts(QWidget *parent, std::initializer_list<const char *> name
     return texts;
 }
 
-int lcdValue(QWidget *parent, const char *name)
+QLCDNumber *display(QWidget *parent, const char *name)
 {
-    return child(parent, name)->findChild<QLCDNumber *>()->intValue();
+    return child(parent, name)->findChild<QLCDNumber *>();
+}
+
+QString textOf(CheckBox *box)
+{
+    return box->findChild<QLabel *>()->text();
 }
 
 // Presses the text beside the box, as a user does.
@@ -59,23 +50,10 @@ void pressText(CheckBox *box)
     press(box->findChild<QLabel *>());
 }
 
-QString textOf(CheckBox *box)
-{
-    return box->findChild<QLabel *>()->text();
-}
-
 // The answer rows top to bottom, in the order they are built.
 QList<CheckBox *> answerBoxes(QWidget *questionWidget)
 {
     return questionWidget->findChildren<CheckBox *>(QString(), Qt::FindDirectChildrenOnly);
-}
-
-bool anyTimerActive(QObject *countdown)
-{
-    for (QTimer *timer : countdown->findChildren<QTimer *>())
-        if (timer->isActive())
-            return true;
-    return false;
 }
 
 // Number of questions, time per question, categories, correct, percent, total, average.
@@ -96,6 +74,40 @@ QStringList expectedQuestions(int count, qint64 seconds)
     for (int id : QuestionDraw::drawQuestions({1, 2, 3, 4, 5, 6, 7, 8}, count, random))
         texts << QStringLiteral("Q%1 EN").arg(id);
     return texts;
+}
+
+// A key as the keyboard delivers it: to the focus widget of the active window.
+void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget *target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : QApplication::activeWindow(), key, modifiers);
+}
+
+// The review page of the evaluation, a line per question: "text|" and per answer its text,
+// + or - for chosen or not, T or F for true or false, and g or r for its colour; then the
+// verdict.
+QStringList reviewLines(QWidget *evaluation)
+{
+    press(evaluation, "pbReview");
+    QStringList lines;
+    for (QWidget *block : evaluation->findChildren<QWidget *>("reviewQuestion")) {
+        QString line = child<QLabel>(block, "tlReviewQuestion")->text() + '|';
+        const auto answers = block->findChildren<QLabel *>("tlReviewAnswer");
+        const auto chosen = block->findChildren<QCheckBox *>("cbChosen");
+        const auto isTrue = block->findChildren<QCheckBox *>("cbTrue");
+        for (int row = 0; row < answers.size(); ++row) {
+            const QColor colour = answers[row]->palette().color(QPalette::WindowText);
+            line += QStringLiteral("%1%2%3%4 ")
+                        .arg(answers[row]->text())
+                        .arg(chosen[row]->isChecked() ? '+' : '-')
+                        .arg(isTrue[row]->isChecked() ? 'T' : 'F')
+                        .arg(colour == Qt::darkGreen ? 'g'
+                             : colour == Qt::red     ? 'r'
+                                                     : '?');
+        }
+        lines << line + child<QLabel>(block, "tlReviewVerdict")->text();
+    }
+    return lines;
 }
 
 // Answers every question of the quiz on display, one letter each: 'r' right, 'w' wrong
@@ -142,254 +154,429 @@ void answerQuiz(Controller &controller, const QString &answers, QStringList &ask
 }
 } // namespace
 
-void TestQuiz::drawsAreDistinctAndUniform_data()
+// The quiz: its random draws, and the quiz as a learner meets it: settings, questions with
+// their answers, countdown, verdict in view, keyboard, cancel window, evaluation and review.
+class TestQuiz : public QObject
 {
-    QTest::addColumn<bool>("answerRows"); // arranges `count` rows instead of drawing questions
-    QTest::addColumn<QList<int>>("candidates");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("outcomes"); // ordered choices, all equally likely; 0: not counted
-    QTest::newRow("2 of 4") << false << QList<int>{1, 2, 3, 4} << 2 << 2 << 12;
-    QTest::newRow("more than available") << false << QList<int>{1, 2, 3} << 5 << 3 << 6;
-    QTest::newRow("zero draws every one") << false << QList<int>{1, 2, 3} << 0 << 3 << 6;
-    QTest::newRow("negative draws every one") << false << QList<int>{1, 2, 3} << -3 << 3 << 6;
-    QTest::newRow("duplicates asked once") << false << QList<int>{5, 7, 5, 7} << 0 << 2 << 2;
-    QTest::newRow("no candidate") << false << QList<int>{} << 5 << 0 << 0;
-    QTest::newRow("answer rows, 4") << true << QList<int>{0, 1, 2, 3} << 4 << 4 << 24;
-}
+    Q_OBJECT
 
-void TestQuiz::drawsAreDistinctAndUniform()
-{
-    QFETCH(bool, answerRows);
-    QFETCH(QList<int>, candidates);
-    QFETCH(int, count);
-    QFETCH(int, size);
-    QFETCH(int, outcomes);
-    RandomSource random;
-    random.setClock([] { return qint64(20240601); });
-    random.reseedFromClock();
-    const int perOutcome = 1000;
-    QHash<QList<int>, int> seen;
-    for (int i = 0; i < qMax(3, outcomes * perOutcome); ++i) {
-        const QList<int> drawn = answerRows
-                                     ? QuestionDraw::permutation(count, random)
-                                     : QuestionDraw::drawQuestions(candidates, count, random);
-        QCOMPARE(drawn.size(), size);
-        const QSet<int> distinct(drawn.cbegin(), drawn.cend());
-        QCOMPARE(distinct.size(), size);
-        QVERIFY(QSet<int>(candidates.cbegin(), candidates.cend()).contains(distinct));
-        ++seen[drawn];
+private slots:
+    void drawsAreDistinctAndUniform_data()
+    {
+        QTest::addColumn<bool>("answerRows"); // arranges `count` rows instead of drawing
+        QTest::addColumn<QList<int>>("candidates");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("outcomes"); // ordered choices, all equally likely; 0: not counted
+        QTest::newRow("2 of 4") << false << QList<int>{1, 2, 3, 4} << 2 << 2 << 12;
+        QTest::newRow("1 of 3") << false << QList<int>{1, 2, 3} << 1 << 1 << 3;
+        QTest::newRow("more than available") << false << QList<int>{1, 2, 3} << 5 << 3 << 6;
+        QTest::newRow("zero draws every one") << false << QList<int>{1, 2, 3} << 0 << 3 << 6;
+        QTest::newRow("negative draws every one") << false << QList<int>{1, 2, 3} << -3 << 3 << 6;
+        QTest::newRow("duplicates asked once") << false << QList<int>{5, 7, 5, 7} << 0 << 2 << 2;
+        QTest::newRow("no candidate") << false << QList<int>{} << 5 << 0 << 0;
+        QTest::newRow("answer rows, 4") << true << QList<int>{0, 1, 2, 3} << 4 << 4 << 24;
     }
-    // About 31 draws of standard deviation: 15 % off is far beyond chance.
-    QVERIFY(outcomes == 0 || seen.size() == outcomes);
-    for (int times : seen)
-        QVERIFY2(outcomes == 0 || qAbs(times - perOutcome) < perOutcome * 15 / 100,
-                 qPrintable(QStringLiteral("outcome drawn %1 times").arg(times)));
-}
 
-void TestQuiz::settingsPresetFromTheStore_data()
-{
-    QTest::addColumn<QList<int>>("stored"); // number, time, category ids
-    QTest::addColumn<QList<int>>("shown");  // number, time or -1 when hidden, checked ids
-    QTest::newRow("no time limit") << QList<int>{12, 0, 3, 2} << QList<int>{12, -1, 2, 3};
-    QTest::newRow("clamped from above") << QList<int>{45, 120} << QList<int>{30, 99};
-    QTest::newRow("clamped from below, unknown id")
-        << QList<int>{0, 3, 9, 3} << QList<int>{1, 5, 3};
-}
-
-void TestQuiz::settingsPresetFromTheStore()
-{
-    QFETCH(QList<int>, stored);
-    QFETCH(QList<int>, shown);
-    TestWorkspace workspace;
-    workspace.provision();
-    seedCatalogue(workspace, 3, {});
-    storeQuizSettings(workspace, stored.at(0), stored.at(1), stored.mid(2));
-    Controller controller;
-    controller.show();
-    press(currentScreen(&controller), "pbQuizSettings");
-    QWidget *screen = currentScreen(&controller);
-    auto *numberDisplay = child(screen, "sfQuestionNumber")->findChild<QLCDNumber *>();
-    QTRY_VERIFY(numberDisplay->height() >= 30); // legible
-    QVERIFY(numberDisplay->segmentStyle() != QLCDNumber::Outline);
-    const bool timeShown = child(screen, "sfTimePerQuestion")->isVisible();
-    QCOMPARE(child<QCheckBox>(screen, "cbTime")->isChecked(), timeShown);
-    auto *selection = child<CheckBoxSelection>(screen, "categorySelection");
-    QCOMPARE(QList<int>({lcdValue(screen, "sfQuestionNumber"),
-                         timeShown ? lcdValue(screen, "sfTimePerQuestion") : -1}) +
-                 selection->getSelectedIds(),
-             shown);
-    // Leaving through the menu button stores nothing, not even the clamped values.
-    press(screen, "pbMenu");
-    QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
-             QStringList{QStringLiteral("%1|%2").arg(stored.at(0)).arg(stored.at(1))});
-}
-
-void TestQuiz::judgingEveryCheckPattern_data()
-{
-    QTest::addColumn<int>("trueCount");
-    QTest::addColumn<int>("count");
-    QTest::newRow("no answer") << 0 << 0;
-    for (int trueCount = 0; trueCount <= 4; ++trueCount)
-        QTest::addRow("%d of 4 true", trueCount) << trueCount << 4;
-}
-
-void TestQuiz::judgingEveryCheckPattern()
-{
-    QFETCH(int, trueCount);
-    QFETCH(int, count);
-    QStringList texts[2]; // false, true
-    QList<int> ids[2];
-    for (int k = 0; k < count; ++k) {
-        ids[k < trueCount] << k;
-        texts[k < trueCount] << (k < trueCount ? "right " : "wrong ") + QString::number(k);
-    }
-    QuestionAnswerWidget widget;
-    widget.show();
-    QSet<QList<int>> arrangements;
-    for (int pattern = 0; pattern < (1 << count); ++pattern) {
-        widget.setQuestion(QStringLiteral("Which?"), texts[1], ids[1], texts[0], ids[0]);
-        QList<int> rowIds = widget.getAnswerIds();
-        arrangements.insert(rowIds);
-        const QList<CheckBox *> boxes = answerBoxes(&widget);
-        bool expected = true;
-        for (int row = 0; row < boxes.size(); ++row) {
-            // Each row keeps the id of the answer whose text it shows.
-            QCOMPARE(textOf(boxes[row]).mid(6).toInt(), rowIds.at(row));
-            const bool checked = pattern & (1 << row);
-            if (checked)
-                pressText(boxes[row]);
-            QCOMPARE(boxes[row]->isChecked(), checked);
-            expected = expected && checked == (rowIds.at(row) < trueCount);
+    void drawsAreDistinctAndUniform()
+    {
+        QFETCH(bool, answerRows);
+        QFETCH(QList<int>, candidates);
+        QFETCH(int, count);
+        QFETCH(int, size);
+        QFETCH(int, outcomes);
+        RandomSource random;
+        random.setClock([] { return qint64(20240601); });
+        random.reseedFromClock();
+        const int perOutcome = 1000;
+        QHash<QList<int>, int> seen;
+        for (int i = 0; i < qMax(3, outcomes * perOutcome); ++i) {
+            const QList<int> drawn = answerRows
+                                         ? QuestionDraw::permutation(count, random)
+                                         : QuestionDraw::drawQuestions(candidates, count, random);
+            QCOMPARE(drawn.size(), size);
+            const QSet<int> distinct(drawn.cbegin(), drawn.cend());
+            QCOMPARE(distinct.size(), size);
+            QVERIFY(QSet<int>(candidates.cbegin(), candidates.cend()).contains(distinct));
+            ++seen[drawn];
         }
-        QCOMPARE(widget.isAnsweredCorrectly(), expected);
-        std::sort(rowIds.begin(), rowIds.end());
-        QCOMPARE(rowIds, ids[1] + ids[0]); // every answer once
+        // About 31 draws of standard deviation: 15 % off is far beyond chance.
+        QVERIFY(outcomes == 0 || seen.size() == outcomes);
+        for (int times : seen)
+            QVERIFY2(outcomes == 0 || qAbs(times - perOutcome) < perOutcome * 15 / 100,
+                     qPrintable(QStringLiteral("outcome drawn %1 times").arg(times)));
     }
-    // Sixteen placements of four answers that always agree are no random placement.
-    QVERIFY(count < 4 || arrangements.size() > 1);
 
-    // After the check every text is coloured by its truth, whatever was checked, in every
-    // colour group, so the disabled rows keep it; disabled rows no longer toggle.
-    widget.showRightAndWrongAnswers();
-    widget.setAnswersEnabled(false);
-    for (CheckBox *box : answerBoxes(&widget)) {
-        const QPalette palette = box->findChild<QLabel *>()->palette();
-        const bool isTrue = textOf(box).startsWith(QLatin1String("right"));
-        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            QCOMPARE(palette.color(group, QPalette::WindowText),
-                     QColor(isTrue ? Qt::darkGreen : Qt::red));
-        const bool before = box->isChecked();
-        pressText(box);
-        QCOMPARE(box->isChecked(), before);
+    void settingsPresetFromTheStore_data()
+    {
+        QTest::addColumn<QList<int>>("stored"); // number, time, category ids
+        QTest::addColumn<QList<int>>("shown");  // number, time or -1 when hidden, checked ids
+        QTest::newRow("no time limit") << QList<int>{12, 0, 3, 2} << QList<int>{12, -1, 2, 3};
+        QTest::newRow("clamped from above") << QList<int>{45, 120} << QList<int>{30, 99};
+        QTest::newRow("clamped from below, unknown id")
+            << QList<int>{0, 3, 9, 3} << QList<int>{1, 5, 3};
     }
-}
 
-void TestQuiz::wholeQuizFromTheSettingsThenRestart()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    // Eight questions in Cat1 with one to three true answers, one in Cat2, which is not
-    // chosen.
-    seedCatalogue(workspace, 3, {1, 1, 1, 1, 1, 1, 1, 1, 2});
-    storeQuizSettings(workspace, 1, 30, {2});
-    Controller controller;
-    controller.show();
-    qint64 now = 1000;
-    controller.randomSource().setClock([&now] { return now; });
-    press(currentScreen(&controller), "pbQuizSettings");
-    QPointer<QWidget> settings = currentScreen(&controller);
+    void settingsPresetFromTheStore()
+    {
+        QFETCH(QList<int>, stored);
+        QFETCH(QList<int>, shown);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 3, {});
+        storeQuizSettings(workspace, stored.at(0), stored.at(1), stored.mid(2));
+        Controller controller;
+        controller.show();
+        press(currentScreen(&controller), "pbQuizSettings");
+        QWidget *screen = currentScreen(&controller);
+        QLCDNumber *number = display(screen, "sfQuestionNumber");
+        QTRY_VERIFY(number->height() >= 30); // legible
+        QVERIFY(number->segmentStyle() != QLCDNumber::Outline);
+        const bool timeShown = child(screen, "sfTimePerQuestion")->isVisible();
+        QCOMPARE(child<QCheckBox>(screen, "cbTime")->isChecked(), timeShown);
+        QCOMPARE(QList<int>({number->intValue(),
+                             timeShown ? display(screen, "sfTimePerQuestion")->intValue() : -1}) +
+                     child<CheckBoxSelection>(screen, "categorySelection")->getSelectedIds(),
+                 shown);
+        // Leaving through the menu button stores nothing, not even the clamped values.
+        press(screen, "pbMenu");
+        QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
+                 QStringList{QStringLiteral("%1|%2").arg(stored.at(0)).arg(stored.at(1))});
+    }
 
-    // Switching the limit off and on again starts from 25 seconds, not from the stored 30.
-    auto *cbTime = child<QCheckBox>(settings, "cbTime");
-    cbTime->click();
-    QVERIFY(!child(settings, "sfTimePerQuestion")->isVisible());
-    cbTime->click();
-    QCOMPARE(lcdValue(settings, "sfTimePerQuestion"), 25);
-    cbTime->click();
-    child(settings, "sfQuestionNumber")->findChild<QSlider *>()->setValue(25);
-    // No category checked: the caption turns red and nothing is stored.
-    const auto boxes = child(settings, "categorySelection")->findChildren<CheckBox *>();
-    pressText(boxes.at(1));
-    press(settings, "pbStart");
-    QCOMPARE(currentScreen(&controller), settings.data());
-    QCOMPARE(child<QLabel>(settings, "tlCategories")->palette().color(QPalette::WindowText),
-             QColor(Qt::red));
-    QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")), QStringList{"1|30"});
-    // Stored in display order, whatever the click order.
-    pressText(boxes.at(2));
-    pressText(boxes.at(0));
-    press(settings, "pbStart");
-    QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")), QStringList{"25|0"});
-    QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings_current_category_id")),
-             QStringList({"1", "3"}));
+    void judgingEveryCheckPattern_data()
+    {
+        QTest::addColumn<int>("trueCount");
+        QTest::addColumn<int>("count");
+        QTest::newRow("no answer") << 0 << 0;
+        for (int trueCount = 0; trueCount <= 4; ++trueCount)
+            QTest::addRow("%d of 4 true", trueCount) << trueCount << 4;
+    }
 
-    QStringList asked;
-    answerQuiz(controller, QStringLiteral("rwrrwrwr"), asked);
-    // All eight of Cat1, none twice, in the order the clock's seed gives.
-    QCOMPARE(asked, expectedQuestions(25, 1000));
-    QCOMPARE(
-        evaluationTexts(currentScreen(&controller)),
-        QStringList({"25", "Unlimited", "Cat1 EN; Cat3 EN; ", "5 / 8", "62.5 %", "0 s", "0 s"}));
+    void judgingEveryCheckPattern()
+    {
+        QFETCH(int, trueCount);
+        QFETCH(int, count);
+        QStringList texts[2]; // false, true
+        QList<int> ids[2];
+        for (int k = 0; k < count; ++k) {
+            ids[k < trueCount] << k;
+            texts[k < trueCount] << (k < trueCount ? "right " : "wrong ") + QString::number(k);
+        }
+        QuestionAnswerWidget widget;
+        widget.show();
+        QSet<QList<int>> arrangements;
+        for (int pattern = 0; pattern < (1 << count); ++pattern) {
+            widget.setQuestion(QStringLiteral("Which?"), texts[1], ids[1], texts[0], ids[0]);
+            QList<int> rowIds = widget.getAnswerIds();
+            arrangements.insert(rowIds);
+            const QList<CheckBox *> boxes = answerBoxes(&widget);
+            bool expected = true;
+            for (int row = 0; row < boxes.size(); ++row) {
+                // Each row keeps the id of the answer whose text it shows.
+                QCOMPARE(textOf(boxes[row]).mid(6).toInt(), rowIds.at(row));
+                const bool checked = pattern & (1 << row);
+                if (checked)
+                    pressText(boxes[row]);
+                QCOMPARE(boxes[row]->isChecked(), checked);
+                expected = expected && checked == (rowIds.at(row) < trueCount);
+            }
+            QCOMPARE(widget.isAnsweredCorrectly(), expected);
+            std::sort(rowIds.begin(), rowIds.end());
+            QCOMPARE(rowIds, ids[1] + ids[0]); // every answer once
+        }
+        // Sixteen placements of four answers that always agree are no random placement.
+        QVERIFY(count < 4 || arrangements.size() > 1);
 
-    // "Restart" runs the stored settings again, without the settings screen, with a new
-    // draw: now three questions with a one-second limit.
-    storeQuizSettings(workspace, 3, 1, {1});
-    now = 1001;
-    press(currentScreen(&controller), "pbRestart");
-    asked.clear();
-    answerQuiz(controller, QStringLiteral("rtr"), asked);
-    QCOMPARE(asked, expectedQuestions(3, 1001));
-    QVERIFY(asked != expectedQuestions(3, 1000));
-    // The question left to the time-out counts wrong and its full second.
-    QCOMPARE(evaluationTexts(currentScreen(&controller)),
-             QStringList({"3", "1 s", "Cat1 EN; ", "2 / 3", "66.6667 %", "1 s", "0 s"}));
+        // After the check every text is coloured by its truth, whatever was checked, in
+        // every colour group, so the disabled rows keep it; disabled rows no longer toggle.
+        widget.showRightAndWrongAnswers();
+        widget.setAnswersEnabled(false);
+        for (CheckBox *box : answerBoxes(&widget)) {
+            const QPalette palette = box->findChild<QLabel *>()->palette();
+            const bool isTrue = textOf(box).startsWith(QLatin1String("right"));
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                QCOMPARE(palette.color(group, QPalette::WindowText),
+                         QColor(isTrue ? Qt::darkGreen : Qt::red));
+            const bool before = box->isChecked();
+            pressText(box);
+            QCOMPARE(box->isChecked(), before);
+        }
+    }
 
-    // With no question to ask, the evaluation the quiz requests while it is built stays on
-    // display, without dividing by zero.
-    storeQuizSettings(workspace, 10, 0, {3});
-    workspace.execute({"UPDATE settings SET current_country_code = 'DE', current_lang_id = 1"});
-    QTest::ignoreMessage(QtDebugMsg, "Es gibt keine Fragen zur Auswahl!");
-    press(currentScreen(&controller), "pbRestart");
-    QVERIFY(controller.findChildren<Quiz *>().isEmpty());
-    const QString dash(QChar(0x2013));
-    QCOMPARE(evaluationTexts(currentScreen(&controller)),
-             QStringList({"10", "Unbegrenzt", "Cat3 DE; ", "0 / 0", dash, "0 s", dash}));
-    QTRY_VERIFY(currentScreen(&controller)->isVisible());
-    press(currentScreen(&controller), "pbMenu");
-    QVERIFY(qobject_cast<Menu *>(currentScreen(&controller)));
-}
+    void wholeQuizFromTheSettingsThenRestart()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        // Eight questions in Cat1 with one to three true answers, one in Cat2, which is not
+        // chosen.
+        seedCatalogue(workspace, 3, {1, 1, 1, 1, 1, 1, 1, 1, 2});
+        storeQuizSettings(workspace, 1, 30, {2});
+        Controller controller;
+        controller.show();
+        qint64 now = 1000;
+        controller.randomSource().setClock([&now] { return now; });
+        press(currentScreen(&controller), "pbQuizSettings");
+        QPointer<QWidget> settings = currentScreen(&controller);
 
-void TestQuiz::cancelYesStopsThenShowsMenu()
-{
-    TestWorkspace workspace;
-    workspace.provision();
-    seedCatalogue(workspace, 1, {1, 1});
-    storeQuizSettings(workspace, 2, 1, {1});
-    Controller controller;
-    controller.show();
-    controller.showQuiz();
-    QPointer<Quiz> quiz = qobject_cast<Quiz *>(currentScreen(&controller));
-    QVERIFY(quiz);
-    auto *countdown = child(quiz, "countdown");
-    QPointer<CancelWindow> window;
-    // Per quizQuitted: window still open, quiz still shown, countdown stopped.
-    QList<bool> whenQuitted;
-    connect(&controller, &Controller::quizQuitted, this, [&] {
-        whenQuitted << (window && window->isVisible()) << (currentScreen(&controller) == quiz)
-                    << (quiz && !anyTimerActive(countdown));
-    });
-    press(quiz, "pbCancel");
-    for (QWidget *topLevel : QApplication::topLevelWidgets())
-        if (!window)
-            window = qobject_cast<CancelWindow *>(topLevel);
-    QVERIFY(window && window->isVisible());
-    press(window, "pbYes");
-    QCOMPARE(whenQuitted, QList<bool>({true, true, true}));
-    QVERIFY(quiz.isNull());
-    QVERIFY(qobject_cast<Menu *>(currentScreen(&controller)));
-    QTRY_VERIFY(window.isNull());
-}
+        // Switching the limit off and on again starts from 25 seconds, not the stored 30.
+        auto *cbTime = child<QCheckBox>(settings, "cbTime");
+        cbTime->click();
+        QVERIFY(!child(settings, "sfTimePerQuestion")->isVisible());
+        cbTime->click();
+        QCOMPARE(display(settings, "sfTimePerQuestion")->intValue(), 25);
+        cbTime->click();
+        child(settings, "sfQuestionNumber")->findChild<QSlider *>()->setValue(25);
+        // No category checked: the caption turns red and nothing is stored.
+        const auto boxes = child(settings, "categorySelection")->findChildren<CheckBox *>();
+        pressText(boxes.at(1));
+        press(settings, "pbStart");
+        QCOMPARE(currentScreen(&controller), settings.data());
+        QCOMPARE(child<QLabel>(settings, "tlCategories")->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
+        QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
+                 QStringList{"1|30"});
+        // Stored in display order, whatever the click order.
+        pressText(boxes.at(2));
+        pressText(boxes.at(0));
+        press(settings, "pbStart");
+        QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
+                 QStringList{"25|0"});
+        QCOMPARE(workspace.query("SELECT * FROM quiz_settings_current_category_id"),
+                 QStringList({"1", "3"}));
+
+        QStringList asked;
+        answerQuiz(controller, QStringLiteral("rwrrwrwr"), asked);
+        // All eight of Cat1, none twice, in the order the clock's seed gives.
+        QCOMPARE(asked, expectedQuestions(25, 1000));
+        QCOMPARE(evaluationTexts(currentScreen(&controller)),
+                 QStringList(
+                     {"25", "Unlimited", "Cat1 EN; Cat3 EN; ", "5 / 8", "62.5 %", "0 s", "0 s"}));
+        // Without a limit no time runs out.
+        const QStringList review = reviewLines(currentScreen(&controller));
+        QCOMPARE(review.size(), 8);
+        QCOMPARE(review.filter("time").size(), 0);
+
+        // "Restart" runs the stored settings again, without the settings screen, with a new
+        // draw: now three questions with a one-second limit.
+        storeQuizSettings(workspace, 3, 1, {1});
+        now = 1001;
+        press(currentScreen(&controller), "pbRestart");
+        asked.clear();
+        answerQuiz(controller, QStringLiteral("rtr"), asked);
+        QCOMPARE(asked, expectedQuestions(3, 1001));
+        QVERIFY(asked != expectedQuestions(3, 1000));
+        // The question left to the time-out counts wrong and its full second.
+        QCOMPARE(evaluationTexts(currentScreen(&controller)),
+                 QStringList({"3", "1 s", "Cat1 EN; ", "2 / 3", "66.6667 %", "1 s", "0 s"}));
+
+        // With no question to ask, the evaluation the quiz requests while it is built stays
+        // on display, without dividing by zero.
+        storeQuizSettings(workspace, 10, 0, {3});
+        workspace.execute({"UPDATE settings SET current_country_code = 'DE', current_lang_id = 1"});
+        QTest::ignoreMessage(QtDebugMsg, "Es gibt keine Fragen zur Auswahl!");
+        press(currentScreen(&controller), "pbRestart");
+        QVERIFY(controller.findChildren<Quiz *>().isEmpty());
+        const QString dash(QChar(0x2013));
+        QCOMPARE(evaluationTexts(currentScreen(&controller)),
+                 QStringList({"10", "Unbegrenzt", "Cat3 DE; ", "0 / 0", dash, "0 s", dash}));
+        QTRY_VERIFY(currentScreen(&controller)->isVisible());
+        press(currentScreen(&controller), "pbMenu");
+        QVERIFY(qobject_cast<Menu *>(currentScreen(&controller)));
+    }
+
+    void verdictInViewAfterTheCheck_data()
+    {
+        QTest::addColumn<int>("repeat"); // how often each text is repeated; 1 fits the window
+        QTest::newRow("fits the window") << 1;
+        QTest::newRow("too long for the window") << 14;
+    }
+
+    void verdictInViewAfterTheCheck()
+    {
+        QFETCH(int, repeat);
+        // German, the longest of the three: the question and the explanations of its two
+        // true answers.
+        QStringList texts{
+            "Welche zwei dieser Flüsse fließen durch mehr als ein europäisches Land, bevor sie "
+            "an ihrer Mündung das offene Meer erreichen?",
+            "Die Donau fließt durch zehn Länder, mehr als jeder andere Fluss der Welt, und "
+            "mündet ins Schwarze Meer hinein.",
+            "Der Rhein entspringt in den Schweizer Alpen und fließt an Liechtenstein, Österreich "
+            "und Frankreich vorbei ins Meer."};
+        for (QString &text : texts)
+            text = (text + QLatin1Char(' ')).repeated(repeat).trimmed();
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1});
+        storeQuizSettings(workspace, 1, 0, {1});
+        workspace.execute(
+            {"UPDATE settings SET current_country_code = 'DE', current_lang_id = 1",
+             "UPDATE question_lang SET question_text = '" + texts[0] + "'",
+             "UPDATE answer_lang SET explanation_text = '" + texts[1] + "' WHERE answer_id = 11",
+             "UPDATE answer_lang SET explanation_text = '" + texts[2] + "' WHERE answer_id = 12"});
+        Controller controller; // at its default size
+        controller.show();
+        controller.showQuiz();
+        QWidget *quiz = currentScreen(&controller);
+        auto *area = child<QScrollArea>(quiz, "mainScrollArea");
+        // Whether the whole of the widget lies in the visible part of the scroll area.
+        auto inView = [area](QWidget *widget) {
+            const QRect shown(widget->mapTo(area->viewport(), QPoint()), widget->size());
+            return widget->isVisible() && area->viewport()->rect().contains(shown);
+        };
+        const bool fits = repeat == 1;
+        QTRY_COMPARE(area->verticalScrollBar()->isVisible(), !fits);
+        // The question uses the width of the window, not a narrow middle column.
+        QVERIFY(child(quiz, "questionAnswerWidget")->width() > area->viewport()->width() * 9 / 10);
+
+        press(quiz, "pbForward");
+        const auto result = child(quiz, "answerExplanationWidget")->findChildren<QLabel *>();
+        QCOMPARE(result.size(), 3); // the verdict, then the two explanations
+        QVERIFY2(QRegularExpression("^\\S+ [1-4]: ").match(result.at(1)->text()).hasMatch(),
+                 qPrintable(result.at(1)->text()));
+        QTRY_VERIFY(inView(result.at(0)));
+        if (fits) {
+            QVERIFY(inView(result.at(1)) && inView(result.at(2)));
+            QVERIFY(!area->verticalScrollBar()->isVisible());
+        }
+    }
+
+    // A cancel window belongs to its quiz: "Yes" ends that quiz, and a quiz that ends on its
+    // own takes its window with it.
+    void cancelWindow()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1, 1});
+        storeQuizSettings(workspace, 2, 2, {1});
+        Controller controller;
+        controller.show();
+        QSignalSpy quitted(&controller, &Controller::quizQuitted);
+        controller.showQuiz();
+        QPointer<QWidget> quiz = currentScreen(&controller);
+        // The display counts down from the limit.
+        QTRY_VERIFY(display(quiz, "countdown")->intValue() < 2);
+        press(quiz, "pbCancel");
+        QPointer<CancelWindow> window = shownWindow<CancelWindow>();
+        QVERIFY(window);
+        for (int check = 0; check < 4; ++check)
+            press(quiz, "pbForward");
+        QWidget *evaluation = currentScreen(&controller);
+        QVERIFY(!window || !window->isVisible());
+        // Even a "Yes" that still reaches the closed window ends nothing.
+        if (window)
+            child<QAbstractButton>(window, "pbYes")->click();
+        QCOMPARE(currentScreen(&controller), evaluation);
+        QCOMPARE(quitted.count(), 0);
+        QTRY_VERIFY(window.isNull());
+
+        controller.showQuiz();
+        quiz = currentScreen(&controller);
+        QObject *countdown = child(quiz, "countdown");
+        // Per quizQuitted: window still open, quiz still shown, countdown stopped.
+        QList<bool> whenQuitted;
+        connect(&controller, &Controller::quizQuitted, this, [&] {
+            bool ticking = false;
+            for (QTimer *timer : countdown->findChildren<QTimer *>())
+                ticking = ticking || timer->isActive();
+            whenQuitted << (window && window->isVisible()) << (currentScreen(&controller) == quiz)
+                        << (quiz && !ticking);
+        });
+        press(quiz, "pbCancel");
+        window = shownWindow<CancelWindow>();
+        QVERIFY(window);
+        press(window, "pbYes");
+        QCOMPARE(whenQuitted, QList<bool>({true, true, true}));
+        QVERIFY(quiz.isNull());
+        QVERIFY(qobject_cast<Menu *>(currentScreen(&controller)));
+        QTRY_VERIFY(window.isNull());
+    }
+
+    void keysDriveAWholeQuizThenTheReviewListsIt()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1, 1, 1});
+        storeQuizSettings(workspace, 3, 1, {1});
+        Controller controller;
+        controller.show();
+        QVERIFY(QTest::qWaitForWindowActive(&controller));
+        controller.showQuizSettings();
+        key(Qt::Key_Return);
+        QVERIFY(qobject_cast<Quiz *>(currentScreen(&controller)));
+        // The settings keep at least five seconds; this run has one, so it is started
+        // directly.
+        storeQuizSettings(workspace, 3, 1, {1});
+        controller.showQuiz();
+        QWidget *quiz = currentScreen(&controller);
+        QWidget *result = child(quiz, "answerExplanationWidget");
+
+        // Per question, as the review is to list it.
+        QStringList expected;
+        int correct = 0;
+        for (int asked = 1; asked <= 3; ++asked) {
+            QWidget *question = child(quiz, "questionAnswerWidget");
+            const QList<CheckBox *> rows = answerBoxes(question);
+            QList<int> trueRows, falseRows; // numbered as shown
+            for (int row = 0; row < rows.size(); ++row)
+                (textOf(rows[row]).startsWith("right") ? trueRows : falseRows) << row + 1;
+            // The true rows; a false one, then the time runs out; row 1 twice and the last
+            // row, on the keypad.
+            const QList<int> presses = asked == 1   ? trueRows
+                                       : asked == 2 ? QList<int>{falseRows.first()}
+                                                    : QList<int>{1, 1, rows.size()};
+            const Qt::KeyboardModifiers pad = asked == 3 ? Qt::KeypadModifier : Qt::NoModifier;
+            for (int row : presses)
+                key(Qt::Key(Qt::Key_0 + row), pad);
+
+            QString line =
+                QStringLiteral("%1. %2|").arg(asked).arg(question->findChild<QLabel *>()->text());
+            bool right = true;
+            for (int row = 1; row <= rows.size(); ++row) {
+                const bool chosen = presses.count(row) % 2 == 1;
+                QCOMPARE(rows[row - 1]->isChecked(), chosen);
+                right = right && chosen == trueRows.contains(row);
+                line += QStringLiteral("%1: %2%3%4 ")
+                            .arg(row)
+                            .arg(textOf(rows[row - 1]))
+                            .arg(chosen ? '+' : '-')
+                            .arg(trueRows.contains(row) ? "Tg" : "Fr");
+            }
+            correct += right;
+            expected << line + (right ? "Answered correctly." : "Answered wrongly.") +
+                            (asked == 2 ? " The time ran out." : "");
+
+            if (asked == 2) {
+                // Escape asks; Enter in the window is its default "No", and the quiz goes on.
+                key(Qt::Key_Escape);
+                QPointer<CancelWindow> window = shownWindow<CancelWindow>();
+                QVERIFY(window && QTest::qWaitForWindowActive(window));
+                key(Qt::Key_Return);
+                QTRY_VERIFY(window.isNull());
+                QCOMPARE(currentScreen(&controller), quiz);
+                controller.activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(&controller));
+                QTRY_VERIFY_WITH_TIMEOUT(result->isVisible(), 4000);
+            } else {
+                key(asked == 3 ? Qt::Key_Enter : Qt::Key_Return, pad);
+                QVERIFY(result->isVisible());
+            }
+            // A checked question keeps its answers.
+            key(Qt::Key_1);
+            QCOMPARE(rows[0]->isChecked(), presses.count(1) % 2 == 1);
+            key(Qt::Key_Return);
+        }
+
+        QWidget *evaluation = currentScreen(&controller);
+        QCOMPARE(child<QLabel>(evaluation, "tlCorrect")->text(),
+                 QStringLiteral("%1 / 3").arg(correct));
+        QCOMPARE(reviewLines(evaluation), expected);
+        QVERIFY(child(evaluation, "saReview")->isVisible());
+        press(evaluation, "pbBackToEvaluation");
+        QVERIFY(child(evaluation, "tlCorrect")->isVisible());
+    }
+};
 
 QTEST_MAIN(TestQuiz)
 #include "tst_quiz.moc"
