@@ -118,14 +118,26 @@ private slots:
         ws.reset();
     }
 
-    void screenReplacement()
+    // Every button that leads to another screen leads to its own; the screen it replaces is
+    // deleted at once; "Exit" closes the window.
+    void buttonsLeadToTheirScreens()
     {
-        // The menu has taken the placeholder's place.
-        QVERIFY(!controller->findChild<QWidget *>("mainWidget"));
-        QPointer<QWidget> first = screen();
-        QVERIFY(qobject_cast<Menu *>(first));
-        controller->showMenu();
-        QVERIFY(first.isNull()); // deleted at once
+        QVERIFY(!controller->findChild<QWidget *>("mainWidget")); // the menu took its place
+        QStringList visited;
+        for (const char *button : {"pbQuizSettings", "pbMenu", "pbManageQuestions", "pbAddQuestion",
+                                   "pbManageQuestionsMenu", "pbAddQuestionsPerFile", "pbMenu",
+                                   "pbDeleteQuestion", "pbManageQuestionsMenu", "pbMenu"}) {
+            QPointer<QWidget> before = screen();
+            press(before, button);
+            if (auto *password = shownWindow<PasswordCheck>())
+                QTest::keyClicks(password->findChild<QLineEdit *>(), "tarwe\r");
+            QVERIFY(before.isNull());
+            visited << screen()->metaObject()->className();
+        }
+        QCOMPARE(visited, QString("QuizSettings Menu ManageQuestionsMenu AddQuestion "
+                                  "ManageQuestionsMenu AddQuestionsPerFile ManageQuestionsMenu "
+                                  "DeleteQuestion ManageQuestionsMenu Menu")
+                              .split(' '));
         QTRY_VERIFY(screen()->isVisible());
         press(screen(), "pbExit");
         QVERIFY(!controller->isVisible());
