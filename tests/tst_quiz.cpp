@@ -2,6 +2,7 @@
 #include "checkbox.h"
 #include "checkboxselection.h"
 #include "controller.h"
+#include "countdown.h"
 #include "menu.h"
 #include "questionanswerwidget.h"
 #include "questiondraw.h"
@@ -14,14 +15,12 @@
 #include <QLCDNumber>
 #include <QLabel>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -231,7 +230,6 @@ private slots:
         QWidget *screen = currentScreen(&controller);
         QLCDNumber *number = display(screen, "sfQuestionNumber");
         QTRY_VERIFY(number->height() >= 30); // legible
-        QVERIFY(number->segmentStyle() != QLCDNumber::Outline);
         const bool timeShown = child(screen, "sfTimePerQuestion")->isVisible();
         QCOMPARE(child<QCheckBox>(screen, "cbTime")->isChecked(), timeShown);
         QCOMPARE(QList<int>({number->intValue(),
@@ -427,8 +425,6 @@ private slots:
         press(quiz, "pbForward");
         const auto result = child(quiz, "answerExplanationWidget")->findChildren<QLabel *>();
         QCOMPARE(result.size(), 3); // the verdict, then the two explanations
-        QVERIFY2(QRegularExpression("^\\S+ [1-4]: ").match(result.at(1)->text()).hasMatch(),
-                 qPrintable(result.at(1)->text()));
         QTRY_VERIFY(inView(result.at(0)));
         if (fits) {
             QVERIFY(inView(result.at(1)) && inView(result.at(2)));
@@ -467,15 +463,12 @@ private slots:
 
         controller.showQuiz();
         quiz = currentScreen(&controller);
-        QObject *countdown = child(quiz, "countdown");
+        auto *countdown = child<Countdown>(quiz, "countdown");
         // Per quizQuitted: window still open, quiz still shown, countdown stopped.
         QList<bool> whenQuitted;
         connect(&controller, &Controller::quizQuitted, this, [&] {
-            bool ticking = false;
-            for (QTimer *timer : countdown->findChildren<QTimer *>())
-                ticking = ticking || timer->isActive();
             whenQuitted << (window && window->isVisible()) << (currentScreen(&controller) == quiz)
-                        << (quiz && !ticking);
+                        << (quiz && !countdown->isRunning());
         });
         press(quiz, "pbCancel");
         window = shownWindow<CancelWindow>();
