@@ -281,6 +281,33 @@ private slots:
             QByteArray("K\xC3\xA4;Ca;Ka\r\nF;Q;K\r\nd;e;f;e1;e2;e3\r\na;b;c;;;\r\ng;h;i;;;\r\nj;k;"
                        "l;;;\r\n\n"));
     }
+
+    // The sample catalogue shipped in examples/ imports cleanly, complete in all three
+    // languages.
+    void sampleCatalogueImportsComplete()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        controller.show();
+        QWidget *screen = openQuestionFiles(controller, {QStringLiteral(VELMORA_SAMPLE_CATALOGUE)});
+        child<QPushButton>(screen, "pbAddValues")->click();
+
+        const auto count = [&](const QString &from) {
+            return workspace.query("SELECT count(*) FROM " + from).value(0).toInt();
+        };
+        QCOMPARE(count("question"), 42);
+        QCOMPARE(count("category"), 6);
+        QCOMPARE(count("question_answer WHERE is_True = 'true'"), 55);
+        // Every text exists in all three languages, and every true answer explains itself in
+        // each of them.
+        QCOMPARE(count("category_lang WHERE category_text <> ''"), 6 * 3);
+        QCOMPARE(count("question_lang WHERE question_text <> ''"), 42 * 3);
+        QCOMPARE(count("answer_lang WHERE answer_text <> ''"), 42 * 4 * 3);
+        QCOMPARE(count("answer_lang al JOIN question_answer qa ON qa.answer_id = al.answer_id "
+                       "AND qa.is_True = 'true' WHERE ifnull(al.explanation_text, '') <> ''"),
+                 55 * 3);
+    }
 };
 
 QTEST_MAIN(TestQuestionFile)

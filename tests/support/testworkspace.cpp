@@ -145,22 +145,21 @@ void seedCatalogue(const TestWorkspace &workspace, int categories,
         sql << QStringLiteral("INSERT INTO question VALUES (%1, %2)")
                    .arg(q)
                    .arg(questionCategories.at(q - 1));
+    // Each text names its entry and language; answer 10q + k is true for k <= 1 + q % 3.
     workspace.execute(
         sql +
         QStringList{
-            "INSERT INTO category_lang SELECT category_id, lang_id, 'Cat' || category_id || ' ' || "
-            "country_code FROM category, lang",
-            "INSERT INTO question_lang SELECT question_id, lang_id, 'Q' || question_id || ' ' || "
-            "country_code FROM question, lang",
-            "INSERT INTO answer SELECT 10 * question_id + k FROM question, (SELECT 1 AS k UNION "
-            "SELECT 2 UNION SELECT 3 UNION SELECT 4)",
-            "INSERT INTO question_answer SELECT answer_id, answer_id / 10, CASE WHEN answer_id % "
-            "10 "
-            "<= 1 + answer_id / 10 % 3 THEN 'true' ELSE 'false' END FROM answer",
-            "INSERT INTO answer_lang SELECT a.answer_id, lang_id, CASE is_True WHEN 'true' THEN "
-            "'right ' ELSE 'wrong ' END || a.answer_id, CASE is_True WHEN 'true' THEN 'because ' "
-            "|| "
-            "a.answer_id END FROM question_answer a, lang"});
+            "INSERT INTO category_lang SELECT category_id, lang_id, "
+            "'Cat' || category_id || ' ' || country_code FROM category, lang",
+            "INSERT INTO question_lang SELECT question_id, lang_id, "
+            "'Q' || question_id || ' ' || country_code FROM question, lang",
+            "INSERT INTO answer SELECT 10 * question_id + k FROM question, "
+            "(SELECT 1 AS k UNION SELECT 2 UNION SELECT 3 UNION SELECT 4)",
+            "INSERT INTO question_answer SELECT answer_id, answer_id / 10, CASE WHEN "
+            "answer_id % 10 <= 1 + answer_id / 10 % 3 THEN 'true' ELSE 'false' END FROM answer",
+            "INSERT INTO answer_lang SELECT answer_id, lang_id, CASE is_True WHEN 'true' "
+            "THEN 'right ' ELSE 'wrong ' END || answer_id, CASE is_True WHEN 'true' "
+            "THEN 'because ' || answer_id END FROM question_answer, lang"});
 }
 
 void storeQuizSettings(const TestWorkspace &workspace, int number, int seconds,
