@@ -6,16 +6,6 @@
 #include "passwordcheck.h"
 #include "testworkspace.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QRegularExpression>
-#include <QTest>
-
 #include <optional>
 #include <tuple>
 

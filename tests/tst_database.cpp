@@ -3,9 +3,6 @@
 #include "databasevelmoraapp.h"
 #include "testworkspace.h"
 
-#include <QRegularExpression>
-#include <QTest>
-
 namespace {
 // Two categories; question 1 (category 2) with answers 1 (false), 2 (true), 3 (true);
 // question 2 (category 1) without Estonian texts; question 3 (category 2). Texts are

@@ -6,24 +6,8 @@
 #include "multilanguageedit.h"
 #include "testworkspace.h"
 
-#include <QAbstractSlider>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QFileInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPointer>
-#include <QProcess>
-#include <QProgressDialog>
-#include <QPushButton>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTest>
-#include <QTimer>
 
 #include <future>
 

@@ -3,14 +3,6 @@
 #include "questionfilereader.h"
 #include "testworkspace.h"
 
-#include <QLabel>
-#include <QPointer>
-#include <QProcess>
-#include <QProgressDialog>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
 using Files = QList<QByteArray>;
 
 namespace {

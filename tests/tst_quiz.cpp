@@ -10,18 +10,6 @@
 #include "randomsource.h"
 #include "testworkspace.h"
 
-#include <QCheckBox>
-#include <QHash>
-#include <QLCDNumber>
-#include <QLabel>
-#include <QPointer>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSet>
-#include <QSignalSpy>
-#include <QSlider>
-#include <QTest>
-
 #include <algorithm>
 
 namespace {

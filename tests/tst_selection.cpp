@@ -5,18 +5,6 @@
 #include "radiobuttonselection.h"
 #include "testworkspace.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTest>
-#include <QToolButton>
-
 namespace {
 // The row of a question text, or null while it is not built.
 CheckBox *row(QWidget *screen, const QString &text)

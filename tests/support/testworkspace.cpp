@@ -4,15 +4,10 @@
 #include "databaseprovisioner.h"
 #include "filedialogs.h"
 
-#include <QAbstractButton>
-#include <QFile>
-#include <QLayout>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QTest>
-#include <QWidget>
 
 namespace {
 const char inspectionConnection[] = "velmora-test-inspection";

@@ -1,12 +1,9 @@
 #ifndef TESTWORKSPACE_H
 #define TESTWORKSPACE_H
 
-#include <QApplication>
-#include <QDir>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QWidget>
+// Every suite drives widgets with QtTest; both modules come with this header.
+#include <QtTest>
+#include <QtWidgets>
 
 // A fresh temporary working directory for one test function, entered on construction
 // and left (and removed) on destruction. The database lives in the working directory,
