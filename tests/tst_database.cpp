@@ -122,26 +122,6 @@ private slots:
         QVERIFY(!taken.contains(QString::number(db.addCategory())));
     }
 
-    void settersKeepNullAndTheFirstText()
-    {
-        TestWorkspace workspace;
-        workspace.provision();
-        Controller controller;
-        controller.setENAnswerText(9, "answer", QString());
-        controller.setDEAnswerText(9, "Antwort", "");
-        controller.setDECategoryText(5, "de");
-        controller.setQuestionAnswer(9, 7, 2);
-        // A second text for the same entry and language, or a second link, leaves the first.
-        controller.setDEAnswerText(9, "zweite", "x");
-        controller.setDECategoryText(5, "zweites");
-        controller.setQuestionAnswer(9, 7, 0);
-        // A null explanation is stored as NULL, an empty one as an empty text.
-        QCOMPARE(workspace.query("SELECT * FROM answer_lang ORDER BY lang_id"),
-                 QStringList({"9|1|Antwort|", "9|2|answer|NULL"}));
-        QCOMPARE(workspace.query("SELECT * FROM category_lang"), QStringList{"5|1|de"});
-        QCOMPARE(workspace.query("SELECT * FROM question_answer"), QStringList{"9|7|true"});
-    }
-
     void failedCompositeLeavesDatabaseUnchanged_data()
     {
         QTest::addColumn<QString>("failing"); // the statement a trigger makes fail
