@@ -123,11 +123,9 @@ int importInChild(int argc, char *argv[])
     QApplication application(argc, argv);
     const int killAt = QByteArray(argv[3]).toInt();
     Controller controller;
-    controller.showAddQuestionsPerFile();
-    auto *screen = qobject_cast<AddQuestionsPerFile *>(currentScreen(&controller));
+    auto *screen = static_cast<AddQuestionsPerFile *>(
+        openQuestionFiles(controller, {QString::fromLocal8Bit(argv[2])}));
     screen->setProgressDelay(0); // the dialog is shown at once and lets events through
-    controller.fileDialogs()->setNextOpenFileNames({QString::fromLocal8Bit(argv[2])});
-    child<QPushButton>(screen, "pbOpenFile")->click();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         auto *dialog = screen->findChild<QProgressDialog *>();
