@@ -3,28 +3,6 @@
 #include "databasevelmoraapp.h"
 #include "testworkspace.h"
 
-namespace {
-// Two categories; question 1 (category 2) with answers 1 (false), 2 (true), 3 (true);
-// question 2 (category 1) without Estonian texts; question 3 (category 2). Texts are
-// inserted out of language order.
-void seed(const TestWorkspace &workspace)
-{
-    workspace.execute({
-        "INSERT INTO category VALUES (1), (2)",
-        "INSERT INTO category_lang VALUES (1,1,'Erdkunde'),(1,2,'Geography'),(1,3,'Geograafia'),"
-        "(2,3,'Ajalugu'),(2,1,'Geschichte'),(2,2,'History')",
-        "INSERT INTO question VALUES (1,2),(2,1),(3,2)",
-        "INSERT INTO question_lang VALUES (1,1,'Wann?'),(1,2,'When?'),(1,3,'Millal?'),"
-        "(2,1,'Wo?'),(2,2,'Where?'),(3,1,'Wer?'),(3,2,'Who?'),(3,3,'Kes?')",
-        "INSERT INTO answer VALUES (1),(2),(3)",
-        "INSERT INTO answer_lang VALUES (3,1,'drei','Weil drei'),(3,2,'three','Because three'),"
-        "(3,3,'kolm','Sest kolm'),(1,1,'eins',NULL),(1,2,'one',NULL),(1,3,'üks',NULL),"
-        "(2,1,'zwei','Weil zwei'),(2,2,'two','Because two'),(2,3,'kaks','')",
-        "INSERT INTO question_answer VALUES (3,1,'true'),(1,1,'false'),(2,1,'true')",
-    });
-}
-} // namespace
-
 // The data store: the settings, catalogue reads and writes, id allocation and
 // all-or-nothing changes.
 class TestDatabase : public QObject
@@ -58,37 +36,33 @@ private slots:
     {
         TestWorkspace workspace;
         workspace.provision();
-        seed(workspace);
+        // Question 2 has no Estonian text; Cat2's German name is stored last.
+        seedCatalogue(workspace, 2, {1, 2});
+        workspace.execute({"DELETE FROM question_lang WHERE question_id = 2 AND lang_id = 3",
+                           "DELETE FROM category_lang WHERE category_id = 2 AND lang_id = 1",
+                           "INSERT INTO category_lang VALUES (2, 1, 'Cat2 DE')"});
         DatabaseVelmoraApp db;
-        QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("When?"));
-        QCOMPARE(db.getCategoryNameForQuestionId(1), QStringLiteral("History"));
+        QCOMPARE(db.getQuestionTextAt(1), "Q1 EN");
         db.setCurrentLanguageId(1);
-        QCOMPARE(db.getQuestionTextAt(1), QStringLiteral("Wann?"));
-        QCOMPARE(db.getCategoryNameAt(2), QStringLiteral("Geschichte"));
-
+        QCOMPARE(db.getCategoryNameForQuestionId(2), "Cat2 DE");
         // All-language lists in language order, whatever the insertion order.
-        QCOMPARE(db.getCategoryNamesAt(2), QList<QString>({"Geschichte", "History", "Ajalugu"}));
-        QCOMPARE(db.getExplanationTextsToAnswerId(2),
-                 QList<QString>({"Weil zwei", "Because two", ""}));
-        QCOMPARE(db.getExplanationTextsToAnswerId(1), QList<QString>({"", "", ""}));
-        QCOMPARE(db.getQuestionTextsAt(2), QList<QString>({"Wo?", "Where?"}));
-
+        QCOMPARE(db.getCategoryNamesAt(2), QStringList({"Cat2 DE", "Cat2 EN", "Cat2 EE"}));
+        QCOMPARE(db.getQuestionTextsAt(2), QStringList({"Q2 DE", "Q2 EN"}));
+        QCOMPARE(db.getExplanationTextsToAnswerId(14), QStringList({"", "", ""})); // NULL
         // True and false texts parallel to their ids, ascending by answer id.
-        QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
-        QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>({"zwei", "drei"}));
-        QCOMPARE(db.getFalseAnswerIdsToQuestionId(1), QList<int>({1}));
+        QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({11, 12}));
+        QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QStringList({"right 11", "right 12"}));
+        QCOMPARE(db.getFalseAnswerIdsToQuestionId(1), QList<int>({13, 14}));
         // The argument's category order is kept, and a repeated category repeats its questions.
-        QCOMPARE(db.getQuestionIdsToCategoryIds({2, 1}), QList<int>({1, 3, 2}));
-        QCOMPARE(db.getQuestionIdsToCategoryIds({1, 1}), QList<int>({2, 2}));
-
-        // Missing rows and NULL columns read empty.
+        QCOMPARE(db.getQuestionIdsToCategoryIds({2, 1}), QList<int>({2, 1}));
+        QCOMPARE(db.getQuestionIdsToCategoryIds({1, 1}), QList<int>({1, 1}));
+        // Missing rows read empty.
         db.setCurrentLanguageId(3);
-        QCOMPARE(db.getQuestionTextAt(2), QString());            // no Estonian row
-        QCOMPARE(db.getExplanationTextToAnswerId(1), QString()); // NULL explanation
+        QCOMPARE(db.getQuestionTextAt(2), QString());
         QCOMPARE(db.getCategoryNameForQuestionId(99), QString());
         workspace.execute({"DELETE FROM settings"});
-        QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QList<QString>());
-        QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({2, 3}));
+        QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QStringList());
+        QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({11, 12}));
     }
 
     void nextFreeId_data()
@@ -139,14 +113,13 @@ private slots:
         QFETCH(bool, deleting);
         TestWorkspace workspace;
         workspace.provision();
-        seed(workspace);
+        seedCatalogue(workspace, 2, {1, 2});
         workspace.execute(
-            {"DELETE FROM question WHERE question_id = 3",
-             "CREATE TRIGGER t BEFORE " + failing + " BEGIN SELECT RAISE(ABORT, 'x'); END"});
+            {"CREATE TRIGGER t BEFORE " + failing + " BEGIN SELECT RAISE(ABORT, 'x'); END"});
         const QStringList before = workspace.snapshot();
         Controller controller;
         if (deleting)
-            controller.deleteQuestionAndAnswers(1); // last question of category 2
+            controller.deleteQuestionAndAnswers(2); // the last question of category 2
         else
             QVERIFY(!controller.saveQuizSettings(9, 40, {1, 2}));
         QCOMPARE(workspace.snapshot(), before);
