@@ -9,25 +9,6 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
-const char inspectionConnection[] = "velmora-test-inspection";
-
-// Opens the database file under a connection of its own and runs fn on it.
-template <typename Fn> void withDatabase(const QString &file, Fn fn)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                    QLatin1String(inspectionConnection));
-        db.setDatabaseName(file);
-        if (!db.open())
-            qFatal("cannot open %s", qPrintable(file));
-        fn(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QLatin1String(inspectionConnection));
-}
-} // namespace
-
 TestWorkspace::TestWorkspace() : previous(QDir::currentPath())
 {
     if (!dir.isValid() || !QDir::setCurrent(dir.path()))
@@ -46,21 +27,20 @@ void TestWorkspace::provision() const
 
 void TestWorkspace::execute(const QStringList &statements) const
 {
-    withDatabase(databaseFile(), [&](QSqlDatabase &db) {
-        for (const QString &statement : statements) {
-            QSqlQuery query(db);
-            if (!query.exec(statement))
-                qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-        }
-    });
+    for (const QString &statement : statements)
+        query(statement);
 }
 
+// Each statement runs on a connection of its own, apart from the code under test's.
 QStringList TestWorkspace::query(const QString &statement) const
 {
+    const QString connection = QStringLiteral("velmora-test-inspection");
     QStringList rows;
-    withDatabase(databaseFile(), [&](QSqlDatabase &db) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(databaseFile());
         QSqlQuery query(db);
-        if (!query.exec(statement))
+        if (!db.open() || !query.exec(statement))
             qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         while (query.next()) {
             QStringList fields;
@@ -68,7 +48,8 @@ QStringList TestWorkspace::query(const QString &statement) const
                 fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
             rows << fields.join(QLatin1Char('|'));
         }
-    });
+    }
+    QSqlDatabase::removeDatabase(connection);
     return rows;
 }
 
