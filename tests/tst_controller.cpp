@@ -10,14 +10,6 @@
 #include <tuple>
 
 namespace {
-// keyClicks knows only ASCII keys; other letters arrive as a key's text.
-void type(QLineEdit *line, const QString &text)
-{
-    line->clear();
-    for (QChar letter : text)
-        QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, letter, Qt::NoModifier);
-}
-
 // The German, English and Estonian lines of an add form's input: "Category", "Question",
 // "Answer<n>" or "Explanation<n>".
 QList<QLineEdit *> lines(QWidget *form, const QString &input)
@@ -256,7 +248,7 @@ private slots:
         // Types an input's three texts, and expects them stored as rows (language for %1).
         auto fill = [&](const QString &input, const QString &row = {}) {
             for (int l = 0; l < 3; ++l) {
-                type(lines(form, input)[l], text(input, l));
+                paste(lines(form, input)[l], text(input, l));
                 if (!row.isEmpty())
                     expected << row.arg(l + 1) + text(input, l);
             }
@@ -299,7 +291,7 @@ private slots:
         // One press marks exactly the spoiled inputs; the earlier marks are gone.
         for (const QString &spoil : spoils) {
             const QStringList where = spoil.split(QRegularExpression("[:=]"));
-            type(lines(form, where[0])[where[1].toInt()], where[2]);
+            paste(lines(form, where[0])[where[1].toInt()], where[2]);
         }
         press(form, "pbAdd");
         QVERIFY2(form, "stored in spite of bad input");

@@ -64,16 +64,6 @@ private:
     std::future<void> holder;
 };
 
-// A pasted text arrives whole, line breaks and control characters included.
-void paste(QLineEdit *line, const QString &text)
-{
-    line->clear();
-    QApplication::clipboard()->setText(text);
-    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
-    if (line->text() != text)
-        qFatal("paste into %s failed", qPrintable(line->objectName()));
-}
-
 bool isRed(QWidget *widget)
 {
     return widget->palette().color(QPalette::WindowText) == Qt::red;

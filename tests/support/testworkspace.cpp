@@ -89,6 +89,15 @@ void exportCatalogue(Controller &controller, const QString &file)
     child<QAbstractButton>(currentScreen(&controller), "pbExportQuestions")->click();
 }
 
+void paste(QLineEdit *line, const QString &text)
+{
+    line->clear();
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    if (line->text() != text)
+        qFatal("paste into %s failed", qPrintable(line->objectName()));
+}
+
 QString writeFile(const QString &name, const QByteArray &contents)
 {
     QFile file(name);

@@ -63,6 +63,10 @@ QWidget *openQuestionFiles(Controller &controller, const QStringList &files);
 // Exports from the management menu into the file chosen in the save dialog.
 void exportCatalogue(Controller &controller, const QString &file);
 
+// Pastes the text into the line, replacing what it held, as a user does: it arrives whole,
+// line breaks, control characters and any letters included.
+void paste(QLineEdit *line, const QString &text);
+
 // Writes a file; a file that cannot be written ends the test program.
 QString writeFile(const QString &name, const QByteArray &contents);
 // A file's contents; empty when it cannot be read.
