@@ -35,18 +35,6 @@ QString names(QWidget *form, bool red)
     return names.join(' ');
 }
 
-// Each category group of the delete screen as "title: question, question".
-QStringList groups(QWidget *screen)
-{
-    QStringList result;
-    for (QGroupBox *group : screen->findChildren<QGroupBox *>()) {
-        QStringList questions;
-        for (ClickableLabel *label : group->findChildren<ClickableLabel *>())
-            questions << label->text();
-        result << group->title() + ": " + questions.join(", ");
-    }
-    return result;
-}
 } // namespace
 
 // The main window driven as a user drives it: its screens, its languages and the question
@@ -318,7 +306,7 @@ private slots:
     void deleteCountsChecksAndLeavesNoOrphans()
     {
         QPointer<QWidget> shown = manage("pbDeleteQuestion");
-        QCOMPARE(groups(shown),
+        QCOMPARE(deleteList(shown),
                  (QStringList{"Cat1 EN: Q1 EN, Q2 EN", "Cat2 EN: Q3 EN", "Cat3 EN: Q4 EN, Q5 EN"}));
         // Presses on the box or the text of a question, each followed by the count.
         const QList<std::tuple<int, bool, int>> presses{{3, false, 1}, {1, true, 2},  {2, true, 3},
@@ -334,7 +322,7 @@ private slots:
         QVERIFY(shown.isNull());
         shown = screen();
         // Only question 2 is left, with its category and answers, and nothing of the others.
-        QCOMPARE(groups(shown), QStringList{"Cat1 EN: Q2 EN"});
+        QCOMPARE(deleteList(shown), QStringList{"Cat1 EN: Q2 EN"});
         QCOMPARE(snapshot(),
                  seeded.filter(QRegularExpression("^(category(_lang)?:1|question(_lang)?:2|"
                                                   "(answer(_lang)?|question_answer):2\\d)\\b")));
@@ -342,7 +330,7 @@ private slots:
         press(shown->findChild<QCheckBox *>());
         press(shown, "pbDelete");
         shown = screen();
-        QCOMPARE(groups(shown), QStringList{});
+        QCOMPARE(deleteList(shown), QStringList{});
         QCOMPARE(snapshot(), QStringList{});
         press(shown, "pbDelete");
         QVERIFY(shown.isNull());

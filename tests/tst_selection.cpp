@@ -16,16 +16,6 @@ CheckBox *row(QWidget *screen, const QString &text)
     return nullptr;
 }
 
-QStringList shownQuestions(QWidget *screen)
-{
-    QStringList texts;
-    for (CheckBox *box : screen->findChildren<CheckBox *>()) {
-        if (box->isVisibleTo(screen))
-            texts << box->findChild<ClickableLabel *>()->text();
-    }
-    return texts;
-}
-
 void search(QWidget *screen, const QString &text)
 {
     auto *edit = child<QLineEdit>(screen, "leSearch");
@@ -127,14 +117,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("shown");
-        const QStringList all{"Große Fläche", "Kleine Wiese", "Õli hind täna", "Šokolaadi hind"};
-        QTest::newRow("nothing typed") << "" << all;
-        QTest::newRow("only blanks") << "   " << all;
-        QTest::newRow("other case") << "FLÄCHE" << QStringList{"Große Fläche"};
+        const QString nature = "Nature: Große Fläche, Kleine Wiese";
+        const QString prices = "Prices: Õli hind täna, Šokolaadi hind";
+        QTest::newRow("nothing typed") << "" << QStringList{nature, prices};
+        QTest::newRow("only blanks") << "   " << QStringList{nature, prices};
+        QTest::newRow("other case") << "FLÄCHE" << QStringList{"Nature: Große Fläche"};
         QTest::newRow("umlaut as written") << "flache" << QStringList{};
-        QTest::newRow("Estonian letter") << "ÕLI" << QStringList{"Õli hind täna"};
-        QTest::newRow("two categories") << "hind" << QStringList{"Õli hind täna", "Šokolaadi hind"};
-        QTest::newRow("every word") << " šokolaadi   HIND " << QStringList{"Šokolaadi hind"};
+        QTest::newRow("Estonian letter") << "ÕLI" << QStringList{"Prices: Õli hind täna"};
+        QTest::newRow("two questions") << "hind" << QStringList{prices};
+        QTest::newRow("every word")
+            << " šokolaadi   HIND " << QStringList{"Prices: Šokolaadi hind"};
         QTest::newRow("words of two questions") << "große wiese" << QStringList{};
         QTest::newRow("another language") << "zebra" << QStringList{};
     }
@@ -157,10 +149,7 @@ private slots:
         controller.showDeleteQuestion();
         QWidget *screen = currentScreen(&controller);
         search(screen, typed);
-        QCOMPARE(shownQuestions(screen), shown);
-        // A category without a match is hidden with its title.
-        for (QGroupBox *group : screen->findChildren<QGroupBox *>())
-            QCOMPARE(group->isVisibleTo(screen), !shownQuestions(group).isEmpty());
+        QCOMPARE(deleteList(screen), shown); // a category without a match is hidden whole
     }
 
     void rowsOfALargeCatalogueAppearWhenScrolledTo()

@@ -1,5 +1,7 @@
 #include "testworkspace.h"
 
+#include "checkbox.h"
+#include "clickablelabel.h"
 #include "controller.h"
 #include "databaseprovisioner.h"
 #include "filedialogs.h"
@@ -71,6 +73,21 @@ QWidget *currentScreen(QWidget *controller)
 {
     QLayoutItem *item = controller->layout() ? controller->layout()->itemAt(0) : nullptr;
     return item ? item->widget() : nullptr;
+}
+
+QStringList deleteList(QWidget *screen)
+{
+    QStringList groups;
+    for (QGroupBox *group : screen->findChildren<QGroupBox *>()) {
+        QStringList questions;
+        for (CheckBox *row : group->findChildren<CheckBox *>()) {
+            if (row->isVisibleTo(screen))
+                questions << row->findChild<ClickableLabel *>()->text();
+        }
+        if (group->isVisibleTo(screen))
+            groups << group->title() + ": " + questions.join(", ");
+    }
+    return groups;
 }
 
 QWidget *openQuestionFiles(Controller &controller, const QStringList &files)

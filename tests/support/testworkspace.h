@@ -57,6 +57,10 @@ template <typename T> T *shownWindow()
     return nullptr;
 }
 
+// The delete screen's list: each shown category group as "title: question, question", with
+// its shown rows.
+QStringList deleteList(QWidget *screen);
+
 class Controller;
 // Opens the import screen and hands the files to its open dialog, as chosen there.
 QWidget *openQuestionFiles(Controller &controller, const QStringList &files);
