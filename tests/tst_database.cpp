@@ -98,30 +98,49 @@ private slots:
 
     void failedCompositeLeavesDatabaseUnchanged_data()
     {
-        QTest::addColumn<QString>("failing"); // the statement a trigger makes fail
-        QTest::addColumn<bool>("deleting");   // else storing the quiz settings
-        QTest::newRow("delete: category removal fails") << "DELETE ON category_lang" << true;
-        QTest::newRow("delete: answer removal fails") << "DELETE ON answer" << true;
+        QTest::addColumn<QStringList>("breaking"); // run before the change
+        QTest::addColumn<int>("questionId");       // deleted; 0: the quiz settings stored
+        auto failing = [](const QString &on) {
+            return QStringList{"CREATE TRIGGER t BEFORE " + on +
+                               " BEGIN SELECT RAISE(ABORT, 'x'); END"};
+        };
+        // Question 3 is the last of category 2.
+        QTest::newRow("delete: category removal fails") << failing("DELETE ON category_lang") << 3;
+        QTest::newRow("delete: answer removal fails") << failing("DELETE ON answer") << 3;
         QTest::newRow("settings: category list refill fails")
-            << "INSERT ON quiz_settings_current_category_id WHEN NEW.current_category_id = 2"
-            << false;
+            << failing("INSERT ON quiz_settings_current_category_id WHEN "
+                       "NEW.current_category_id = 2")
+            << 0;
+        // Whether category 1 keeps a question is read after question 1 has gone; that read
+        // fails at question 3, past its first row (abs() of the lowest integer overflows
+        // where it is reached), while failing_reads holds a row.
+        QTest::newRow("delete: a read fails part way")
+            << QStringList{"ALTER TABLE question RENAME TO stored_question",
+                           "CREATE VIEW question AS SELECT question_id, CASE WHEN question_id = 3 "
+                           "AND EXISTS (SELECT x FROM failing_reads) THEN "
+                           "abs(-9223372036854775808) ELSE category_id END AS category_id "
+                           "FROM stored_question",
+                           "CREATE TRIGGER t INSTEAD OF DELETE ON question BEGIN DELETE FROM "
+                           "stored_question WHERE question_id = OLD.question_id; END"}
+            << 1;
     }
 
     void failedCompositeLeavesDatabaseUnchanged()
     {
-        QFETCH(QString, failing);
-        QFETCH(bool, deleting);
+        QFETCH(QStringList, breaking);
+        QFETCH(int, questionId);
         TestWorkspace workspace;
         workspace.provision();
-        seedCatalogue(workspace, 2, {1, 2});
-        workspace.execute(
-            {"CREATE TRIGGER t BEFORE " + failing + " BEGIN SELECT RAISE(ABORT, 'x'); END"});
+        seedCatalogue(workspace, 2, {1, 1, 2});
+        workspace.execute(QStringList{"CREATE TABLE failing_reads (x)"} + breaking);
         const QStringList before = workspace.snapshot();
+        workspace.execute({"INSERT INTO failing_reads VALUES (1)"});
         Controller controller;
-        if (deleting)
-            controller.deleteQuestionAndAnswers(2); // the last question of category 2
+        if (questionId)
+            QVERIFY(!controller.deleteQuestionAndAnswers(questionId));
         else
             QVERIFY(!controller.saveQuizSettings(9, 40, {1, 2}));
+        workspace.execute({"DELETE FROM failing_reads"}); // lets the snapshot read
         QCOMPARE(workspace.snapshot(), before);
         // The connection is usable afterwards, outside any change.
         controller.setNumberOfQuestions(3);
