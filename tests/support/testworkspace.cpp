@@ -29,26 +29,37 @@ void TestWorkspace::provision() const
 
 void TestWorkspace::execute(const QStringList &statements) const
 {
-    for (const QString &statement : statements)
-        query(statement);
+    run(statements);
 }
 
-// Each statement runs on a connection of its own, apart from the code under test's.
 QStringList TestWorkspace::query(const QString &statement) const
+{
+    return run({statement});
+}
+
+// The statements run on one connection of their own, apart from the code under test's;
+// the rows are those of the last one.
+QStringList TestWorkspace::run(const QStringList &statements) const
 {
     const QString connection = QStringLiteral("velmora-test-inspection");
     QStringList rows;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(databaseFile());
-        QSqlQuery query(db);
-        if (!db.open() || !query.exec(statement))
-            qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-        while (query.next()) {
-            QStringList fields;
-            for (int i = 0; i < query.record().count(); ++i)
-                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
-            rows << fields.join(QLatin1Char('|'));
+        if (!db.open())
+            qFatal("cannot open %s", qPrintable(databaseFile()));
+        for (const QString &statement : statements) {
+            QSqlQuery query(db);
+            if (!query.exec(statement))
+                qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+            rows.clear();
+            while (query.next()) {
+                QStringList fields;
+                for (int i = 0; i < query.record().count(); ++i)
+                    fields << (query.isNull(i) ? QStringLiteral("NULL")
+                                               : query.value(i).toString());
+                rows << fields.join(QLatin1Char('|'));
+            }
         }
     }
     QSqlDatabase::removeDatabase(connection);

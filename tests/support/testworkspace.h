@@ -31,6 +31,8 @@ public:
     QStringList snapshot() const;
 
 private:
+    QStringList run(const QStringList &statements) const;
+
     QString previous;
     QTemporaryDir dir;
 };
