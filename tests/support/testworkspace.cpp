@@ -27,16 +27,6 @@ void TestWorkspace::provision() const
     DatabaseProvisioner::provision(DatabaseProvisioner::templatePath, databaseFile());
 }
 
-void TestWorkspace::execute(const QStringList &statements) const
-{
-    run(statements);
-}
-
-QStringList TestWorkspace::query(const QString &statement) const
-{
-    return run({statement});
-}
-
 // The statements run on one connection of their own, apart from the code under test's;
 // the rows are those of the last one.
 QStringList TestWorkspace::run(const QStringList &statements) const

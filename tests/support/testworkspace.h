@@ -24,8 +24,8 @@ public:
 
     // Runs statements on the database file through a separate connection, so tests can
     // seed or inspect the catalogue independently of the code under test.
-    void execute(const QStringList &statements) const;
-    QStringList query(const QString &statement) const;
+    void execute(const QStringList &statements) const { run(statements); }
+    QStringList query(const QString &statement) const { return run({statement}); }
     // Every row of every catalogue and settings table, as "table:row", sorted: compare two
     // snapshots to tell whether anything changed.
     QStringList snapshot() const;
