@@ -2,6 +2,7 @@
 #define CONTROLLER_H
 
 #include "answeredquestion.h"
+#include "confirmations.h"
 #include "databasevelmoraapp.h"
 #include "filedialogs.h"
 #include "randomsource.h"
@@ -36,6 +37,8 @@ public:
     RandomSource &randomSource() { return random; }
     // The file dialogs every screen opens, replaceable answers included.
     FileDialogs *fileDialogs() { return &dialogs; }
+    // The questions asked before what cannot be undone, replaceable answers included.
+    Confirmations *confirmations() { return &confirmationSeam; }
 
 signals:
     void quizQuitted();
@@ -101,6 +104,9 @@ public slots:
     void setEEAnswerText(int answerId, QString EEAnswerText, QString EEExplanationText);
 
 public:
+    // The learner's progress: history, memory per category, weakest questions.
+    void showProgress();
+
     // The evaluation of a finished run, which also offers the review of its answers.
     void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime,
                             const QList<AnsweredQuestion> &answered);
@@ -118,6 +124,9 @@ public:
     void abandonCatalogueChange();
     // How long a statement waits for another program's lock on the database file.
     void setBusyTimeout(int milliseconds) { databaseApp.setBusyTimeout(milliseconds); }
+
+    // The learner's answer history, memory model and practice mode.
+    LearningStore &learning() { return databaseApp.learning(); }
 
 private:
     // Steps shared by every screen slot: the title (translated by the catalogue
@@ -144,6 +153,7 @@ private:
     int screenChanges = 0;
     RandomSource random;
     FileDialogs dialogs;
+    Confirmations confirmationSeam;
 };
 
 #endif // CONTROLLER_H

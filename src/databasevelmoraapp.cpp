@@ -392,6 +392,8 @@ void DatabaseVelmoraApp::deleteQuestion(int questionId)
     statements.run(QStringLiteral("DELETE FROM question WHERE question_id = ") + id);
     statements.run(QStringLiteral("DELETE FROM question_lang WHERE question_id = ") + id);
     deleteQuestionAnswers(questionId);
+    // Its history goes with it: a later question under the same id starts afresh.
+    learningStore.forgetQuestion(questionId);
 }
 
 void DatabaseVelmoraApp::deleteQuestionAnswers(int questionId)

@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include "learningstore.h"
 #include "sqlrunner.h"
 
 // Every text and answer link of the catalogue, each kind read with one statement. The
@@ -106,6 +107,9 @@ public:
     bool endChange();
     void abandonChange();
 
+    // The answer history and memory, on the same connection and in the same changes.
+    LearningStore &learning() { return learningStore; }
+
 private:
     QString languageCondition();
     // Column 1 of every row, gathered by column 0, in the order returned.
@@ -118,6 +122,7 @@ private:
 
     QSqlDatabase database;
     SqlRunner statements;
+    LearningStore learningStore{statements};
     // Inside a change: the next id of each table known to hold exactly 1..id-1.
     QHash<QString, int> nextDenseIds;
 };

@@ -3,6 +3,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace {
 // Statements on a connection that failed to open are skipped: they could only fail.
@@ -76,6 +77,23 @@ QList<QPair<int, QVariant>> SqlRunner::pairs(const QString &statement)
     while (query.next())
         result.append({query.value(0).toInt(), query.value(1)});
     return readEnded(query) ? result : QList<QPair<int, QVariant>>();
+}
+
+QList<QVariantList> SqlRunner::rows(const QString &statement)
+{
+    QList<QVariantList> result;
+    QSqlQuery query;
+    if (!select(query, statement))
+        return result;
+    const int columns = query.record().count();
+    while (query.next()) {
+        QVariantList row;
+        row.reserve(columns);
+        for (int column = 0; column < columns; ++column)
+            row.append(query.value(column));
+        result.append(row);
+    }
+    return readEnded(query) ? result : QList<QVariantList>();
 }
 
 bool SqlRunner::run(const QString &statement)

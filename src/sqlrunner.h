@@ -27,6 +27,9 @@ public:
     // Column 0 as an integer with column 1 of every row, in the order returned.
     QList<QPair<int, QVariant>> pairs(const QString &statement);
 
+    // Every column of every row, in the order returned.
+    QList<QVariantList> rows(const QString &statement);
+
     // A concatenated write (UPDATE, DELETE); false when it failed or was skipped.
     bool run(const QString &statement);
     // A prepared write with named placeholders, bound in the order given. Each statement
