@@ -8,6 +8,7 @@
 #include "managequestionsmenu.h"
 #include "menu.h"
 #include "passwordcheck.h"
+#include "progress.h"
 #include "quiz.h"
 #include "quizevaluation.h"
 #include "quizsettings.h"
@@ -110,7 +111,8 @@ void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numbe
 }
 
 void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions,
-                                    int totalTime, const QList<AnsweredQuestion> &answered)
+                                    int totalTime, const QList<AnsweredQuestion> &answered,
+                                    bool historySaved)
 {
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Quiz Evaluation"));
@@ -118,7 +120,15 @@ void Controller::showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numbe
     // The quiz hands over its total time; the screen derives the average itself.
     quizEvaluationWidget->setValues(numberOfTrueAnsweredQuestions, numberOfQuestions, totalTime);
     quizEvaluationWidget->setAnswered(answered);
+    quizEvaluationWidget->setHistorySaved(historySaved);
     installScreen(quizEvaluationWidget, changesBefore);
+}
+
+void Controller::showProgress()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Progress"));
+    installScreen(new Progress(this), changesBefore);
 }
 
 void Controller::showManageQuestionsMenu()

@@ -109,7 +109,7 @@ public:
 
     // The evaluation of a finished run, which also offers the review of its answers.
     void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime,
-                            const QList<AnsweredQuestion> &answered);
+                            const QList<AnsweredQuestion> &answered, bool historySaved = true);
 
     // Whole-catalogue reads for screens that list everything (see DatabaseVelmoraApp).
     QHash<int, QString> getAllCategoryNames();

@@ -72,6 +72,11 @@ void Countdown::showRemainingTime()
     lcdNumber->display(countdownTimer->remainingTime() / 1000);
 }
 
+int Countdown::getUsedMilliseconds()
+{
+    return countdownTimer->interval() - qMax(0, countdownTimer->remainingTime());
+}
+
 int Countdown::getUsedTime()
 {
     // remainingTime() is -1 for a timer that is not running, so a stopped or expired

@@ -30,6 +30,8 @@ public slots:
     // Whole seconds used of the current or last countdown; the full limit once it has
     // stopped or run out.
     int getUsedTime();
+    // The same in milliseconds, for the learner's history.
+    int getUsedMilliseconds();
 
 private:
     QLCDNumber *lcdNumber;

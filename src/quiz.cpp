@@ -5,6 +5,7 @@
 #include "randomsource.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QDebug>
 #include <QScrollBar>
 #include <QShortcut>
@@ -65,7 +66,7 @@ void Quiz::nextStep()
     } else if (currentQuestionNumber >= questionIds.size()) {
         // Replaces and deletes this screen: nothing of it may be touched afterwards.
         controller->showQuizEvaluation(numberOfTrueAnsweredQuestions, questionIds.size(), usedTime,
-                                       answered);
+                                       answered, historySaved);
     } else {
         ui.line_4->hide();
         ui.answerExplanationWidget->hide();
@@ -100,12 +101,14 @@ void Quiz::checkQuestion()
     if (correct)
         ++numberOfTrueAnsweredQuestions;
     // A running countdown means "->" was pressed; after its time-out it has stopped.
+    const bool timedOut = timeLimited && !ui.countdown->isRunning();
     answered.append(
         {ui.questionAnswerWidget->getQuestionText(), ui.questionAnswerWidget->getAnswerTexts(),
          ui.questionAnswerWidget->getAnswerIsTrue(), ui.questionAnswerWidget->getCheckedAnswers(),
-         correct, timeLimited && !ui.countdown->isRunning()});
+         correct, timedOut});
     // Read before the countdown is stopped: a stopped countdown reports its full limit.
     usedTime += ui.countdown->getUsedTime();
+    recordAnswer(questionIds.at(currentQuestionNumber - 1), correct, timedOut);
 
     // Numbered by the row of the true answer, as shown beside it.
     const QList<bool> answerIsTrue = ui.questionAnswerWidget->getAnswerIsTrue();
@@ -122,6 +125,25 @@ void Quiz::checkQuestion()
     ui.questionAnswerWidget->showRightAndWrongAnswers();
     ui.questionAnswerWidget->setAnswersEnabled(false);
     ui.answerExplanationWidget->setResult(ui.questionAnswerWidget->isAnsweredCorrectly());
+}
+
+void Quiz::recordAnswer(int questionId, bool correct, bool timedOut)
+{
+    RecordedAnswer answer;
+    answer.questionId = questionId;
+    const QList<int> answerIds = ui.questionAnswerWidget->getAnswerIds();
+    const QList<bool> checked = ui.questionAnswerWidget->getCheckedAnswers();
+    for (int row = 0; row < answerIds.size() && row < checked.size(); ++row) {
+        if (checked.at(row))
+            answer.checkedAnswerIds.append(answerIds.at(row));
+    }
+    std::sort(answer.checkedAnswerIds.begin(), answer.checkedAnswerIds.end());
+    answer.correct = correct;
+    answer.timedOut = timedOut;
+    answer.millisecondsUsed = ui.countdown->getUsedMilliseconds();
+    answer.languageId = controller->getCurrentLanguageId();
+    if (!controller->learning().record(runId, answer))
+        historySaved = false;
 }
 
 void Quiz::addKeys()

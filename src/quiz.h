@@ -31,6 +31,8 @@ private:
     void toggleAnswerSlot(int row);
     // Scrolls the verdict into view, with as many explanations below it as fit.
     void revealResult();
+    // Keeps the judged answer in the learner's history; a failure never stops the quiz.
+    void recordAnswer(int questionId, bool correct, bool timedOut);
 
     Ui::Quiz ui;
     Controller *controller;
@@ -43,6 +45,9 @@ private:
     bool timeLimited = false;
     // Every checked question so far, in asking order, for the review after the run.
     QList<AnsweredQuestion> answered;
+    // The run in the learner's history; 0 until its first answer is recorded.
+    int runId = 0;
+    bool historySaved = true;
 };
 
 #endif // QUIZ_H

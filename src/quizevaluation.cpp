@@ -2,6 +2,7 @@
 
 #include "controller.h"
 #include "evaluationformatter.h"
+#include "invalidmarking.h"
 #include "quizreview.h"
 
 QuizEvaluation::QuizEvaluation(Controller *controller, QWidget *parent)
@@ -27,6 +28,13 @@ QuizEvaluation::QuizEvaluation(Controller *controller, QWidget *parent)
     connect(ui.pbBackToEvaluation, &QPushButton::clicked, this,
             [this] { ui.swPages->setCurrentWidget(ui.evaluationPage); });
     ui.pbReview->setEnabled(false);
+    InvalidMarking::mark(ui.tlHistoryFailed);
+    ui.tlHistoryFailed->hide();
+}
+
+void QuizEvaluation::setHistorySaved(bool saved)
+{
+    ui.tlHistoryFailed->setVisible(!saved);
 }
 
 void QuizEvaluation::setValues(int numberOfTrueAnsweredQuestions, int numberOfQuestions,

@@ -20,6 +20,8 @@ public:
     void setValues(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime);
     // The run's questions for "Review answers"; without any the review is not offered.
     void setAnswered(const QList<AnsweredQuestion> &answered);
+    // Whether every answer of the run reached the learner's history.
+    void setHistorySaved(bool saved);
 
 private:
     void showReviewSlot();
