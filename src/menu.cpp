@@ -15,6 +15,7 @@ Menu::Menu(Controller *controller, QWidget *parent) : QWidget(parent)
         ui.nameLabel->setPixmap(logo.pixmap(plain.size()));
     }
     connect(ui.pbQuizSettings, &QPushButton::clicked, controller, &Controller::showQuizSettings);
+    connect(ui.pbProgress, &QPushButton::clicked, controller, &Controller::showProgress);
     connect(ui.pbManageQuestions, &QPushButton::clicked, controller,
             &Controller::showPasswordCheck);
     connect(ui.pbExit, &QPushButton::clicked, controller, &Controller::close);

@@ -7,8 +7,8 @@
 
 class Controller;
 
-// The main menu: start a quiz, switch the language by flag, enter question management,
-// leave the program.
+// The main menu: start a quiz, see the progress, switch the language by flag, enter question
+// management, leave the program.
 class Menu : public QWidget
 {
     Q_OBJECT
