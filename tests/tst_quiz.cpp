@@ -3,7 +3,9 @@
 #include "checkboxselection.h"
 #include "controller.h"
 #include "countdown.h"
+#include "learningstore.h"
 #include "menu.h"
+#include "practicedraw.h"
 #include "questionanswerwidget.h"
 #include "questiondraw.h"
 #include "quiz.h"
@@ -55,6 +57,14 @@ QStringList expectedQuestions(int count, qint64 seconds)
     for (int id : QuestionDraw::drawQuestions({1, 2, 3, 4, 5, 6, 7, 8}, count, random))
         texts << QStringLiteral("Q%1 EN").arg(id);
     return texts;
+}
+
+QString ids(const QList<int> &values)
+{
+    QStringList texts;
+    for (int value : values)
+        texts << QString::number(value);
+    return texts.join(' ');
 }
 
 // A key as the keyboard delivers it: to the focus widget of the active window.
@@ -186,6 +196,118 @@ private slots:
         for (int times : seen)
             QVERIFY2(outcomes == 0 || qAbs(times - perOutcome) < perOutcome * 15 / 100,
                      qPrintable(QStringLiteral("outcome drawn %1 times").arg(times)));
+    }
+
+    // The practice draws. A memory is {id, stability, days since its answer, days until due};
+    // the expected draw is a list of groups asked one after the other, each in any order and
+    // cut off where the draw ends.
+    void practiceDraws_data()
+    {
+        using Groups = QList<QList<int>>;
+        using Memories = QList<QList<double>>;
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QList<int>>("candidates");
+        QTest::addColumn<QList<int>>("mistakes");
+        QTest::addColumn<Memories>("memories");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<Groups>("expected");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QList<int>>("dueAndNew");
+        const int due = LearningStore::DueAndWeakestFirst;
+        const int mistakes = LearningStore::MistakesOfLastQuiz;
+        // By retrievability 2, 3, 1; by due time 3, 2, 1; by id 1, 2, 3.
+        const Memories threeDue{{1, 10, 5, -1}, {2, 2, 5, -3}, {3, 10, 20, -10}};
+        QTest::newRow("due, lowest retrievability first")
+            << due << QList<int>{1, 2, 3, 4} << QList<int>{} << threeDue << 0
+            << Groups{{2}, {3}, {1}, {4}} << 4 << QList<int>{3, 1};
+        QTest::newRow("count cuts the due ones")
+            << due << QList<int>{1, 2, 3, 4} << QList<int>{} << threeDue << 2 << Groups{{2}, {3}}
+            << 2 << QList<int>{3, 1};
+        QTest::newRow("due exactly now, before a weaker one not yet due")
+            << due << QList<int>{2, 1} << QList<int>{} << Memories{{1, 10, 1, 0}, {2, 1, 5, 1}}
+            << 0 << Groups{{1}, {2}} << 2 << QList<int>{1, 0};
+        QTest::newRow("equal retrievability by id")
+            << due << QList<int>{9, 4} << QList<int>{} << Memories{{9, 3, 4, -1}, {4, 3, 4, -1}}
+            << 0 << Groups{{4}, {9}} << 2 << QList<int>{2, 0};
+        const Memories dueAndRest{{1, 10, 5, -1}, {2, 5, 3, 1}};
+        QTest::newRow("never answered after the due ones, at random")
+            << due << QList<int>{7, 1, 5, 6, 2} << QList<int>{} << dueAndRest << 0
+            << Groups{{1}, {5, 6, 7}, {2}} << 5 << QList<int>{1, 3};
+        QTest::newRow("count cuts the never answered")
+            << due << QList<int>{7, 1, 5, 6, 2} << QList<int>{} << dueAndRest << 2
+            << Groups{{1}, {5, 6, 7}} << 2 << QList<int>{1, 3};
+        QTest::newRow("rest, lowest retrievability first")
+            << due << QList<int>{1, 2, 3, 4} << QList<int>{}
+            << Memories{{1, 30, 10, 5}, {2, 5, 3, 1}, {3, 100, 1, 50}} << 0
+            << Groups{{4}, {2}, {1}, {3}} << 4 << QList<int>{0, 1};
+        QTest::newRow("duplicates count once")
+            << due << QList<int>{3, 3, 1, 5, 1, 5} << QList<int>{}
+            << Memories{{3, 2, 4, -1}, {1, 10, 1, 5}} << 10 << Groups{{3}, {5}, {1}} << 3
+            << QList<int>{1, 1};
+        QTest::newRow("memories of other questions ignored")
+            << due << QList<int>{8, 2} << QList<int>{} << threeDue << 0 << Groups{{2}, {8}} << 2
+            << QList<int>{1, 1};
+        QTest::newRow("no candidate") << due << QList<int>{} << QList<int>{4} << threeDue << 5
+                                      << Groups{} << 0 << QList<int>{0, 0};
+        QTest::newRow("all at random ignores the memories")
+            << int(LearningStore::AllAtRandom) << QList<int>{1, 2, 4} << QList<int>{4}
+            << threeDue << 0 << Groups{{1, 2, 4}} << 3 << QList<int>{2, 1};
+        QTest::newRow("mistakes, at most count, whatever the categories")
+            << mistakes << QList<int>{1, 2} << QList<int>{4, 5, 6, 7} << threeDue << 2
+            << Groups{{4, 5, 6, 7}} << 2 << QList<int>{2, 0};
+        QTest::newRow("mistakes, fewer than count")
+            << mistakes << QList<int>{} << QList<int>{5, 4, 5} << Memories{} << 10
+            << Groups{{4, 5}} << 2 << QList<int>{0, 0};
+        QTest::newRow("no mistakes") << mistakes << QList<int>{1, 2} << QList<int>{} << threeDue
+                                     << 3 << Groups{} << 0 << QList<int>{2, 0};
+    }
+
+    void practiceDraws()
+    {
+        QFETCH(int, mode);
+        QFETCH(QList<int>, candidates);
+        QFETCH(QList<int>, mistakes);
+        QFETCH(QList<QList<double>>, memories);
+        QFETCH(int, count);
+        QFETCH(QList<QList<int>>, expected);
+        QFETCH(int, size);
+        QFETCH(QList<int>, dueAndNew);
+        const qint64 now = qint64(1718000000000);
+        QHash<int, Fsrs::Memory> memoryOf;
+        for (const QList<double> &row : memories) {
+            Fsrs::Memory memory;
+            memory.stability = row[1];
+            memory.lastAnswerMs = now - qint64(row[2] * Fsrs::dayMs);
+            memory.dueMs = now + qint64(row[3] * Fsrs::dayMs);
+            memoryOf.insert(int(row[0]), memory);
+        }
+        const Fsrs model;
+        RandomSource random;
+        QSet<QList<int>> outcomes;
+        for (qint64 seed = 1; seed <= 30; ++seed) {
+            random.setClock([seed] { return seed; });
+            random.reseedFromClock();
+            const QList<int> drawn = PracticeDraw::draw(mode, candidates, mistakes, memoryOf, now,
+                                                        count, model, random);
+            QCOMPARE(drawn.size(), size);
+            int at = 0;
+            for (const QList<int> &group : expected) {
+                const int taken = qMin(int(group.size()), size - at);
+                const QList<int> part = drawn.mid(at, taken);
+                QVERIFY2(QSet<int>(part.cbegin(), part.cend()).size() == taken &&
+                             QSet<int>(group.cbegin(), group.cend())
+                                 .contains(QSet<int>(part.cbegin(), part.cend())),
+                         qPrintable(QStringLiteral("drawn %1").arg(ids(drawn))));
+                at += taken;
+            }
+            outcomes.insert(drawn);
+        }
+        // A group with a choice in it is drawn at random, not always the same way.
+        const bool choice = std::any_of(expected.cbegin(), expected.cend(),
+                                        [](const QList<int> &group) { return group.size() > 1; });
+        QCOMPARE(outcomes.size() > 1, choice);
+        const PracticeDraw::Counts counts = PracticeDraw::counts(candidates, memoryOf, now);
+        QCOMPARE(QList<int>({counts.due, counts.neverAnswered}), dueAndNew);
     }
 
     void settingsPresetFromTheStore_data()
