@@ -1,5 +1,6 @@
 #include "addquestionsperfile.h"
 #include "controller.h"
+#include "databasevelmoraapp.h"
 #include "questionfilereader.h"
 #include "testworkspace.h"
 
@@ -30,6 +31,60 @@ QStringList writeFiles(const Files &files)
 bool shown(QWidget *screen, const char *name)
 {
     return !child(screen, name)->isHidden();
+}
+
+// Runs the command-line tool in the working directory; its exit code, output and errors.
+struct ToolRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun runTool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
+    if (!tool.waitForFinished(30000))
+        return {};
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+            QString::fromUtf8(tool.readAllStandardError())};
+}
+
+const qint64 firstAnswerMs = 1796592029123; // 2026-12-06T21:20:29.123Z
+const qint64 dayMs = 24 * 3600 * 1000;
+
+// Answers to questions 1..3, recorded at the given times: question 1 right on day 0 and
+// day 2, question 2 wrong then right a tenth of a day later, question 3 wrong with the
+// clock set back before all of them.
+void recordAnswers()
+{
+    DatabaseVelmoraApp store;
+    qint64 now = 0;
+    store.learning().setClock([&now] { return now; });
+    int runId = 0;
+    const struct
+    {
+        int question;
+        qint64 at;
+        bool correct;
+        int ms;
+    } answers[] = {{1, firstAnswerMs, true, 4000},
+                   {2, firstAnswerMs + 60000, false, 12000},
+                   {2, firstAnswerMs + 60000 + dayMs / 10, true, 5000},
+                   {1, firstAnswerMs + 2 * dayMs, true, 3000},
+                   {3, firstAnswerMs - 1000, false, 7000}};
+    for (const auto &answer : answers) {
+        now = answer.at;
+        RecordedAnswer recorded;
+        recorded.questionId = answer.question;
+        recorded.correct = answer.correct;
+        recorded.checkedAnswerIds = {10 * answer.question + (answer.correct ? 1 : 4)};
+        recorded.millisecondsUsed = answer.ms;
+        recorded.languageId = 2;
+        if (!store.learning().record(runId, recorded))
+            qFatal("cannot record an answer");
+    }
 }
 } // namespace
 
@@ -272,6 +327,86 @@ private slots:
             readFile("questions.csv"),
             QByteArray("K\xC3\xA4;Ca;Ka\r\nF;Q;K\r\nd;e;f;e1;e2;e3\r\na;b;c;;;\r\ng;h;i;;;\r\nj;k;"
                        "l;;;\r\n\n"));
+    }
+
+    void exportLearning_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");  // where the database is, named by --database
+        QTest::addColumn<QString>("state"); // of the database
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QString fileDefault = "databaseVelmoraApp";
+        const QString historyHeader =
+            "card_id,review_time,review_rating,review_state,review_duration\n";
+        const QString memoryHeader =
+            "question_id,reviews,lapses,stability,difficulty,last_answer_utc,due_utc\n";
+        // Oldest first by answer time; the state is the one before the answer. Stability,
+        // difficulty and due days are the reference model's for these answers.
+        QTest::newRow("history") << "history" << fileDefault << "answered" << 0
+                                 << historyHeader + "3,1796592028123,1,0,7000\n"
+                                                    "1,1796592029123,3,0,4000\n"
+                                                    "2,1796592089123,1,0,12000\n"
+                                                    "2,1796600729123,3,2,5000\n"
+                                                    "1,1796764829123,3,2,3000\n"
+                                 << "";
+        QTest::newRow("memory, named file")
+            << "memory" << "elsewhere.db" << "answered" << 0
+            << memoryHeader +
+                   "1,2,0,10.9643,2.1112,2026-12-08T21:20:29.123Z,2026-12-19T21:20:29.123Z\n"
+                   "2,2,0,0.2467,6.4021,2026-12-06T23:45:29.123Z,2026-12-07T23:45:29.123Z\n"
+                   "3,1,0,0.2120,6.4133,2026-12-06T21:20:28.123Z,2026-12-07T21:20:28.123Z\n"
+            << "";
+        QTest::newRow("history, none yet") << "history" << "elsewhere.db" << "provisioned" << 0
+                                           << historyHeader << "";
+        QTest::newRow("memory, none yet") << "memory" << fileDefault << "provisioned" << 0
+                                          << memoryHeader << "";
+        QTest::newRow("history, after a reset")
+            << "history" << fileDefault << "reset" << 0 << historyHeader << "";
+        QTest::newRow("history, missing file")
+            << "history" << fileDefault << "missing" << 2 << ""
+            << "velmora-csv: error: ./databaseVelmoraApp does not exist";
+        QTest::newRow("memory, missing named file")
+            << "memory" << "elsewhere.db" << "missing" << 2 << ""
+            << "velmora-csv: error: elsewhere.db does not exist";
+        QTest::newRow("memory, not a database")
+            << "memory" << "elsewhere.db" << "random bytes" << 2 << ""
+            << "velmora-csv: error: elsewhere.db is not a database";
+    }
+
+    // The history and memory written out by the command-line tool, which only reads.
+    void exportLearning()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        QFETCH(QString, state);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        TestWorkspace workspace;
+        if (state == "random bytes") {
+            writeFile(file, QByteArray(4096, '\x5a'));
+        } else if (state != "missing") {
+            workspace.provision();
+            seedCatalogue(workspace, 1, {1, 1, 1});
+            if (state != "provisioned")
+                recordAnswers();
+            if (state == "reset")
+                QVERIFY(DatabaseVelmoraApp().learning().reset());
+            if (file != "databaseVelmoraApp")
+                QVERIFY(QFile::rename(workspace.databaseFile(), file));
+        }
+        const QByteArray before = readFile(file);
+        // Without --database where the database is the default.
+        const ToolRun run = runTool(file == "databaseVelmoraApp"
+                                        ? QStringList{command}
+                                        : QStringList{command, "--database", file});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.err.section('\n', 0, 0), err);
+        QCOMPARE(QFileInfo::exists(file), state != "missing"); // never created
+        QCOMPARE(readFile(file), before);
     }
 
     // The sample catalogue shipped in examples/ imports cleanly, complete in all three
