@@ -1,6 +1,7 @@
 #include "quiz.h"
 
 #include "controller.h"
+#include "practicedraw.h"
 #include "questiondraw.h"
 #include "randomsource.h"
 
@@ -42,16 +43,35 @@ Quiz::Quiz(Controller *controller, QWidget *parent) : QWidget(parent), controlle
     connect(ui.pbForward, &QPushButton::clicked, this, &Quiz::nextStep);
     addKeys();
 
-    const QList<int> candidates =
-        controller->getQuestionIdsToCategoryIds(controller->getCurrentCategoryIds());
-    if (!candidates.isEmpty())
-        questionIds = QuestionDraw::drawQuestions(candidates, numberOfQuestions, random);
-    else
+    questionIds = drawQuestions(numberOfQuestions);
+    if (questionIds.isEmpty())
         qDebug() << "Es gibt keine Fragen zur Auswahl!";
 
     // Shows the first question, or requests the evaluation when there is none; the
     // Controller then keeps that evaluation on display and drops this screen.
     nextStep();
+}
+
+QList<int> Quiz::drawQuestions(int count)
+{
+    RandomSource &random = controller->randomSource();
+    LearningStore &learning = controller->learning();
+    const int mode = learning.quizMode();
+    if (mode == LearningStore::AllAtRandom) {
+        const QList<int> candidates =
+            controller->getQuestionIdsToCategoryIds(controller->getCurrentCategoryIds());
+        return QuestionDraw::drawQuestions(candidates, count, random);
+    }
+    // Mistakes are asked whatever categories are chosen.
+    const QList<int> candidates =
+        mode == LearningStore::MistakesOfLastQuiz
+            ? QList<int>()
+            : controller->getQuestionIdsToCategoryIds(controller->getCurrentCategoryIds());
+    const QList<int> mistakes = mode == LearningStore::MistakesOfLastQuiz
+                                    ? learning.mistakesOfLastRun()
+                                    : QList<int>();
+    return PracticeDraw::draw(mode, candidates, mistakes, learning.memories(), learning.now(),
+                              count, learning.model(), random);
 }
 
 void Quiz::nextStep()

@@ -31,6 +31,8 @@ private:
     void toggleAnswerSlot(int row);
     // Scrolls the verdict into view, with as many explanations below it as fit.
     void revealResult();
+    // The run's questions in the practice mode chosen on the settings screen.
+    QList<int> drawQuestions(int count);
     // Keeps the judged answer in the learner's history; a failure never stops the quiz.
     void recordAnswer(int questionId, bool correct, bool timedOut);
 
