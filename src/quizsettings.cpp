@@ -1,7 +1,10 @@
 #include "quizsettings.h"
 
+#include "cataloguechange.h"
 #include "controller.h"
 #include "invalidmarking.h"
+#include "learningstore.h"
+#include "practicedraw.h"
 
 #include <QShortcut>
 
@@ -19,6 +22,8 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     ui.setupUi(this);
     ui.tlStoreFailed->hide();
     InvalidMarking::mark(ui.tlStoreFailed);
+    ui.tlNoMistakes->hide();
+    InvalidMarking::mark(ui.tlNoMistakes);
 
     ui.sfQuestionNumber->setRangeAndValue(minimumQuestions, maximumQuestions,
                                           controller->getNumberOfQuestions());
@@ -39,6 +44,20 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     ui.categorySelection->setItems(categoryIds, categoryNames, controller->getCurrentCategoryIds());
     // A short list starts at the top of its area, beside its caption.
     ui.categorySelection->layout()->setAlignment(Qt::AlignTop);
+
+    LearningStore &learning = controller->learning();
+    const int mode = learning.quizMode();
+    ui.cbQuizMode->setCurrentIndex(mode >= 0 && mode < ui.cbQuizMode->count() ? mode : 0);
+    // Questions changed by another program must not be counted with an old memory.
+    learning.forgetReplacedQuestions();
+    memories = learning.memories();
+    openedMs = learning.now();
+    questionsOfCategory = controller->getQuestionIdsOfAllCategories();
+    showPracticeCounts();
+    connect(ui.categorySelection, qOverload<QList<int>>(&CheckBoxSelection::somethingChanged), this,
+            &QuizSettings::showPracticeCounts);
+    connect(ui.cbQuizMode, qOverload<int>(&QComboBox::currentIndexChanged), ui.tlNoMistakes,
+            &QWidget::hide);
 
     // Connected only now, so presetting the check box never resets the time.
     connect(ui.cbTime, &QCheckBox::stateChanged, this, &QuizSettings::timeStateSlot);
@@ -61,18 +80,38 @@ void QuizSettings::timeStateSlot(int timeState)
     }
 }
 
+void QuizSettings::showPracticeCounts()
+{
+    QList<int> candidates;
+    for (int categoryId : ui.categorySelection->getSelectedIds())
+        candidates += questionsOfCategory.value(categoryId);
+    const PracticeDraw::Counts counts = PracticeDraw::counts(candidates, memories, openedMs);
+    ui.tlPracticeCounts->setText(
+        tr("Due now: %1 · Never answered: %2").arg(counts.due).arg(counts.neverAnswered));
+}
+
 bool QuizSettings::saveQuizSettings()
 {
     const QList<int> categoryIds = ui.categorySelection->getSelectedIds();
     const int time = ui.cbTime->isChecked() ? ui.sfTimePerQuestion->getValue() : 0;
     const int number = ui.sfQuestionNumber->getValue();
-    return controller->saveQuizSettings(number, time, categoryIds);
+    // The mode and the other settings are kept together or not at all.
+    CatalogueChange change(controller);
+    const bool stored = controller->saveQuizSettings(number, time, categoryIds) &&
+                        controller->learning().setQuizMode(ui.cbQuizMode->currentIndex());
+    return stored && change.commit();
 }
 
 void QuizSettings::startQuiz()
 {
-    if (ui.categorySelection->getSelectedIds().isEmpty()) {
+    const bool mistakesOnly = ui.cbQuizMode->currentIndex() == LearningStore::MistakesOfLastQuiz;
+    // The mistakes are asked whatever categories are chosen.
+    if (!mistakesOnly && ui.categorySelection->getSelectedIds().isEmpty()) {
         InvalidMarking::mark(ui.tlCategories);
+        return;
+    }
+    if (mistakesOnly && controller->learning().mistakesOfLastRun().isEmpty()) {
+        ui.tlNoMistakes->show();
         return;
     }
     if (!saveQuizSettings()) {

@@ -3,12 +3,17 @@
 
 #include "ui_quizsettings.h"
 
+#include "fsrs.h"
+
+#include <QHash>
+#include <QList>
 #include <QWidget>
 
 class Controller;
 
 // The screen between the main menu and a quiz: number of questions, time per question
-// (or none) and the categories to draw from. A start stores them and runs the quiz.
+// (or none), the practice mode and the categories to draw from, with how many of their
+// questions are due or new. A start stores them and runs the quiz.
 class QuizSettings : public QWidget
 {
     Q_OBJECT
@@ -23,8 +28,15 @@ public slots:
     void startQuiz();
 
 private:
+    // Due and never-answered questions of the checked categories.
+    void showPracticeCounts();
+
     Ui::QuizSettings ui;
     Controller *controller;
+    // Read once: the counts follow every click without asking the database again.
+    QHash<int, QList<int>> questionsOfCategory;
+    QHash<int, Fsrs::Memory> memories;
+    qint64 openedMs = 0;
 };
 
 #endif // QUIZSETTINGS_H

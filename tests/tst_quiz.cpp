@@ -9,6 +9,7 @@
 #include "questionanswerwidget.h"
 #include "questiondraw.h"
 #include "quiz.h"
+#include "quizsettings.h"
 #include "randomsource.h"
 #include "testworkspace.h"
 
@@ -224,8 +225,8 @@ private slots:
             << due << QList<int>{1, 2, 3, 4} << QList<int>{} << threeDue << 2 << Groups{{2}, {3}}
             << 2 << QList<int>{3, 1};
         QTest::newRow("due exactly now, before a weaker one not yet due")
-            << due << QList<int>{2, 1} << QList<int>{} << Memories{{1, 10, 1, 0}, {2, 1, 5, 1}}
-            << 0 << Groups{{1}, {2}} << 2 << QList<int>{1, 0};
+            << due << QList<int>{2, 1} << QList<int>{} << Memories{{1, 10, 1, 0}, {2, 1, 5, 1}} << 0
+            << Groups{{1}, {2}} << 2 << QList<int>{1, 0};
         QTest::newRow("equal retrievability by id")
             << due << QList<int>{9, 4} << QList<int>{} << Memories{{9, 3, 4, -1}, {4, 3, 4, -1}}
             << 0 << Groups{{4}, {9}} << 2 << QList<int>{2, 0};
@@ -250,14 +251,14 @@ private slots:
         QTest::newRow("no candidate") << due << QList<int>{} << QList<int>{4} << threeDue << 5
                                       << Groups{} << 0 << QList<int>{0, 0};
         QTest::newRow("all at random ignores the memories")
-            << int(LearningStore::AllAtRandom) << QList<int>{1, 2, 4} << QList<int>{4}
-            << threeDue << 0 << Groups{{1, 2, 4}} << 3 << QList<int>{2, 1};
+            << int(LearningStore::AllAtRandom) << QList<int>{1, 2, 4} << QList<int>{4} << threeDue
+            << 0 << Groups{{1, 2, 4}} << 3 << QList<int>{2, 1};
         QTest::newRow("mistakes, at most count, whatever the categories")
             << mistakes << QList<int>{1, 2} << QList<int>{4, 5, 6, 7} << threeDue << 2
             << Groups{{4, 5, 6, 7}} << 2 << QList<int>{2, 0};
         QTest::newRow("mistakes, fewer than count")
-            << mistakes << QList<int>{} << QList<int>{5, 4, 5} << Memories{} << 10
-            << Groups{{4, 5}} << 2 << QList<int>{0, 0};
+            << mistakes << QList<int>{} << QList<int>{5, 4, 5} << Memories{} << 10 << Groups{{4, 5}}
+            << 2 << QList<int>{0, 0};
         QTest::newRow("no mistakes") << mistakes << QList<int>{1, 2} << QList<int>{} << threeDue
                                      << 3 << Groups{} << 0 << QList<int>{2, 0};
     }
@@ -287,8 +288,8 @@ private slots:
         for (qint64 seed = 1; seed <= 30; ++seed) {
             random.setClock([seed] { return seed; });
             random.reseedFromClock();
-            const QList<int> drawn = PracticeDraw::draw(mode, candidates, mistakes, memoryOf, now,
-                                                        count, model, random);
+            const QList<int> drawn =
+                PracticeDraw::draw(mode, candidates, mistakes, memoryOf, now, count, model, random);
             QCOMPARE(drawn.size(), size);
             int at = 0;
             for (const QList<int> &group : expected) {
@@ -344,6 +345,60 @@ private slots:
         press(screen, "pbMenu");
         QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
                  QStringList{QStringLiteral("%1|%2").arg(stored.at(0)).arg(stored.at(1))});
+    }
+
+    // The practice mode is kept with the other settings; the counts follow the categories;
+    // the mistakes mode needs no category but a last quiz with mistakes.
+    void practiceModeAndCounts()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        // Cat1: Q1, Q2, Q3; Cat2: Q4, Q5.
+        seedCatalogue(workspace, 2, {1, 1, 1, 2, 2});
+        storeQuizSettings(workspace, 2, 0, {1, 2});
+        Controller controller;
+        controller.show();
+        LearningStore &learning = controller.learning();
+        qint64 now = qint64(1718000000000);
+        learning.setClock([&now] { return now; });
+        // Q1 due again after two days; Q4 answered wrong in the last run, due tomorrow;
+        // Q2, Q3 and Q5 never answered.
+        int run = 0;
+        QVERIFY(learning.record(run, {1, now - 10 * Fsrs::dayMs, {11}, true, false, 900, 2}));
+        QVERIFY(learning.record(run, {4, now - Fsrs::dayMs / 2, {41}, false, false, 900, 2}));
+
+        controller.showQuizSettings();
+        QWidget *screen = currentScreen(&controller);
+        auto *mode = child<QComboBox>(screen, "cbQuizMode");
+        auto *counts = child<QLabel>(screen, "tlPracticeCounts");
+        QCOMPARE(mode->currentIndex(), int(LearningStore::AllAtRandom));
+        QCOMPARE(counts->text(), "Due now: 1 · Never answered: 3");
+        const QList<CheckBox *> boxes =
+            child(screen, "categorySelection")->findChildren<CheckBox *>();
+        pressText(boxes[0]);
+        QCOMPARE(counts->text(), "Due now: 0 · Never answered: 1");
+        pressText(boxes[1]);
+        QCOMPARE(counts->text(), "Due now: 0 · Never answered: 0");
+
+        // No category, yet the mistakes of the last quiz start a quiz, and the mode is kept.
+        mode->setCurrentIndex(LearningStore::MistakesOfLastQuiz);
+        press(screen, "pbStart");
+        QVERIFY(!qobject_cast<QuizSettings *>(currentScreen(&controller)));
+        QCOMPARE(learning.quizMode(), int(LearningStore::MistakesOfLastQuiz));
+        // A later run that asked Q4 again, right this time, leaves no mistakes.
+        run = 0;
+        QVERIFY(learning.record(run, {4, now, {41}, true, false, 900, 2}));
+
+        controller.showQuizSettings();
+        screen = currentScreen(&controller);
+        QCOMPARE(child<QComboBox>(screen, "cbQuizMode")->currentIndex(),
+                 int(LearningStore::MistakesOfLastQuiz));
+        auto *noMistakes = child<QLabel>(screen, "tlNoMistakes");
+        QVERIFY(!noMistakes->isVisible());
+        press(screen, "pbStart");
+        QCOMPARE(currentScreen(&controller), screen);
+        QVERIFY(noMistakes->isVisible());
+        QCOMPARE(noMistakes->text(), "The last quiz had no mistakes.");
     }
 
     void judgingEveryCheckPattern_data()
