@@ -37,6 +37,9 @@ Fsrs::Memory memoryOfRow(const QVariantList &row)
 
 QString idList(const QList<int> &ids)
 {
+    // An answer with nothing checked is an empty list, not a missing one.
+    if (ids.isEmpty())
+        return QStringLiteral("");
     QStringList texts;
     texts.reserve(ids.size());
     for (int id : ids)
