@@ -1,6 +1,7 @@
 #include "managequestionsmenu.h"
 
 #include "cataloguechange.h"
+#include "confirmations.h"
 #include "controller.h"
 #include "filedialogs.h"
 #include "invalidmarking.h"
@@ -14,6 +15,7 @@ ManageQuestionsMenu::ManageQuestionsMenu(Controller *controller, QWidget *parent
     ui.setupUi(this);
     ui.tlExportFailed->hide();
     InvalidMarking::mark(ui.tlExportFailed);
+    ui.tlResetOutcome->hide();
     connect(ui.pbAddQuestion, &QPushButton::clicked, controller, &Controller::showAddQuestion);
     connect(ui.pbAddQuestionsPerFile, &QPushButton::clicked, controller,
             &Controller::showAddQuestionsPerFile);
@@ -21,6 +23,8 @@ ManageQuestionsMenu::ManageQuestionsMenu(Controller *controller, QWidget *parent
             &ManageQuestionsMenu::openExportFileDialog);
     connect(ui.pbDeleteQuestion, &QPushButton::clicked, controller,
             &Controller::showDeleteQuestion);
+    connect(ui.pbResetHistory, &QPushButton::clicked, this,
+            &ManageQuestionsMenu::resetLearningHistory);
     connect(ui.pbDatabaseEditor, &QPushButton::clicked, controller,
             &Controller::showDatabaseEditor);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
@@ -34,6 +38,20 @@ void ManageQuestionsMenu::openExportFileDialog()
         return;
     exportFileName = QuestionFileWriter::exportFileName(exportFileName);
     writeAllQuestions();
+}
+
+void ManageQuestionsMenu::resetLearningHistory()
+{
+    if (!controller->confirmations()->confirm(
+            this, tr("Reset learning history"),
+            tr("Reset the learning history? Every recorded answer and the memory of every "
+               "question will be deleted.")))
+        return;
+    const bool reset = controller->learning().reset();
+    ui.tlResetOutcome->setText(reset ? tr("The learning history was reset.")
+                                     : tr("The learning history could not be reset."));
+    InvalidMarking::mark(ui.tlResetOutcome, !reset);
+    ui.tlResetOutcome->show();
 }
 
 QString ManageQuestionsMenu::buildCsvLine(QList<QString> fields)

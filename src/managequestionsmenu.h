@@ -8,7 +8,8 @@
 
 class Controller;
 
-// The management menu: database editor, add, import, export and delete questions.
+// The management menu: database editor, add, import, export and delete questions, and
+// reset the learning history.
 class ManageQuestionsMenu : public QWidget
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
 
 public slots:
     void openExportFileDialog();
+    // Asks first; then drops every recorded answer and memory in one change.
+    void resetLearningHistory();
 
 private:
     // Shows why nothing was exported, in red below the buttons.

@@ -2,6 +2,7 @@
 #include "checkbox.h"
 #include "clickablelabel.h"
 #include "controller.h"
+#include "learningstore.h"
 #include "menu.h"
 #include "passwordcheck.h"
 #include "testworkspace.h"
@@ -335,6 +336,49 @@ private slots:
         press(shown, "pbDelete");
         QVERIFY(shown.isNull());
         QCOMPARE(screen()->metaObject()->className(), "DeleteQuestion");
+    }
+
+    // Resetting the learning history asks first, and then drops every answer, run and memory
+    // in one change, or nothing at all; the catalogue stays as it was.
+    void resetLearningHistory_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<bool>("refused");    // the database refuses the last deletion
+        QTest::addColumn<QString>("left");    // answers|memories|runs afterwards
+        QTest::addColumn<QString>("outcome"); // empty when nothing is shown
+        QTest::newRow("declined") << false << false << "3|2|3" << QString();
+        QTest::newRow("accepted") << true << false << "0|0|0"
+                                  << "The learning history was reset.";
+        QTest::newRow("refused part way") << true << true << "3|2|3"
+                                          << "The learning history could not be reset.";
+    }
+
+    void resetLearningHistory()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(bool, refused);
+        QFETCH(QString, left);
+        QFETCH(QString, outcome);
+        LearningStore &learning = controller->learning();
+        for (int questionId : {1, 3, 1}) {
+            int run = 0;
+            QVERIFY(learning.record(run, {questionId, 0, {}, questionId == 1, false, 900, 2}));
+        }
+        if (refused)
+            ws->execute({"CREATE TRIGGER keep_runs BEFORE DELETE ON quiz_run "
+                         "BEGIN SELECT RAISE(ABORT, 'kept'); END"});
+        QWidget *menu = manage();
+        controller->confirmations()->setNextConfirmation(confirmed);
+        press(menu, "pbResetHistory");
+        QCOMPARE(ws->query("SELECT (SELECT count(*) FROM answer_history) || '|' || (SELECT "
+                           "count(*) FROM question_memory) || '|' || (SELECT count(*) FROM "
+                           "quiz_run)"),
+                 QStringList{left});
+        QCOMPARE(learning.memories().size(), left.front().digitValue() > 0 ? 2 : 0);
+        auto *label = child<QLabel>(menu, "tlResetOutcome");
+        QCOMPARE(label->isVisible() ? label->text() : QString(), outcome);
+        QCOMPARE(label->palette().color(QPalette::WindowText) == Qt::red, refused);
+        QCOMPARE(snapshot(), seeded);
     }
 };
 
