@@ -122,23 +122,43 @@ void HeatmapChart::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::WindowText));
 
     for (int row : namedRows) {
-        const QRect rect(0, top + row * step, left - 4, cell);
+        // Centred on its row, with the unnamed rows around it as room for the text.
+        const QRect rect(0, top + row * step + cell / 2 - step, left - 4, 2 * step);
         painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter,
                          locale.dayName(row + 1, QLocale::ShortFormat));
     }
 
     const QDate first = firstDay(lastDay);
-    int freeFrom = left; // month names never overlap
+    // A month is named above the first week whose Monday lies in it; the part-months at
+    // either end only where their names have room.
+    QList<int> monthWeeks;
     for (int week = 0; week < weeks; ++week) {
         const QDate monday = first.addDays(7 * week);
-        const bool monthStarts = week == 0 || monday.month() != monday.addDays(-7).month();
+        if (week == 0 || monday.month() != monday.addDays(-7).month())
+            monthWeeks.append(week);
+    }
+    const auto room = [&](int index) {
+        return (index + 1 < monthWeeks.size() ? monthWeeks.at(index + 1) * step : width() - left) -
+               monthWeeks.at(index) * step;
+    };
+    const auto name = [&](int index, QLocale::FormatType format) {
+        return locale.monthName(first.addDays(7 * monthWeeks.at(index)).month(), format);
+    };
+    // Short names where every whole month has room for its own, as some Estonian ones
+    // have not; else narrow ones throughout.
+    QLocale::FormatType format = QLocale::ShortFormat;
+    for (int index = 1; index + 1 < monthWeeks.size(); ++index) {
+        if (metrics.horizontalAdvance(name(index, format)) + 4 > room(index))
+            format = QLocale::NarrowFormat;
+    }
+    for (int index = 0; index < monthWeeks.size(); ++index) {
+        const QString month = name(index, format);
+        if (metrics.horizontalAdvance(month) + 4 <= room(index))
+            painter.drawText(left + monthWeeks.at(index) * step, metrics.ascent(), month);
+    }
+    for (int week = 0; week < weeks; ++week) {
+        const QDate monday = first.addDays(7 * week);
         const int x = left + week * step;
-        const QString month = locale.monthName(monday.month(), QLocale::ShortFormat);
-        const int monthWidth = metrics.horizontalAdvance(month);
-        if (monthStarts && x >= freeFrom && x + monthWidth <= width()) {
-            painter.drawText(x, metrics.ascent(), month);
-            freeFrom = x + monthWidth + 6;
-        }
         for (int weekday = 0; weekday < 7; ++weekday) {
             const QDate day = monday.addDays(weekday);
             if (day > lastDay)

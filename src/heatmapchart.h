@@ -30,7 +30,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    static constexpr int cell = 13;
+    static constexpr int cell = 11;
     static constexpr int step = cell + 2;
     int labelWidth() const;
     int gridTop() const;

@@ -7,7 +7,7 @@
 
 LineChart::LineChart(QWidget *parent) : QWidget(parent)
 {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void LineChart::setValues(const QList<double> &percentages)
@@ -18,7 +18,7 @@ void LineChart::setValues(const QList<double> &percentages)
 
 QSize LineChart::sizeHint() const
 {
-    return {360, 8 * fontMetrics().height() + 20};
+    return {360, 6 * fontMetrics().height() + 20};
 }
 
 QSize LineChart::minimumSizeHint() const

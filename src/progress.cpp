@@ -38,6 +38,7 @@ QLabel *plainLabel(const QString &text, bool wrap, QWidget *parent)
     // Catalogue texts are shown as written.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(wrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setText(text);
     return label;
 }
@@ -49,8 +50,9 @@ Progress::Progress(Controller *controller, QWidget *parent) : QWidget(parent)
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, ui.pbMenu, &QAbstractButton::click);
-    ui.glContents->setColumnStretch(0, 1);
-    ui.glContents->setColumnStretch(1, 1);
+    ui.hlTop->setStretch(1, 1);
+    ui.hlMiddle->setStretch(0, 1);
+    ui.hlMiddle->setStretch(1, 1);
 
     LearningStore &learning = controller->learning();
     // Ids that another program gave to new questions must not show an old history.
@@ -119,7 +121,7 @@ void Progress::showWeakest(const QList<ProgressSummary::WeakQuestion> &weakest,
         date->setObjectName(QStringLiteral("tlWeakDate") + number);
         ui.glWeakest->addWidget(text, row, 0);
         ui.glWeakest->addWidget(category, row, 1);
-        ui.glWeakest->addWidget(date, row, 2, Qt::AlignTop);
+        ui.glWeakest->addWidget(date, row, 2);
         ++row;
     }
 }

@@ -49,7 +49,7 @@ int StackedBarChart::labelWidth() const
     int widest = 0;
     for (const Bar &bar : bars)
         widest = std::max(widest, fontMetrics().horizontalAdvance(bar.label));
-    return widest + 8;
+    return widest + 10;
 }
 
 QSize StackedBarChart::sizeHint() const
@@ -90,8 +90,9 @@ void StackedBarChart::paintEvent(QPaintEvent *)
     int y = row + gap;
     for (const Bar &bar : bars) {
         painter.setPen(text);
-        painter.drawText(QRect(0, y, labels - 8, row), Qt::AlignVCenter,
-                         metrics.elidedText(bar.label, Qt::ElideRight, labels - 8));
+        // A little slack: advances are rounded, and a label that fits must not be cut.
+        painter.drawText(QRect(0, y, labels - 6, row), Qt::AlignVCenter,
+                         metrics.elidedText(bar.label, Qt::ElideRight, labels - 6));
         const QRect whole(labels, y + 2, barWidth * bar.total / largest, row - 4);
         int covered = 0;
         for (int part = 0; part < bar.parts.size() && part < colors.size(); ++part) {

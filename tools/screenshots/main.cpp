@@ -6,15 +6,20 @@
 // Works in a temporary directory with a fresh database, so no existing catalogue is read
 // or changed; writes OUTPUT_DIR/<language>/<screen>.png. Every text that is wider than its
 // widget (cut off) is reported on standard error, and the exit code is then 1.
+//
+// The progress screen is drawn on a generated history: sixteen weeks of short quizzes on
+// the sample catalogue, the same on every run, up to a fixed day.
 
 #include "checkbox.h"
 #include "controller.h"
 #include "databaseprovisioner.h"
 #include "filedialogs.h"
+#include "learningstore.h"
 #include "questionanswerwidget.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -23,10 +28,13 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -215,6 +223,64 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     shot.shoot(&controller, QStringLiteral("delete-questions"));
 }
 
+// Sixteen weeks of short quizzes on most evenings up to three days ago: due questions
+// first, a few new ones, and more right answers the more often a question was seen. A
+// fifth of the questions is never asked, so every part of the category bars shows.
+void generateHistory(Controller &controller, qint64 until)
+{
+    LearningStore &learning = controller.learning();
+    QRandomGenerator random(17);
+    QList<int> pool;
+    QHash<int, int> ease; // in percent, per question
+    for (int id : controller.getAllQuestionIds()) {
+        if (id % 5 != 0)
+            pool.append(id);
+        ease.insert(id, 25 + int(random.bounded(45)));
+    }
+    qint64 at = 0;
+    learning.setClock([&at] { return at; });
+    const int days = 16 * 7;
+    for (int day = days; day >= 3; --day) {
+        if (random.bounded(100) >= (day < 21 ? 80 : 55))
+            continue;
+        const int length = 4 + int(random.bounded(7));
+        at = until - day * Fsrs::dayMs + qint64(random.bounded(120)) * 60 * 1000;
+        const QHash<int, Fsrs::Memory> memories = learning.memories();
+        QList<int> due;
+        QList<int> fresh;
+        QList<int> seen;
+        for (int id : pool) {
+            const auto memory = memories.constFind(id);
+            if (memory == memories.constEnd())
+                fresh.append(id);
+            else if (memory->dueMs <= at)
+                due.append(id);
+            else
+                seen.append(id);
+        }
+        QList<int> asked = due.mid(0, length);
+        asked += fresh.mid(0, std::min(3, length - int(asked.size())));
+        while (asked.size() < length && !seen.isEmpty())
+            asked.append(seen.takeAt(int(random.bounded(int(seen.size())))));
+        int runId = 0;
+        for (int id : asked) {
+            const int reviews = memories.value(id).reviews;
+            RecordedAnswer answer;
+            answer.questionId = id;
+            answer.correct = int(random.bounded(100)) < std::min(92, ease.value(id) + 8 * reviews);
+            answer.checkedAnswerIds = answer.correct
+                                          ? controller.getTrueAnswerIdsToQuestionId(id)
+                                          : controller.getFalseAnswerIdsToQuestionId(id).mid(0, 1);
+            answer.millisecondsUsed = 4000 + int(random.bounded(20000));
+            answer.languageId = 2;
+            at += answer.millisecondsUsed;
+            answer.answeredMs = at;
+            learning.record(runId, answer);
+        }
+    }
+    learning.setClock([until] { return until; });
+}
+
 // Imports the question file through the import screen, as a user would.
 bool importQuestions(Controller &controller, const QString &questionFile)
 {
@@ -236,6 +302,9 @@ bool importQuestions(Controller &controller, const QString &questionFile)
 
 int main(int argc, char *argv[])
 {
+    // The calendar's days in one time zone wherever the pictures are made.
+    qputenv("TZ", "UTC");
+    tzset();
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
@@ -267,12 +336,32 @@ int main(int argc, char *argv[])
         {QStringLiteral("en"), &Controller::changeLanguageToEN},
         {QStringLiteral("ee"), &Controller::changeLanguageToEE},
     };
+    // Before any quiz of the walk below adds to the history, so all three show the same.
+    generateHistory(controller,
+                    QDateTime(QDate(2026, 5, 15), QTime(20, 0), Qt::UTC).toMSecsSinceEpoch());
     for (const auto &language : languages) {
         QDir dir(output.filePath(language.first));
         if (!dir.mkpath(QStringLiteral("."))) {
             err() << "velmora_screenshots: cannot create " << dir.path() << '\n';
             return 1;
         }
+        Shooter shot(dir);
+        (controller.*language.second)();
+        controller.showProgress();
+        // As tall as its contents, so the picture shows what lies below; the width, which
+        // decides whether the texts fit, stays.
+        const QSize size = controller.size();
+        settle();
+        auto *area = child<QScrollArea>(screenOf(controller), "saProgress");
+        const int below =
+            area->widget()->heightForWidth(area->viewport()->width()) - area->viewport()->height();
+        controller.resize(size.width(), size.height() + std::max(0, below));
+        shot.shoot(&controller, QStringLiteral("progress"));
+        controller.resize(size);
+        failed = failed || shot.failed;
+    }
+    for (const auto &language : languages) {
+        QDir dir(output.filePath(language.first));
         Shooter shot(dir);
         shootLanguage(controller, shot, questionFile, [&] { (controller.*language.second)(); });
         failed = failed || shot.failed;
