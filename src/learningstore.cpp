@@ -249,11 +249,13 @@ bool LearningStore::forgetQuestion(int questionId)
     return forget({questionId});
 }
 
-bool LearningStore::forgetReplacedQuestions()
+bool LearningStore::forgetReplacedQuestions(QHash<int, Fsrs::Memory> *kept)
 {
     if (!tablesExist())
         return true;
     const QHash<int, Fsrs::Memory> valid = memories();
+    if (kept)
+        *kept = valid;
     const QList<int> remembered =
         statements.integers(QStringLiteral("SELECT question_id FROM question_memory"));
     QList<int> stale;
@@ -261,7 +263,6 @@ bool LearningStore::forgetReplacedQuestions()
         if (!valid.contains(id))
             stale.append(id);
     }
-    // Also answers left without a memory row (written by another program).
     if (stale.isEmpty())
         return true;
     statements.beginChange();

@@ -82,8 +82,9 @@ public:
     // Drops one question's answers and memory; joins the caller's change.
     bool forgetQuestion(int questionId);
     // Drops the answers and memory of questions that are gone or whose texts changed
-    // (an id reused by another program), in one change.
-    bool forgetReplacedQuestions();
+    // (an id reused by another program), in one change. Hands the memories kept to
+    // `kept`, so that a screen need not read them again.
+    bool forgetReplacedQuestions(QHash<int, Fsrs::Memory> *kept = nullptr);
 
     // Reads for the progress screen and the export.
     bool hasHistory();

@@ -49,8 +49,7 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     const int mode = learning.quizMode();
     ui.cbQuizMode->setCurrentIndex(mode >= 0 && mode < ui.cbQuizMode->count() ? mode : 0);
     // Questions changed by another program must not be counted with an old memory.
-    learning.forgetReplacedQuestions();
-    memories = learning.memories();
+    learning.forgetReplacedQuestions(&memories);
     openedMs = learning.now();
     questionsOfCategory = controller->getQuestionIdsOfAllCategories();
     showPracticeCounts();
