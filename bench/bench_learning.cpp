@@ -191,10 +191,10 @@ public:
         return timed([&] {
             QSqlDatabase db = connection();
             db.transaction();
-            for (const QVariant &value : {QVariant(questionId), QVariant(atMs),
-                                          QVariant(QString::number(4 * questionId - 3)),
-                                          QVariant(1), QVariant(0), QVariant(4000), QVariant(1),
-                                          QVariant(2)})
+            for (const QVariant &value :
+                 {QVariant(questionId), QVariant(atMs),
+                  QVariant(QString::number(4 * questionId - 3)), QVariant(1), QVariant(0),
+                  QVariant(4000), QVariant(1), QVariant(2)})
                 history.addBindValue(value);
             for (const QVariant &value :
                  {QVariant(questionId), QVariant(0), QVariant(2), QVariant(0), QVariant(3.5),
@@ -229,14 +229,14 @@ void print(const std::vector<Result> &results)
                             ? QString::number(result.floorMilliseconds, 'f', 1) + unit
                             : QStringLiteral("-"),
                         9)
-                   .arg(result.floorMilliseconds > 0
-                            ? QString::number(result.milliseconds / result.floorMilliseconds, 'f',
-                                              2)
+                   .arg(
+                       result.floorMilliseconds > 0
+                           ? QString::number(result.milliseconds / result.floorMilliseconds, 'f', 2)
+                           : QStringLiteral("-"),
+                       8)
+                   .arg(result.goal > 0
+                            ? QStringLiteral("<= ") + QString::number(result.goal) + unit
                             : QStringLiteral("-"),
-                        8)
-                   .arg(result.goal > 0 ? QStringLiteral("<= ") + QString::number(result.goal) +
-                                              unit
-                                        : QStringLiteral("-"),
                         10)
                    .arg(result.goal > 0 && result.milliseconds > result.goal
                             ? QStringLiteral("  MISSED")
@@ -352,13 +352,12 @@ std::vector<Result> benchmark(const QStringList &arguments)
     results.push_back({QStringLiteral("due and new counts"), median(counts), 0, 0});
     results.push_back({QStringLiteral("due-first draw (memories read and drawn)"), median(draws),
                        median(readFloors), 100});
-    results.push_back({QStringLiteral("quiz settings screen with its counts"), median(settings), 0,
-                       100});
-    results.push_back({QStringLiteral("quiz start, due and weakest first"), median(quizStarts), 0,
-                       100});
-    results.push_back({QStringLiteral("progress screen"), median(progress), 0, 300});
     results.push_back(
-        {QStringLiteral("bytes of database file per answer"), bytesPerAnswer, 0, 80});
+        {QStringLiteral("quiz settings screen with its counts"), median(settings), 0, 100});
+    results.push_back(
+        {QStringLiteral("quiz start, due and weakest first"), median(quizStarts), 0, 100});
+    results.push_back({QStringLiteral("progress screen"), median(progress), 0, 300});
+    results.push_back({QStringLiteral("bytes of database file per answer"), bytesPerAnswer, 0, 80});
 
     QTextStream(stdout) << sizes.questions << " questions, " << sizes.answers
                         << " recorded answers, " << runs << " run(s), " << recordsPerRun

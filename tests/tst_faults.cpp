@@ -2,6 +2,7 @@
 #include "addquestionsperfile.h"
 #include "controller.h"
 #include "databaseprovisioner.h"
+#include "databasevelmoraapp.h"
 #include "filedialogs.h"
 #include "multilanguageedit.h"
 #include "testworkspace.h"
@@ -13,6 +14,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 // What the user has entered or chosen on a screen, and which buttons are offered.
@@ -127,10 +129,76 @@ int importInChild(int argc, char *argv[])
     raise(SIGKILL);
     return 1;
 }
+
+// The workspace's database file and directory made read-only for the test, which acts as
+// another user meanwhile when it runs as root (root writes to any file); undone when it
+// goes, whatever the test did in between.
+class ReadOnlyFor
+{
+public:
+    explicit ReadOnlyFor(const TestWorkspace &workspace) : directory(workspace.path())
+    {
+        const auto readable = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QFile::setPermissions(workspace.databaseFile(), readable);
+        QFile::setPermissions(directory,
+                              readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
+        if (geteuid() == 0 && seteuid(nobody) != 0)
+            qFatal("cannot act as another user");
+    }
+    ~ReadOnlyFor()
+    {
+        if (geteuid() == nobody && seteuid(0) != 0)
+            qFatal("cannot act as root again");
+        QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    static const uid_t nobody = 65534;
+    QString directory;
+};
+
+const char recordArgument[] = "--record-in-child";
+
+// The child of killedRecording(): records answers to questions 1..3 one after another
+// until it is killed; it says so once the first is stored. It ends itself after a while
+// so that it cannot outlive a test that failed to kill it.
+int recordInChild(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    DatabaseVelmoraApp store;
+    QElapsedTimer running;
+    running.start();
+    int runId = 0;
+    for (int answer = 0; running.elapsed() < 60000; ++answer) {
+        RecordedAnswer recorded;
+        recorded.questionId = 1 + answer % 3;
+        recorded.checkedAnswerIds = {10 * recorded.questionId + 1};
+        recorded.correct = answer % 4 != 0;
+        recorded.millisecondsUsed = 1000 + answer;
+        recorded.languageId = 2;
+        if (!store.learning().record(runId, recorded))
+            return 1;
+        if (answer == 0) {
+            fputs("recording\n", stdout);
+            fflush(stdout);
+        }
+    }
+    raise(SIGKILL);
+    return 1;
+}
+
+// Answers and memories that disagree: a memory whose count of reviews is not its number
+// of recorded answers, or answers without a memory.
+const char disagreeing[] =
+    "SELECT (SELECT count(*) FROM question_memory m WHERE reviews <> (SELECT count(*) FROM "
+    "answer_history h WHERE h.question_id = m.question_id)) + (SELECT count(DISTINCT "
+    "question_id) FROM answer_history WHERE question_id NOT IN (SELECT question_id FROM "
+    "question_memory))";
 } // namespace
 
 // Faults from outside: another program's hold on the database, a bad database file,
-// hostile texts, an export that cannot be written, a killed import.
+// hostile texts, an export that cannot be written, a killed import or recording, a quiz
+// whose answers cannot be recorded.
 class TestFaults : public QObject
 {
     Q_OBJECT
@@ -489,12 +557,117 @@ private slots:
         QVERIFY(controller.saveQuizSettings(3, 0, {1}));
         QCOMPARE(workspace.query("SELECT question_number FROM quiz_settings"), QStringList("3"));
     }
+
+    void killedRecording_data()
+    {
+        QTest::addColumn<int>("killAfterMs"); // after the first answer was stored
+        for (int ms : {0, 3, 20, 150})
+            QTest::addRow("after %d ms", ms) << ms;
+    }
+
+    // Killed while recording answers: every answer is in the history together with its
+    // memory, or neither is.
+    void killedRecording()
+    {
+        QFETCH(int, killAfterMs);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1, 1, 1});
+        const QStringList before = workspace.snapshot();
+        QProcess process;
+        process.setWorkingDirectory(workspace.path());
+        process.start(QCoreApplication::applicationFilePath(), {QLatin1String(recordArgument)});
+        QVERIFY(process.waitForReadyRead(30000));
+        QThread::msleep(killAfterMs);
+        process.kill();
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+
+        QCOMPARE(workspace.query("PRAGMA integrity_check"), QStringList("ok"));
+        QCOMPARE(workspace.query(disagreeing), QStringList("0"));
+        QVERIFY(workspace.query("SELECT count(*) FROM answer_history").value(0).toInt() > 0);
+        QCOMPARE(workspace.snapshot(), before);
+        // The program records on it again.
+        DatabaseVelmoraApp store;
+        int runId = 0;
+        RecordedAnswer answer;
+        answer.questionId = 2;
+        answer.checkedAnswerIds = {21};
+        QVERIFY(store.learning().record(runId, answer));
+        QCOMPARE(workspace.query(disagreeing), QStringList("0"));
+    }
+
+    void quizOnAnUnwritableDatabase_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("none") << "none" << true;
+        // Root writes to any file; as another user the file is read-only.
+        QTest::newRow("read-only file") << "read-only" << false;
+        QTest::newRow("another program reading throughout") << "read hold" << false;
+    }
+
+    // A quiz whose answers cannot be recorded runs to its evaluation all the same, which
+    // says so in red; the catalogue is untouched.
+    void quizOnAnUnwritableDatabase()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, stored);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1, 1});
+        storeQuizSettings(workspace, 2, 0, {1});
+        const QStringList before = workspace.snapshot();
+        const QByteArray bytesBefore = readFile(workspace.databaseFile());
+        std::unique_ptr<ReadOnlyFor> readOnly;
+        if (fault == "read-only")
+            readOnly = std::make_unique<ReadOnlyFor>(workspace);
+        QString evaluationShown;
+        bool redLine = false;
+        {
+            Controller controller;
+            controller.show();
+            controller.setBusyTimeout(300);
+            std::unique_ptr<LockHolder> hold;
+            if (fault == "read hold")
+                hold = std::make_unique<LockHolder>(workspace.databaseFile(), true, -1);
+            controller.showQuiz();
+            QWidget *quiz = currentScreen(&controller);
+            for (int question = 0; question < 2; ++question) {
+                press(child(quiz, "questionAnswerWidget")->findChildren<QAbstractButton *>().at(0));
+                press(quiz, "pbForward"); // judged
+                press(quiz, "pbForward"); // on
+            }
+            QWidget *evaluation = currentScreen(&controller);
+            evaluationShown = evaluation->metaObject()->className() + QString(" of ") +
+                              child<QLabel>(evaluation, "tlCorrect")->text().section(' ', -1);
+            auto *failed = child<QLabel>(evaluation, "tlHistoryFailed");
+            redLine = failed->isVisible() && isRed(failed) &&
+                      failed->text() == "Your answers could not be saved to your history.";
+        }
+        readOnly.reset();
+        if (!stored) // not a byte written
+            QCOMPARE(readFile(workspace.databaseFile()), bytesBefore);
+        QCOMPARE(evaluationShown, QString("QuizEvaluation of 2")); // both questions asked
+        QCOMPARE(redLine, !stored);
+        QCOMPARE(workspace.snapshot(), before);
+        // Not even the history's tables were made.
+        QCOMPARE(workspace.query("SELECT count(*) FROM sqlite_master WHERE name = "
+                                 "'answer_history'"),
+                 QStringList(stored ? "1" : "0"));
+        if (stored) {
+            QCOMPARE(workspace.query("SELECT count(*) FROM answer_history"), QStringList("2"));
+            QCOMPARE(workspace.query(disagreeing), QStringList("0"));
+        }
+    }
 };
 
 int main(int argc, char *argv[])
 {
     if (argc == 4 && qstrcmp(argv[1], importArgument) == 0)
         return importInChild(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], recordArgument) == 0)
+        return recordInChild(argc, argv);
     QApplication application(argc, argv);
     application.setAttribute(Qt::AA_Use96Dpi, true);
     TestFaults test;

@@ -338,6 +338,7 @@ private slots:
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
         const QString fileDefault = "databaseVelmoraApp";
+        const QString elsewhere = "elsewhere.db";
         const QString historyHeader =
             "card_id,review_time,review_rating,review_state,review_duration\n";
         const QString memoryHeader =
@@ -352,26 +353,26 @@ private slots:
                                                     "1,1796764829123,3,2,3000\n"
                                  << "";
         QTest::newRow("memory, named file")
-            << "memory" << "elsewhere.db" << "answered" << 0
+            << "memory" << elsewhere << "answered" << 0
             << memoryHeader +
                    "1,2,0,10.9643,2.1112,2026-12-08T21:20:29.123Z,2026-12-19T21:20:29.123Z\n"
                    "2,2,0,0.2467,6.4021,2026-12-06T23:45:29.123Z,2026-12-07T23:45:29.123Z\n"
                    "3,1,0,0.2120,6.4133,2026-12-06T21:20:28.123Z,2026-12-07T21:20:28.123Z\n"
             << "";
-        QTest::newRow("history, none yet") << "history" << "elsewhere.db" << "provisioned" << 0
-                                           << historyHeader << "";
-        QTest::newRow("memory, none yet") << "memory" << fileDefault << "provisioned" << 0
-                                          << memoryHeader << "";
+        QTest::newRow("history, none yet")
+            << "history" << elsewhere << "provisioned" << 0 << historyHeader << "";
+        QTest::newRow("memory, none yet")
+            << "memory" << fileDefault << "provisioned" << 0 << memoryHeader << "";
         QTest::newRow("history, after a reset")
             << "history" << fileDefault << "reset" << 0 << historyHeader << "";
         QTest::newRow("history, missing file")
             << "history" << fileDefault << "missing" << 2 << ""
             << "velmora-csv: error: ./databaseVelmoraApp does not exist";
         QTest::newRow("memory, missing named file")
-            << "memory" << "elsewhere.db" << "missing" << 2 << ""
+            << "memory" << elsewhere << "missing" << 2 << ""
             << "velmora-csv: error: elsewhere.db does not exist";
         QTest::newRow("memory, not a database")
-            << "memory" << "elsewhere.db" << "random bytes" << 2 << ""
+            << "memory" << elsewhere << "random bytes" << 2 << ""
             << "velmora-csv: error: elsewhere.db is not a database";
     }
 
@@ -399,9 +400,9 @@ private slots:
         }
         const QByteArray before = readFile(file);
         // Without --database where the database is the default.
-        const ToolRun run = runTool(file == "databaseVelmoraApp"
-                                        ? QStringList{command}
-                                        : QStringList{command, "--database", file});
+        const ToolRun run =
+            runTool(file == "databaseVelmoraApp" ? QStringList{command}
+                                                 : QStringList{command, "--database", file});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.out, out);
         QCOMPARE(run.err.section('\n', 0, 0), err);

@@ -66,8 +66,8 @@ void writeHistory(LearningStore &learning, QTextStream &out)
     const QList<HistoryEntry> entries = learning.history();
     out << "card_id,review_time,review_rating,review_state,review_duration\n";
     for (const HistoryEntry &entry : entries)
-        out << entry.questionId << ',' << entry.answeredMs << ',' << (entry.correct ? 3 : 1)
-            << ',' << (entry.answeredBefore ? 2 : 0) << ',' << entry.millisecondsUsed << '\n';
+        out << entry.questionId << ',' << entry.answeredMs << ',' << (entry.correct ? 3 : 1) << ','
+            << (entry.answeredBefore ? 2 : 0) << ',' << entry.millisecondsUsed << '\n';
 }
 
 void writeMemory(LearningStore &learning, QTextStream &out)
@@ -80,8 +80,8 @@ void writeMemory(LearningStore &learning, QTextStream &out)
         const Fsrs::Memory &memory = memories[id];
         out << id << ',' << memory.reviews << ',' << memory.lapses << ','
             << QString::number(memory.stability, 'f', 4) << ','
-            << QString::number(memory.difficulty, 'f', 4) << ',' << utc(memory.lastAnswerMs)
-            << ',' << utc(memory.dueMs) << '\n';
+            << QString::number(memory.difficulty, 'f', 4) << ',' << utc(memory.lastAnswerMs) << ','
+            << utc(memory.dueMs) << '\n';
     }
 }
 
