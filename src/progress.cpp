@@ -56,7 +56,8 @@ Progress::Progress(Controller *controller, QWidget *parent) : QWidget(parent)
 
     LearningStore &learning = controller->learning();
     // Ids that another program gave to new questions must not show an old history.
-    learning.forgetReplacedQuestions();
+    QHash<int, Fsrs::Memory> memories;
+    learning.forgetReplacedQuestions(&memories);
     const qint64 now = learning.now();
     showNumbers(learning, now);
     const bool hasHistory = learning.hasHistory();
@@ -75,7 +76,7 @@ Progress::Progress(Controller *controller, QWidget *parent) : QWidget(parent)
         percentages.append(run.answers > 0 ? 100.0 * run.right / run.answers : 0.0);
     ui.runsChart->setValues(percentages);
 
-    const ProgressSummary summary(learning.memories(), controller->getQuestionIdsOfAllCategories(),
+    const ProgressSummary summary(memories, controller->getQuestionIdsOfAllCategories(),
                                   controller->getAllCategoryNames(),
                                   controller->getAllQuestionTexts(), now, learning.model());
     showCategories(summary.categories());
