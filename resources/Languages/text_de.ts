@@ -217,6 +217,10 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <source>Controller</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -265,6 +269,24 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
 </context>
 <context>
+    <name>HeatmapChart</name>
+    <message>
+        <source>Less</source>
+        <translation>Weniger</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s)</source>
+        <translation>
+            <numerusform>%n Antwort</numerusform>
+            <numerusform>%n Antworten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ManageQuestionsMenu</name>
     <message>
         <source>Add questions</source>
@@ -307,8 +329,24 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <translation>Die Fragen konnten nicht exportiert werden.</translation>
     </message>
     <message>
-        <source>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</source>
+        <source>Nothing was exported: the question &quot;%1&quot; cannot be written to a CSV file. Each of its texts must be filled in and hold no &quot;;&quot; and no line break, and it needs four answers.</source>
         <translation>Es wurde nichts exportiert: Die Frage „%1“ lässt sich nicht in eine CSV-Datei schreiben. Jeder ihrer Texte muss ausgefüllt sein und darf weder „;“ noch einen Zeilenumbruch enthalten, und sie braucht vier Antworten.</translation>
+    </message>
+    <message>
+        <source>Reset learning history</source>
+        <translation>Lernverlauf zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset the learning history? Every recorded answer and the memory of every question will be deleted.</source>
+        <translation>Den Lernverlauf zurücksetzen? Alle gespeicherten Antworten und der Lernstand jeder Frage werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>The learning history was reset.</source>
+        <translation>Der Lernverlauf wurde zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>The learning history could not be reset.</source>
+        <translation>Der Lernverlauf konnte nicht zurückgesetzt werden.</translation>
     </message>
 </context>
 <context>
@@ -324,6 +362,10 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <message>
         <source>Manage questions</source>
         <translation>Fragen verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
     </message>
 </context>
 <context>
@@ -350,6 +392,77 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <message>
         <source>Please enter the right password!</source>
         <translation>Bitte geben das richtige Passwort ein!</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>No answers yet. Start a quiz from the main menu: every answer you give is remembered here.</source>
+        <translation>Noch keine Antworten. Starte ein Quiz im Hauptmenü: Jede Antwort, die du gibst, wird hier festgehalten.</translation>
+    </message>
+    <message>
+        <source>Your answers</source>
+        <translation>Deine Antworten</translation>
+    </message>
+    <message>
+        <source>Right, last 7 days:</source>
+        <translation>Richtig, letzte 7 Tage:</translation>
+    </message>
+    <message>
+        <source>Right, last 30 days:</source>
+        <translation>Richtig, letzte 30 Tage:</translation>
+    </message>
+    <message>
+        <source>Quizzes:</source>
+        <translation>Quizze:</translation>
+    </message>
+    <message>
+        <source>Answers:</source>
+        <translation>Antworten:</translation>
+    </message>
+    <message>
+        <source>Answers per day, last 26 weeks</source>
+        <translation>Antworten pro Tag, letzte 26 Wochen</translation>
+    </message>
+    <message>
+        <source>Right answers in the last 50 quizzes</source>
+        <translation>Richtige Antworten in den letzten 50 Quizzen</translation>
+    </message>
+    <message>
+        <source>Questions per category</source>
+        <translation>Fragen pro Kategorie</translation>
+    </message>
+    <message>
+        <source>Your weakest questions</source>
+        <translation>Deine schwächsten Fragen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Last answer</source>
+        <translation>Letzte Antwort</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Zurück zum &amp;Menü</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Gewusst</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Never answered</source>
+        <translation>Nie beantwortet</translation>
     </message>
 </context>
 <context>
@@ -445,6 +558,10 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <source>Back to evaluation</source>
         <translation>Zurück zur Auswertung</translation>
     </message>
+    <message>
+        <source>Your answers could not be saved to your history.</source>
+        <translation>Deine Antworten konnten nicht im Lernverlauf gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>QuizReview</name>
@@ -498,6 +615,30 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <message>
         <source>The settings could not be stored.</source>
         <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Practice:</source>
+        <translation>Übungsart:</translation>
+    </message>
+    <message>
+        <source>All at random</source>
+        <translation>Alle zufällig</translation>
+    </message>
+    <message>
+        <source>Due and weakest first</source>
+        <translation>Fällige und schwächste zuerst</translation>
+    </message>
+    <message>
+        <source>Mistakes of the last quiz</source>
+        <translation>Fehler des letzten Quiz</translation>
+    </message>
+    <message>
+        <source>The last quiz had no mistakes.</source>
+        <translation>Das letzte Quiz hatte keine Fehler.</translation>
+    </message>
+    <message>
+        <source>Due now: %1 · Never answered: %2</source>
+        <translation>Jetzt fällig: %1 · Nie beantwortet: %2</translation>
     </message>
 </context>
 <context>

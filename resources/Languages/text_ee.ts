@@ -129,6 +129,14 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>Import cancelled: no question was stored.</source>
         <translation>Import katkestati: ühtegi küsimust ei salvestatud.</translation>
     </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AnswerExplanationWidget</name>
@@ -139,6 +147,10 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>You answered the question wrongly!</source>
         <translation>Vastasid küsimusele valesti!</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -201,6 +213,14 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>Quiz settings</source>
         <translation>Küsimustiku sätted</translation>
     </message>
+    <message>
+        <source>Controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Edenemine</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -238,6 +258,32 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>Deleting the questions...</source>
         <translation>Küsimusi kustutatakse...</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HeatmapChart</name>
+    <message>
+        <source>Less</source>
+        <translation>Vähem</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Rohkem</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s)</source>
+        <translation>
+            <numerusform>%n vastus</numerusform>
+            <numerusform>%n vastust</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -279,8 +325,28 @@ Kui seletus on seatud, on vastus õige.</translation>
         <translation>Küsimusi ei õnnestunud eksportida.</translation>
     </message>
     <message>
-        <source>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</source>
+        <source>Nothing was exported: the question &quot;%1&quot; cannot be written to a CSV file. Each of its texts must be filled in and hold no &quot;;&quot; and no line break, and it needs four answers.</source>
         <translation>Midagi ei eksporditud: küsimust „%1“ ei saa CSV-faili kirjutada. Kõik selle tekstid peavad olema täidetud ega tohi sisaldada „;“ ega reavahetust, ning sellel peab olema neli vastust.</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset learning history</source>
+        <translation>Lähtesta õppeajalugu</translation>
+    </message>
+    <message>
+        <source>Reset the learning history? Every recorded answer and the memory of every question will be deleted.</source>
+        <translation>Kas lähtestada õppeajalugu? Kõik salvestatud vastused ja iga küsimuse meeldejätmise andmed kustutatakse.</translation>
+    </message>
+    <message>
+        <source>The learning history was reset.</source>
+        <translation>Õppeajalugu lähtestati.</translation>
+    </message>
+    <message>
+        <source>The learning history could not be reset.</source>
+        <translation>Õppeajalugu ei õnnestunud lähtestada.</translation>
     </message>
 </context>
 <context>
@@ -296,6 +362,10 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>Manage questions</source>
         <translation>Halda küsimusi</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Edenemine</translation>
     </message>
 </context>
 <context>
@@ -325,6 +395,77 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>No answers yet. Start a quiz from the main menu: every answer you give is remembered here.</source>
+        <translation>Vastuseid veel pole. Alusta viktoriini peamenüüst: iga sinu vastus jäetakse siia meelde.</translation>
+    </message>
+    <message>
+        <source>Your answers</source>
+        <translation>Sinu vastused</translation>
+    </message>
+    <message>
+        <source>Right, last 7 days:</source>
+        <translation>Õiged, viimased 7 päeva:</translation>
+    </message>
+    <message>
+        <source>Right, last 30 days:</source>
+        <translation>Õiged, viimased 30 päeva:</translation>
+    </message>
+    <message>
+        <source>Quizzes:</source>
+        <translation>Viktoriine:</translation>
+    </message>
+    <message>
+        <source>Answers:</source>
+        <translation>Vastuseid:</translation>
+    </message>
+    <message>
+        <source>Answers per day, last 26 weeks</source>
+        <translation>Vastuseid päevas, viimased 26 nädalat</translation>
+    </message>
+    <message>
+        <source>Right answers in the last 50 quizzes</source>
+        <translation>Õiged vastused viimases 50 viktoriinis</translation>
+    </message>
+    <message>
+        <source>Questions per category</source>
+        <translation>Küsimused kategooriate kaupa</translation>
+    </message>
+    <message>
+        <source>Your weakest questions</source>
+        <translation>Sinu nõrgimad küsimused</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Küsimus</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategooria</translation>
+    </message>
+    <message>
+        <source>Last answer</source>
+        <translation>Viimane vastus</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Tagasi &amp;menüüsse</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Teada</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Kordamisel</translation>
+    </message>
+    <message>
+        <source>Never answered</source>
+        <translation>Vastamata</translation>
+    </message>
+</context>
+<context>
     <name>Quiz</name>
     <message>
         <source>-&gt;</source>
@@ -349,6 +490,10 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>Keys: 1-9 mark an answer, Enter goes on, Esc cancels</source>
         <translation>Klahvid: 1–9 märgivad vastuse, Enter liigub edasi, Esc katkestab</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -409,6 +554,14 @@ Kui seletus on seatud, on vastus õige.</translation>
         <source>Back to evaluation</source>
         <translation>Tagasi hindamise juurde</translation>
     </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answers could not be saved to your history.</source>
+        <translation>Sinu vastuseid ei õnnestunud õppeajalukku salvestada.</translation>
+    </message>
 </context>
 <context>
     <name>QuizReview</name>
@@ -462,6 +615,30 @@ Kui seletus on seatud, on vastus õige.</translation>
     <message>
         <source>The settings could not be stored.</source>
         <translation>Seadeid ei õnnestunud salvestada.</translation>
+    </message>
+    <message>
+        <source>Practice:</source>
+        <translation>Harjutamine:</translation>
+    </message>
+    <message>
+        <source>All at random</source>
+        <translation>Kõik juhuslikult</translation>
+    </message>
+    <message>
+        <source>Due and weakest first</source>
+        <translation>Kordamist vajavad ja nõrgimad enne</translation>
+    </message>
+    <message>
+        <source>Mistakes of the last quiz</source>
+        <translation>Eelmise viktoriini vead</translation>
+    </message>
+    <message>
+        <source>The last quiz had no mistakes.</source>
+        <translation>Eelmises viktoriinis vigu ei olnud.</translation>
+    </message>
+    <message>
+        <source>Due now: %1 · Never answered: %2</source>
+        <translation>Kordamisel: %1 · Vastamata: %2</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,10 @@ If explanation is set, the answer is correct.</translation>
         <source>Controller</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progress</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -265,6 +269,24 @@ If explanation is set, the answer is correct.</translation>
     </message>
 </context>
 <context>
+    <name>HeatmapChart</name>
+    <message>
+        <source>Less</source>
+        <translation>Less</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s)</source>
+        <translation>
+            <numerusform>%n answer</numerusform>
+            <numerusform>%n answers</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ManageQuestionsMenu</name>
     <message>
         <source>Add questions</source>
@@ -307,8 +329,24 @@ If explanation is set, the answer is correct.</translation>
         <translation>The questions could not be exported.</translation>
     </message>
     <message>
-        <source>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</source>
-        <translation>Nothing was exported: the question "%1" cannot be written to a CSV file. Each of its texts must be filled in and hold no ";" and no line break, and it needs four answers.</translation>
+        <source>Nothing was exported: the question &quot;%1&quot; cannot be written to a CSV file. Each of its texts must be filled in and hold no &quot;;&quot; and no line break, and it needs four answers.</source>
+        <translation>Nothing was exported: the question &quot;%1&quot; cannot be written to a CSV file. Each of its texts must be filled in and hold no &quot;;&quot; and no line break, and it needs four answers.</translation>
+    </message>
+    <message>
+        <source>Reset learning history</source>
+        <translation>Reset learning history</translation>
+    </message>
+    <message>
+        <source>Reset the learning history? Every recorded answer and the memory of every question will be deleted.</source>
+        <translation>Reset the learning history? Every recorded answer and the memory of every question will be deleted.</translation>
+    </message>
+    <message>
+        <source>The learning history was reset.</source>
+        <translation>The learning history was reset.</translation>
+    </message>
+    <message>
+        <source>The learning history could not be reset.</source>
+        <translation>The learning history could not be reset.</translation>
     </message>
 </context>
 <context>
@@ -324,6 +362,10 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Manage questions</source>
         <translation>Manage questions</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progress</translation>
     </message>
 </context>
 <context>
@@ -350,6 +392,77 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Please enter the right password!</source>
         <translation>Please enter the right password!</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>No answers yet. Start a quiz from the main menu: every answer you give is remembered here.</source>
+        <translation>No answers yet. Start a quiz from the main menu: every answer you give is remembered here.</translation>
+    </message>
+    <message>
+        <source>Your answers</source>
+        <translation>Your answers</translation>
+    </message>
+    <message>
+        <source>Right, last 7 days:</source>
+        <translation>Right, last 7 days:</translation>
+    </message>
+    <message>
+        <source>Right, last 30 days:</source>
+        <translation>Right, last 30 days:</translation>
+    </message>
+    <message>
+        <source>Quizzes:</source>
+        <translation>Quizzes:</translation>
+    </message>
+    <message>
+        <source>Answers:</source>
+        <translation>Answers:</translation>
+    </message>
+    <message>
+        <source>Answers per day, last 26 weeks</source>
+        <translation>Answers per day, last 26 weeks</translation>
+    </message>
+    <message>
+        <source>Right answers in the last 50 quizzes</source>
+        <translation>Right answers in the last 50 quizzes</translation>
+    </message>
+    <message>
+        <source>Questions per category</source>
+        <translation>Questions per category</translation>
+    </message>
+    <message>
+        <source>Your weakest questions</source>
+        <translation>Your weakest questions</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Last answer</source>
+        <translation>Last answer</translation>
+    </message>
+    <message>
+        <source>Back to &amp;menu</source>
+        <translation>Back to &amp;menu</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <translation>Known</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Never answered</source>
+        <translation>Never answered</translation>
     </message>
 </context>
 <context>
@@ -445,6 +558,10 @@ If explanation is set, the answer is correct.</translation>
         <source>Back to evaluation</source>
         <translation>Back to evaluation</translation>
     </message>
+    <message>
+        <source>Your answers could not be saved to your history.</source>
+        <translation>Your answers could not be saved to your history.</translation>
+    </message>
 </context>
 <context>
     <name>QuizReview</name>
@@ -498,6 +615,30 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>The settings could not be stored.</source>
         <translation>The settings could not be stored.</translation>
+    </message>
+    <message>
+        <source>Practice:</source>
+        <translation>Practice:</translation>
+    </message>
+    <message>
+        <source>All at random</source>
+        <translation>All at random</translation>
+    </message>
+    <message>
+        <source>Due and weakest first</source>
+        <translation>Due and weakest first</translation>
+    </message>
+    <message>
+        <source>Mistakes of the last quiz</source>
+        <translation>Mistakes of the last quiz</translation>
+    </message>
+    <message>
+        <source>The last quiz had no mistakes.</source>
+        <translation>The last quiz had no mistakes.</translation>
+    </message>
+    <message>
+        <source>Due now: %1 · Never answered: %2</source>
+        <translation>Due now: %1 · Never answered: %2</translation>
     </message>
 </context>
 <context>
