@@ -95,7 +95,8 @@ private slots:
     {
         QVERIFY(!controller->findChild<QWidget *>("mainWidget")); // the menu took its place
         QStringList visited;
-        for (const char *button : {"pbQuizSettings", "pbMenu", "pbManageQuestions", "pbAddQuestion",
+        for (const char *button : {"pbQuizSettings", "pbMenu", "pbProgress", "pbMenu",
+                                   "pbManageQuestions", "pbAddQuestion",
                                    "pbManageQuestionsMenu", "pbAddQuestionsPerFile", "pbMenu",
                                    "pbDeleteQuestion", "pbManageQuestionsMenu", "pbMenu"}) {
             QPointer<QWidget> before = screen();
@@ -105,7 +106,7 @@ private slots:
             QVERIFY(before.isNull());
             visited << screen()->metaObject()->className();
         }
-        QCOMPARE(visited, QString("QuizSettings Menu ManageQuestionsMenu AddQuestion "
+        QCOMPARE(visited, QString("QuizSettings Menu Progress Menu ManageQuestionsMenu AddQuestion "
                                   "ManageQuestionsMenu AddQuestionsPerFile ManageQuestionsMenu "
                                   "DeleteQuestion ManageQuestionsMenu Menu")
                               .split(' '));
