@@ -10,7 +10,7 @@ VELMORA_BUILD="${VELMORA_BUILD:-$VELMORA_ROOT/build}"
 # cpack find the package's library dependencies; clang-14 and its runtime build the
 # sanitizer suite and the fuzz target (scripts/sanitize.sh).
 packages=(cmake make g++ qtbase5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools sqlite3
-    appstream desktop-file-utils dpkg-dev clang-14 libclang-rt-14-dev)
+    appstream desktop-file-utils dpkg-dev clang-14 libclang-rt-14-dev poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
