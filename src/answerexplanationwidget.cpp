@@ -1,5 +1,7 @@
 #include "answerexplanationwidget.h"
 
+#include "answermark.h"
+
 AnswerExplanationWidget::AnswerExplanationWidget(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
@@ -7,8 +9,11 @@ AnswerExplanationWidget::AnswerExplanationWidget(QWidget *parent) : QWidget(pare
 
 void AnswerExplanationWidget::setResult(bool correct)
 {
-    ui.tlResult->setText(correct ? tr("You answered the question correctly!")
-                                 : tr("You answered the question wrongly!"));
+    // The sign stays out of the translated sentence: the same in every language.
+    ui.tlResult->setText(AnswerMark::sign(correct) + QLatin1Char(' ') +
+                         (correct ? tr("You answered the question correctly!")
+                                  : tr("You answered the question wrongly!")));
+    AnswerMark::setColour(ui.tlResult, correct);
 }
 
 void AnswerExplanationWidget::setExplanations(const QList<QString> &texts)

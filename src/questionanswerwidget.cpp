@@ -1,11 +1,11 @@
 #include "questionanswerwidget.h"
 
+#include "answermark.h"
 #include "checkbox.h"
 #include "questiondraw.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPalette>
 
 QuestionAnswerWidget::QuestionAnswerWidget(QWidget *parent) : QWidget(parent) {}
 
@@ -17,6 +17,7 @@ void QuestionAnswerWidget::setRandomSource(RandomSource *source)
 void QuestionAnswerWidget::createAnswerRows(int count)
 {
     answerBoxes.clear();
+    answerMarks.clear();
     answerIsTrue.clear();
     answerIds.clear();
     answerTexts.clear();
@@ -34,15 +35,23 @@ void QuestionAnswerWidget::createAnswerRows(int count)
     questionLabel->setWordWrap(true);
     // Catalogue texts are shown as written, even when they look like markup.
     questionLabel->setTextFormat(Qt::PlainText);
-    grid->addWidget(questionLabel, 0, 0, 1, 2);
+    grid->addWidget(questionLabel, 0, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
     for (int row = 1; row <= count; ++row) {
         auto *box = new CheckBox(this);
         answerBoxes.append(box);
+        // Empty until the check, but already as wide as its sign will be.
+        auto *mark = new QLabel(this);
+        mark->setObjectName(QStringLiteral("tlMark"));
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setMinimumWidth(AnswerMark::signWidth(mark));
+        answerMarks.append(mark);
         answerIsTrue.append(false);
         answerIds.append(-1);
         answerTexts.append(QString());
         grid->addWidget(new QLabel(QString::number(row) + QLatin1Char(':'), this), row, 0);
-        grid->addWidget(box, row, 1);
+        grid->addWidget(mark, row, 1);
+        grid->addWidget(box, row, 2);
     }
 }
 
@@ -103,12 +112,15 @@ void QuestionAnswerWidget::showRightAndWrongAnswers()
 {
     for (int row = 0; row < answerBoxes.size(); ++row) {
         CheckBox *box = answerBoxes.at(row);
-        QPalette palette = box->palette();
-        // All colour groups, so the colour stays when the rows are disabled afterwards.
-        const QBrush brush(answerIsTrue.at(row) ? Qt::darkGreen : Qt::red, Qt::SolidPattern);
-        palette.setBrush(QPalette::All, QPalette::WindowText, brush);
-        palette.setBrush(QPalette::All, QPalette::Text, brush);
-        box->setPalette(palette);
+        const bool isTrue = answerIsTrue.at(row);
+        const bool chosen = box->isChecked();
+        // Colour alone does not tell everyone: a sign says true or false, bold text says
+        // chosen, beside the box that stays as it was.
+        AnswerMark::setColour(box, isTrue);
+        AnswerMark::markRow(answerMarks.at(row), isTrue, chosen);
+        QFont font = box->font();
+        font.setBold(chosen);
+        box->setFont(font);
     }
 }
 

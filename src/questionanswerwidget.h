@@ -11,7 +11,7 @@ class CheckBox;
 class QLabel;
 
 // One question with all of its answers in numbered rows of check boxes, in random order.
-// Judges the user's choice and, after the check, colours true and false answers.
+// Judges the user's choice and, after the check, colours and marks true and false answers.
 class QuestionAnswerWidget : public QWidget
 {
     Q_OBJECT
@@ -50,6 +50,7 @@ private:
     RandomSource *random = &ownRandom;
     QLabel *questionLabel = nullptr;
     QList<CheckBox *> answerBoxes;
+    QList<QLabel *> answerMarks;
     QList<bool> answerIsTrue;
     QList<int> answerIds;
     QList<QString> answerTexts;

@@ -1,5 +1,7 @@
 #include "quizreview.h"
 
+#include "answermark.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -14,13 +16,6 @@ QLabel *plainLabel(const QString &text, QWidget *parent, const char *name)
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
-}
-
-void setColour(QWidget *widget, Qt::GlobalColor colour)
-{
-    QPalette palette = widget->palette();
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colour, Qt::SolidPattern));
-    widget->setPalette(palette);
 }
 
 // A box that shows a state and cannot be changed, without the grey of a disabled one.
@@ -60,25 +55,33 @@ QWidget *QuizReview::questionBlock(int number, const AnsweredQuestion &question)
     text->setFont(bold);
     grid->addWidget(text, 0, 0, 1, 3);
 
-    QString verdict = question.correct ? tr("Answered correctly.") : tr("Answered wrongly.");
+    // Signed as the verdict of the quiz was, outside the translated sentence.
+    QString verdict = AnswerMark::sign(question.correct) + QLatin1Char(' ') +
+                      (question.correct ? tr("Answered correctly.") : tr("Answered wrongly."));
     if (question.timedOut)
         verdict += QLatin1Char(' ') + tr("The time ran out.");
     QLabel *verdictLabel = plainLabel(verdict, block, "tlReviewVerdict");
-    setColour(verdictLabel, question.correct ? Qt::darkGreen : Qt::red);
+    AnswerMark::setColour(verdictLabel, question.correct);
     grid->addWidget(verdictLabel, 1, 0, 1, 3);
 
     grid->addWidget(new QLabel(tr("Your choice"), block), 2, 0);
     grid->addWidget(new QLabel(tr("True"), block), 2, 1);
     for (int row = 0; row < question.answerTexts.size(); ++row) {
         const bool isTrue = question.answerIsTrue.value(row);
-        grid->addWidget(stateBox(question.chosen.value(row), block, "cbChosen"), row + 3, 0,
-                        Qt::AlignHCenter);
-        grid->addWidget(stateBox(isTrue, block, "cbTrue"), row + 3, 1, Qt::AlignHCenter);
-        // Numbered and coloured as the row was in the quiz.
+        const bool chosen = question.chosen.value(row);
+        grid->addWidget(stateBox(chosen, block, "cbChosen"), row + 3, 0, Qt::AlignHCenter);
+        // Marked, numbered, coloured and, when chosen, bold as the row was in the quiz.
+        auto *mark = new QLabel(block);
+        mark->setObjectName(QStringLiteral("tlReviewMark"));
+        AnswerMark::markRow(mark, isTrue, chosen);
+        grid->addWidget(mark, row + 3, 1, Qt::AlignHCenter);
         QLabel *answer = plainLabel(QString::number(row + 1) + QStringLiteral(": ") +
                                         question.answerTexts.at(row),
                                     block, "tlReviewAnswer");
-        setColour(answer, isTrue ? Qt::darkGreen : Qt::red);
+        AnswerMark::setColour(answer, isTrue);
+        QFont font = answer->font();
+        font.setBold(chosen);
+        answer->setFont(font);
         grid->addWidget(answer, row + 3, 2);
     }
     return block;

@@ -75,9 +75,33 @@ void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(target ? target : QApplication::activeWindow(), key, modifiers);
 }
 
+// A row's sign and the words a screen reader gives for it ("True answer, chosen"), as the
+// quiz and the review show them: "T+" for a tick on a chosen row, "F-" for a cross on one not
+// chosen; '?' where sign and words disagree.
+QString markOf(QLabel *mark)
+{
+    const QString sign = mark->text() == QStringLiteral("✓")   ? "T"
+                         : mark->text() == QStringLiteral("✗") ? "F"
+                                                               : "?";
+    const QString words = mark->accessibleName();
+    const QString chosen = words.endsWith(", chosen")       ? "+"
+                           : words.endsWith(", not chosen") ? "-"
+                                                            : "?";
+    const bool agree =
+        words.startsWith(sign == "T" ? "True answer" : "False answer") && mark->toolTip() == words;
+    return agree ? sign + chosen : "??";
+}
+
+// The colour of a widget's text: g, r, or ? for any other.
+QChar colourOf(QWidget *widget)
+{
+    const QColor colour = widget->palette().color(QPalette::WindowText);
+    return colour == Qt::darkGreen ? 'g' : colour == Qt::red ? 'r' : '?';
+}
+
 // The review page of the evaluation, a line per question: "text|" and per answer its text,
-// + or - for chosen or not, T or F for true or false, and g or r for its colour; then the
-// verdict.
+// + or - for chosen or not (box and bold text agreeing), T or F and + or - of its mark, and g
+// or r for its colour; then the verdict and its colour.
 QStringList reviewLines(QWidget *evaluation)
 {
     press(evaluation, "pbReview");
@@ -86,18 +110,17 @@ QStringList reviewLines(QWidget *evaluation)
         QString line = child<QLabel>(block, "tlReviewQuestion")->text() + '|';
         const auto answers = block->findChildren<QLabel *>("tlReviewAnswer");
         const auto chosen = block->findChildren<QCheckBox *>("cbChosen");
-        const auto isTrue = block->findChildren<QCheckBox *>("cbTrue");
+        const auto marks = block->findChildren<QLabel *>("tlReviewMark");
         for (int row = 0; row < answers.size(); ++row) {
-            const QColor colour = answers[row]->palette().color(QPalette::WindowText);
+            const bool bold = answers[row]->font().bold();
             line += QStringLiteral("%1%2%3%4 ")
                         .arg(answers[row]->text())
-                        .arg(chosen[row]->isChecked() ? '+' : '-')
-                        .arg(isTrue[row]->isChecked() ? 'T' : 'F')
-                        .arg(colour == Qt::darkGreen ? 'g'
-                             : colour == Qt::red     ? 'r'
-                                                     : '?');
+                        .arg(chosen[row]->isChecked() == bold ? (bold ? '+' : '-') : '?')
+                        .arg(markOf(marks[row]))
+                        .arg(colourOf(answers[row]));
         }
-        lines << line + child<QLabel>(block, "tlReviewVerdict")->text();
+        auto *verdict = child<QLabel>(block, "tlReviewVerdict");
+        lines << line + verdict->text() + colourOf(verdict);
     }
     return lines;
 }
@@ -138,9 +161,11 @@ void answerQuiz(Controller &controller, const QString &answers, QStringList &ask
         QStringList shown;
         for (int item = 0; item < result->layout()->count(); ++item)
             shown << qobject_cast<QLabel *>(result->layout()->itemAt(item)->widget())->text();
-        QCOMPARE(shown, QStringList{answer == 'r' ? "You answered the question correctly!"
-                                                  : "You answered the question wrongly!"} +
+        // The verdict signed and coloured, beyond its words.
+        QCOMPARE(shown, QStringList{answer == 'r' ? "✓ You answered the question correctly!"
+                                                  : "✗ You answered the question wrongly!"} +
                             expectedExplanations);
+        QCOMPARE(colourOf(result->layout()->itemAt(0)->widget()), answer == 'r' ? 'g' : 'r');
         press(quiz, "pbForward");
     }
 }
@@ -446,18 +471,29 @@ private slots:
         QVERIFY(count < 4 || arrangements.size() > 1);
 
         // After the check every text is coloured by its truth, whatever was checked, in
-        // every colour group, so the disabled rows keep it; disabled rows no longer toggle.
+        // every colour group, so the disabled rows keep it; beside it a sign says true or
+        // false, and chosen rows are bold. Disabled rows no longer toggle. Every second row
+        // is unchecked again first, so both kinds of choice are there.
+        const QList<CheckBox *> boxes = answerBoxes(&widget);
+        for (int row = 1; row < boxes.size(); row += 2)
+            pressText(boxes[row]);
         widget.showRightAndWrongAnswers();
         widget.setAnswersEnabled(false);
-        for (CheckBox *box : answerBoxes(&widget)) {
+        const auto marks = widget.findChildren<QLabel *>("tlMark");
+        QCOMPARE(marks.size(), boxes.size());
+        for (int row = 0; row < boxes.size(); ++row) {
+            CheckBox *box = boxes[row];
             const QPalette palette = box->findChild<QLabel *>()->palette();
             const bool isTrue = textOf(box).startsWith(QLatin1String("right"));
             for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
                 QCOMPARE(palette.color(group, QPalette::WindowText),
                          QColor(isTrue ? Qt::darkGreen : Qt::red));
-            const bool before = box->isChecked();
+            const bool chosen = row % 2 == 0;
+            QCOMPARE(markOf(marks[row]), QString(isTrue ? "T" : "F") + (chosen ? "+" : "-"));
+            QCOMPARE(colourOf(marks[row]), isTrue ? 'g' : 'r');
+            QCOMPARE(box->findChild<QLabel *>()->font().bold(), chosen);
             pressText(box);
-            QCOMPARE(box->isChecked(), before);
+            QCOMPARE(box->isChecked(), chosen);
         }
     }
 
@@ -683,15 +719,16 @@ private slots:
                 const bool chosen = presses.count(row) % 2 == 1;
                 QCOMPARE(rows[row - 1]->isChecked(), chosen);
                 right = right && chosen == trueRows.contains(row);
-                line += QStringLiteral("%1: %2%3%4 ")
+                line += QStringLiteral("%1: %2%3%4%3%5 ")
                             .arg(row)
                             .arg(textOf(rows[row - 1]))
                             .arg(chosen ? '+' : '-')
-                            .arg(trueRows.contains(row) ? "Tg" : "Fr");
+                            .arg(trueRows.contains(row) ? 'T' : 'F')
+                            .arg(trueRows.contains(row) ? 'g' : 'r');
             }
             correct += right;
-            expected << line + (right ? "Answered correctly." : "Answered wrongly.") +
-                            (asked == 2 ? " The time ran out." : "");
+            expected << line + (right ? "✓ Answered correctly." : "✗ Answered wrongly.") +
+                            (asked == 2 ? " The time ran out." : "") + (right ? 'g' : 'r');
 
             if (asked == 2) {
                 // Escape asks; Enter in the window is its default "No", and the quiz goes on.
