@@ -5,9 +5,11 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScreen>
 #include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -15,8 +17,6 @@
 #include <QTranslator>
 
 namespace {
-// Layout in device pixels of this resolution; fonts are given in points.
-const int dotsPerInch = 300;
 const qreal marginMillimetres = 16;
 const int keyRowsPerTable = 25;
 const QChar emptyBox(0x2610);
@@ -65,110 +65,138 @@ QString letter(int index)
 {
     return QString(QChar(u'A' + index));
 }
+
+// The resolution fonts are measured in when no device is named. Text laid out for another
+// device has every font resolved anew for each piece of text, which makes a long test
+// many times slower; so the PDF gets this resolution, and layout and page agree.
+int fontResolution()
+{
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchY()) : 100;
+}
 } // namespace
 
-// Places self-contained pieces (a header, a question with its answers, a part of a key)
-// one below the other, each whole on one page: a piece that does not fit where the page
-// has room left begins the next page. Every page gets its running header and footer.
+// Pages of text documents: each part (a version's questions, its key, its explanations) is
+// one document, cut into pages between its pieces (a header, a question with its answers,
+// a part of a key), so that no piece is split unless it is taller than a page. Every page
+// gets its running header (version and seed) and its number.
 class TestPdfWriter::Layout
 {
 public:
-    Layout(QPdfWriter &writer, QPainter &painter, const QTranslator &translator)
-        : writer(writer), painter(painter), translator(translator)
+    // A range of a document that stays on one page.
+    struct Piece
     {
-        const qreal margin = marginMillimetres / 25.4 * dotsPerInch;
+        qreal top = 0;
+        qreal bottom = 0;
+    };
+
+    Layout(QPdfWriter &writer, QPainter &painter, const QTranslator &translator, int resolution)
+        : writer(writer), painter(painter), translator(translator), resolution(resolution)
+    {
         baseFont = QFont(QStringLiteral("DejaVu Sans"));
         baseFont.setPointSizeF(10);
         smallFont = baseFont;
         smallFont.setPointSizeF(8);
-        const qreal runningLine = QFontMetricsF(smallFont, &writer).height();
-        page = QRectF(0, 0, writer.width(), writer.height()).adjusted(margin, margin, -margin,
-                                                                      -margin);
+        const qreal margin = marginMillimetres / 25.4 * resolution;
+        const qreal runningLine = QFontMetricsF(smallFont).height();
+        page = QRectF(0, 0, writer.width(), writer.height())
+                   .adjusted(margin, margin, -margin, -margin);
         body = page.adjusted(0, 2 * runningLine, 0, -2 * runningLine);
     }
 
     QString label(const char *source) const { return translated(translator, source); }
+    // Points in device pixels.
+    qreal points(qreal value) const { return value * resolution / 72.0; }
 
-    // Pieces laid out to the body's width, in the document's fonts.
     void prepare(QTextDocument &document) const
     {
-        document.documentLayout()->setPaintDevice(&writer);
         document.setDefaultFont(baseFont);
         document.setDocumentMargin(0);
+        // Widths from the fonts' design, not from hinting at one size: the line breaks of
+        // a text do not hang on the screen's resolution.
+        document.setUseDesignMetrics(true);
         document.setTextWidth(body.width());
     }
 
-    // What follows is of this version and begins a new page.
-    void beginPart(const QString &version, const QString &seed)
+    // The range of the blocks from first to last.
+    static Piece piece(const QTextDocument &document, int first, int last)
+    {
+        QAbstractTextDocumentLayout *layout = document.documentLayout();
+        return {layout->blockBoundingRect(document.findBlockByNumber(first)).top(),
+                layout->blockBoundingRect(document.findBlockByNumber(last)).bottom()};
+    }
+    static Piece piece(const QTextDocument &document, QTextFrame *frame)
+    {
+        const QRectF bounds = document.documentLayout()->frameBoundingRect(frame);
+        return {bounds.top(), bounds.bottom()};
+    }
+
+    // The document from a new page on, its pieces in order.
+    void place(QTextDocument &document, const QList<Piece> &pieces, const QString &version,
+               const QString &seed)
     {
         runningLeft = version;
         runningRight = seed;
-        pageOpen = false;
-    }
-
-    void place(QTextDocument &document)
-    {
-        const qreal height = document.size().height();
-        const qreal gap = QFontMetricsF(baseFont, &writer).height() * 0.6;
-        if (!pageOpen || (y > body.top() && y + height > body.bottom()))
-            newPage();
-        if (height <= body.height()) {
-            draw(document, 0, height);
-            y += height + gap;
-            return;
+        bool open = false;
+        qreal from = 0;
+        qreal to = 0;
+        for (const Piece &next : pieces) {
+            if (open && next.bottom - from <= body.height()) {
+                to = next.bottom;
+                continue;
+            }
+            if (open)
+                drawPage(document, from, to);
+            open = true;
+            from = next.top;
+            to = next.bottom;
+            // Taller than a whole page, which no catalogue text should make: continued on
+            // the pages after, cut where each page ends.
+            for (; to - from > body.height(); from += body.height())
+                drawPage(document, from, from + body.height());
         }
-        // Taller than a whole page, which no catalogue text should make: continued on the
-        // pages after, cut where the page ends.
-        for (qreal shown = 0; shown < height; shown += body.height()) {
-            if (shown > 0)
-                newPage();
-            draw(document, shown, qMin(body.height(), height - shown));
-        }
-        y = body.bottom();
+        if (open)
+            drawPage(document, from, to);
     }
 
     int pageCount() const { return pages; }
 
 private:
-    void newPage()
+    void drawPage(QTextDocument &document, qreal from, qreal to)
     {
         if (pages > 0)
             writer.newPage();
         ++pages;
-        pageOpen = true;
-        y = body.top();
         painter.setFont(smallFont);
         painter.setPen(Qt::black);
         const int flags = Qt::AlignVCenter | Qt::TextSingleLine;
-        const QRectF top(page.left(), page.top(), page.width(), body.top() - page.top());
+        const QRectF top(page.left(), page.top(), page.width(), (body.top() - page.top()) / 2);
         painter.drawText(top, flags | Qt::AlignLeft, runningLeft);
         painter.drawText(top, flags | Qt::AlignRight, runningRight);
-        painter.drawLine(QPointF(page.left(), body.top() - top.height() / 4),
-                         QPointF(page.right(), body.top() - top.height() / 4));
-        const QRectF bottom(page.left(), body.bottom(), page.width(), page.bottom() - body.bottom());
+        painter.drawLine(QPointF(page.left(), top.bottom()), QPointF(page.right(), top.bottom()));
+        const QRectF bottom(page.left(), page.bottom() - top.height(), page.width(),
+                            top.height());
         painter.drawText(bottom, flags | Qt::AlignHCenter,
                          label(pageLabel).arg(QString::number(pages)));
-    }
 
-    void draw(QTextDocument &document, qreal from, qreal height)
-    {
         painter.save();
-        painter.translate(body.left(), y - from);
-        document.drawContents(&painter, QRectF(0, from, body.width(), height));
+        painter.translate(body.left(), body.top() - from);
+        document.drawContents(&painter, QRectF(0, from, body.width(), to - from));
         painter.restore();
     }
 
     QPdfWriter &writer;
     QPainter &painter;
     const QTranslator &translator;
+    const int resolution;
     QFont baseFont;
     QFont smallFont;
     QRectF page;
     QRectF body;
     QString runningLeft;
     QString runningRight;
-    bool pageOpen = false;
-    qreal y = 0;
     int pages = 0;
 };
 
@@ -180,30 +208,23 @@ QTextCharFormat bold()
     return format;
 }
 
-// A table without rules whose first columns are narrow and whose last takes the rest.
-QTextTable *listTable(QTextCursor &cursor, int rows, const QVector<qreal> &narrowColumns,
-                      qreal width)
+QTextCharFormat italic()
 {
-    QTextTableFormat format;
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    format.setBorder(0);
-    format.setCellSpacing(0);
-    format.setCellPadding(width / 200);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    QVector<QTextLength> columns;
-    for (qreal share : narrowColumns)
-        columns.append(QTextLength(QTextLength::PercentageLength, share));
-    columns.append(QTextLength(QTextLength::VariableLength, 0));
-    format.setColumnWidthConstraints(columns);
-    return cursor.insertTable(rows, columns.size(), format);
+    QTextCharFormat format;
+    format.setFontItalic(true);
+    return format;
 }
 
-void setCell(QTextTable *table, int row, int column, const QString &text,
-             const QTextCharFormat &format = QTextCharFormat())
+// A paragraph whose first line starts at the hang and whose other lines start at indent,
+// with a tab stop at indent for what follows the label at its head.
+QTextBlockFormat hanging(qreal hang, qreal indent, qreal spaceAbove = 0)
 {
-    QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
-    // Inserted as plain text: "<b>" and "&" print as written.
-    cell.insertText(text, format);
+    QTextBlockFormat format;
+    format.setLeftMargin(indent);
+    format.setTextIndent(hang - indent);
+    format.setTopMargin(spaceAbove);
+    format.setTabPositions({QTextOption::Tab(indent, QTextOption::LeftTab)});
+    return format;
 }
 } // namespace
 
@@ -224,6 +245,12 @@ QPageSize::PageSizeId TestPdfWriter::systemPaper()
                                                                  : QPageSize::A4;
 }
 
+int TestPdfWriter::steps() const
+{
+    return paper.versions().size() * paper.questionIds().size() *
+           (1 + (options.key ? 1 : 0) + (options.explanations ? 1 : 0));
+}
+
 bool TestPdfWriter::write(const QString &fileName)
 {
     error.clear();
@@ -239,9 +266,7 @@ bool TestPdfWriter::write(const QString &fileName)
                     QStringLiteral("."), QString(), QString());
 
     const QList<TestPaper::Version> &versions = paper.versions();
-    const int perVersion = paper.questionIds().size();
-    const int total = versions.size() * perVersion *
-                      (1 + (options.key ? 1 : 0) + (options.explanations ? 1 : 0));
+    const int total = steps();
     int done = 0;
     bool cancelled = false;
     auto advance = [&](int units) {
@@ -252,8 +277,9 @@ bool TestPdfWriter::write(const QString &fileName)
     };
 
     {
+        const int resolution = fontResolution();
         QPdfWriter writer(&file);
-        writer.setResolution(dotsPerInch);
+        writer.setResolution(resolution);
         writer.setPageSize(QPageSize(options.paper));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         const QString heading = title().isEmpty() ? translated(translator, untitled) : title();
@@ -279,150 +305,169 @@ bool TestPdfWriter::write(const QString &fileName)
             file.cancelWriting();
             return false;
         }
-        Layout layout(writer, painter, translator);
+        Layout layout(writer, painter, translator, resolution);
         const QString seed = layout.label(seedLabel).arg(QString::number(paper.seed()));
-        const QString date = localeOf(texts.languageCode).toString(options.date, QLocale::LongFormat);
-        const qreal width = writer.width();
+        const QString date =
+            localeOf(texts.languageCode).toString(options.date, QLocale::LongFormat);
+        // Number, then letter and box, then the text; later lines under the text.
+        const qreal numberHang = 0;
+        const qreal questionIndent = layout.points(24);
+        const qreal answerIndent = questionIndent + layout.points(30);
+        const qreal questionSpace = layout.points(9);
+        const QTextCharFormat plain;
+        QTextCharFormat big = bold();
+        big.setFontPointSize(14);
 
         for (int v = 0; v < versions.size() && !cancelled; ++v) {
             const QString version = layout.label(versionLabel).arg(TestPaper::versionName(v));
-            layout.beginPart(version, seed);
-            QTextDocument header;
-            layout.prepare(header);
-            QTextCursor cursor(&header);
-            QTextCharFormat big = bold();
-            big.setFontPointSize(15);
+            QTextDocument part;
+            layout.prepare(part);
+            QTextCursor cursor(&part);
+            cursor.beginEditBlock();
             cursor.insertText(heading, big);
-            cursor.insertBlock();
-            cursor.insertText(version + QStringLiteral(" · ") + seed + QStringLiteral(" · ") + date);
-            cursor.insertBlock();
-            cursor.insertBlock();
-            cursor.insertText(layout.label(nameLabel) + QStringLiteral(" ") + QString(40, u'_') +
-                              QStringLiteral("   ") + layout.label(classLabel) +
-                              QStringLiteral(" ") + QString(16, u'_'));
-            cursor.insertBlock();
-            cursor.insertBlock();
-            QTextCharFormat italic;
-            italic.setFontItalic(true);
-            cursor.insertText(layout.label(instruction), italic);
-            layout.place(header);
+            cursor.insertBlock(QTextBlockFormat(), plain);
+            cursor.insertText(version + QStringLiteral(" · ") + seed + QStringLiteral(" · ") + date,
+                              plain);
+            QTextBlockFormat spaced;
+            spaced.setTopMargin(questionSpace);
+            cursor.insertBlock(spaced, plain);
+            cursor.insertText(layout.label(nameLabel) + QLatin1Char(' ') + QString(36, u'_') +
+                                  QStringLiteral("   ") + layout.label(classLabel) +
+                                  QLatin1Char(' ') + QString(12, u'_'),
+                              plain);
+            cursor.insertBlock(spaced, italic());
+            cursor.insertText(layout.label(instruction), italic());
+            QList<int> firstBlocks{0};
 
             const TestPaper::Version &items = versions.at(v);
-            for (int q = 0; q < items.size() && advance(1); ++q) {
+            for (int q = 0; q < items.size(); ++q) {
                 const TestPaper::Item &item = items.at(q);
-                QTextDocument piece;
-                layout.prepare(piece);
-                QTextCursor at(&piece);
-                QTextTable *table = listTable(at, 1 + item.answerIds.size(), {6, 4, 4}, width);
-                table->mergeCells(0, 1, 1, 3);
-                setCell(table, 0, 0, QString::number(q + 1) + QLatin1Char('.'), bold());
-                setCell(table, 0, 1, texts.questionTexts.value(item.questionId), bold());
+                cursor.insertBlock(hanging(numberHang, questionIndent, questionSpace), bold());
+                firstBlocks.append(cursor.blockNumber());
+                cursor.insertText(QString::number(q + 1) + QStringLiteral(".\t"), bold());
+                // Inserted as plain text: "<b>" and "&" print as written.
+                cursor.insertText(texts.questionTexts.value(item.questionId), bold());
                 for (int a = 0; a < item.answerIds.size(); ++a) {
-                    setCell(table, a + 1, 1, letter(a));
-                    setCell(table, a + 1, 2, QString(emptyBox));
-                    setCell(table, a + 1, 3, texts.answerTexts.value(item.answerIds.at(a)));
+                    cursor.insertBlock(hanging(questionIndent, answerIndent), plain);
+                    cursor.insertText(letter(a) + QStringLiteral("   ") + emptyBox +
+                                          QLatin1Char('\t') +
+                                          texts.answerTexts.value(item.answerIds.at(a)),
+                                      plain);
                 }
-                layout.place(piece);
             }
+            cursor.endEditBlock();
+            firstBlocks.append(part.blockCount());
+            QList<Layout::Piece> pieces;
+            for (int i = 0; i + 1 < firstBlocks.size(); ++i)
+                pieces.append(Layout::piece(part, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
+            layout.place(part, pieces, version, seed);
+            advance(items.size());
         }
 
         for (int v = 0; options.key && v < versions.size() && !cancelled; ++v) {
             const QString name = TestPaper::versionName(v);
-            layout.beginPart(layout.label(versionLabel).arg(name), seed);
             const TestPaper::Version &items = versions.at(v);
-            QTextDocument header;
-            layout.prepare(header);
-            QTextCursor cursor(&header);
-            QTextCharFormat big = bold();
-            big.setFontPointSize(13);
+            QTextDocument part;
+            layout.prepare(part);
+            QTextCursor cursor(&part);
+            cursor.beginEditBlock();
             cursor.insertText(layout.label(keyHeading).arg(name), big);
-            cursor.insertBlock();
-            cursor.insertText(heading + QStringLiteral(" · ") + seed);
-            cursor.insertBlock();
-            cursor.insertText(layout.label(totalLabel).arg(items.size()));
-            layout.place(header);
+            cursor.insertBlock(QTextBlockFormat(), plain);
+            cursor.insertText(heading + QStringLiteral(" · ") + seed, plain);
+            cursor.insertBlock(QTextBlockFormat(), plain);
+            cursor.insertText(layout.label(totalLabel).arg(items.size()), plain);
+            const int headerBlocks = part.blockCount();
 
-            for (int first = 0; first < items.size() && !cancelled; first += keyRowsPerTable) {
+            // Without rules: drawn cell by cell they would take longer than all the rest.
+            QTextTableFormat grid;
+            grid.setBorder(0);
+            grid.setCellSpacing(0);
+            grid.setCellPadding(layout.points(2));
+            grid.setTopMargin(layout.points(8));
+            grid.setAlignment(Qt::AlignLeft);
+            QTextBlockFormat centred;
+            centred.setAlignment(Qt::AlignHCenter);
+            QTextCharFormat blank;
+            blank.setForeground(Qt::gray);
+            QList<QTextTable *> tables;
+            for (int first = 0; first < items.size(); first += keyRowsPerTable) {
                 const int rows = qMin(keyRowsPerTable, static_cast<int>(items.size()) - first);
                 int columns = 0;
                 for (int q = first; q < first + rows; ++q)
                     columns = qMax(columns, static_cast<int>(items.at(q).answerIds.size()));
-                QTextDocument grid;
-                layout.prepare(grid);
-                QTextCursor at(&grid);
-                QTextTableFormat format;
-                format.setBorder(width / 2000);
-                format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-                format.setBorderBrush(Qt::gray);
-                format.setCellSpacing(0);
-                format.setCellPadding(width / 400);
-                format.setAlignment(Qt::AlignLeft);
-                QTextTable *table = at.insertTable(1 + rows, 1 + columns, format);
-                QTextBlockFormat centred;
-                centred.setAlignment(Qt::AlignHCenter);
-                auto centredCell = [&](int row, int column, const QString &text,
-                                       const QTextCharFormat &charFormat) {
-                    QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
-                    cell.setBlockFormat(centred);
-                    cell.insertText(text, charFormat);
-                };
-                centredCell(0, 0, layout.label(questionColumn), bold());
+                QVector<QTextLength> widths{QTextLength(QTextLength::FixedLength, layout.points(60))};
                 for (int a = 0; a < columns; ++a)
-                    centredCell(0, a + 1, letter(a), bold());
+                    widths.append(QTextLength(QTextLength::FixedLength, layout.points(24)));
+                grid.setColumnWidthConstraints(widths);
+                cursor.movePosition(QTextCursor::End);
+                QTextTable *table = cursor.insertTable(1 + rows, 1 + columns, grid);
+                tables.append(table);
+                // Cell by cell in reading order: the cursor starts in the first.
+                auto cell = [&](const QString &text, const QTextCharFormat &format) {
+                    cursor.setBlockFormat(centred);
+                    cursor.insertText(text, format);
+                    cursor.movePosition(QTextCursor::NextCell);
+                };
+                cell(layout.label(questionColumn), bold());
+                for (int a = 0; a < columns; ++a)
+                    cell(letter(a), bold());
                 for (int row = 0; row < rows; ++row) {
                     const TestPaper::Item &item = items.at(first + row);
-                    centredCell(row + 1, 0, QString::number(first + row + 1), QTextCharFormat());
-                    for (int a = 0; a < item.answerIds.size(); ++a) {
-                        const bool right = texts.trueAnswerIds.contains(item.answerIds.at(a));
-                        QTextCharFormat mark;
-                        if (right)
-                            mark.setFontWeight(QFont::Bold);
-                        else
-                            mark.setForeground(Qt::gray);
-                        centredCell(row + 1, a + 1, QString(right ? keyMark : keyBlank), mark);
+                    cell(QString::number(first + row + 1), plain);
+                    for (int a = 0; a < columns; ++a) {
+                        const bool right = a < item.answerIds.size() &&
+                                           texts.trueAnswerIds.contains(item.answerIds.at(a));
+                        cell(QString(right ? keyMark : keyBlank), right ? bold() : blank);
                     }
                 }
-                layout.place(grid);
-                advance(rows);
             }
+            cursor.endEditBlock();
+            QList<Layout::Piece> pieces{Layout::piece(part, 0, headerBlocks - 1)};
+            for (QTextTable *table : qAsConst(tables))
+                pieces.append(Layout::piece(part, table));
+            layout.place(part, pieces, layout.label(versionLabel).arg(name), seed);
+            advance(items.size());
         }
 
         for (int v = 0; options.explanations && v < versions.size() && !cancelled; ++v) {
             const QString name = TestPaper::versionName(v);
-            layout.beginPart(layout.label(versionLabel).arg(name), seed);
-            QTextDocument header;
-            layout.prepare(header);
-            QTextCursor cursor(&header);
-            QTextCharFormat big = bold();
-            big.setFontPointSize(13);
-            cursor.insertText(layout.label(explanationsHeading).arg(name), big);
-            layout.place(header);
-
             const TestPaper::Version &items = versions.at(v);
-            for (int q = 0; q < items.size() && advance(1); ++q) {
+            QTextDocument part;
+            layout.prepare(part);
+            QTextCursor cursor(&part);
+            cursor.beginEditBlock();
+            cursor.insertText(layout.label(explanationsHeading).arg(name), big);
+            cursor.insertBlock(QTextBlockFormat(), plain);
+            cursor.insertText(heading + QStringLiteral(" · ") + seed, plain);
+            QList<int> firstBlocks{0};
+            for (int q = 0; q < items.size(); ++q) {
                 const TestPaper::Item &item = items.at(q);
-                QList<int> rightOnes;
+                cursor.insertBlock(hanging(numberHang, questionIndent, questionSpace), bold());
+                firstBlocks.append(cursor.blockNumber());
+                cursor.insertText(QString::number(q + 1) + QStringLiteral(".\t") +
+                                      texts.questionTexts.value(item.questionId),
+                                  bold());
                 for (int a = 0; a < item.answerIds.size(); ++a) {
-                    if (texts.trueAnswerIds.contains(item.answerIds.at(a)))
-                        rightOnes.append(a);
+                    const int answerId = item.answerIds.at(a);
+                    if (!texts.trueAnswerIds.contains(answerId))
+                        continue;
+                    cursor.insertBlock(hanging(questionIndent, answerIndent), plain);
+                    cursor.insertText(letter(a) + QLatin1Char('\t') + texts.answerTexts.value(answerId),
+                                      plain);
+                    const QString explanation = texts.explanationTexts.value(answerId);
+                    if (explanation.isEmpty())
+                        continue;
+                    cursor.insertBlock(hanging(answerIndent, answerIndent), italic());
+                    cursor.insertText(explanation, italic());
                 }
-                QTextDocument piece;
-                layout.prepare(piece);
-                QTextCursor at(&piece);
-                QTextTable *table = listTable(at, 1 + 2 * rightOnes.size(), {6, 4}, width);
-                table->mergeCells(0, 1, 1, 2);
-                setCell(table, 0, 0, QString::number(q + 1) + QLatin1Char('.'), bold());
-                setCell(table, 0, 1, texts.questionTexts.value(item.questionId), bold());
-                QTextCharFormat italic;
-                italic.setFontItalic(true);
-                for (int r = 0; r < rightOnes.size(); ++r) {
-                    const int answerId = item.answerIds.at(rightOnes.at(r));
-                    setCell(table, 1 + 2 * r, 1, letter(rightOnes.at(r)), bold());
-                    setCell(table, 1 + 2 * r, 2, texts.answerTexts.value(answerId));
-                    setCell(table, 2 + 2 * r, 2, texts.explanationTexts.value(answerId), italic);
-                }
-                layout.place(piece);
             }
+            cursor.endEditBlock();
+            firstBlocks.append(part.blockCount());
+            QList<Layout::Piece> pieces;
+            for (int i = 0; i + 1 < firstBlocks.size(); ++i)
+                pieces.append(Layout::piece(part, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
+            layout.place(part, pieces, layout.label(versionLabel).arg(name), seed);
+            advance(items.size());
         }
         painter.end();
         pages = layout.pageCount();

@@ -37,6 +37,8 @@ public:
     // name is then left as it was.
     bool write(const QString &fileName);
     QString errorString() const { return error; }
+    // The total the progress counts up to.
+    int steps() const;
     int pageCount() const { return pages; }
 
     // "Velmora", the categories: the document's title.
