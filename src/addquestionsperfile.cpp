@@ -7,6 +7,7 @@
 #include "workprogress.h"
 
 #include <QDebug>
+#include <QPixmap>
 
 namespace {
 // How much of the files the preview shows at most.
@@ -18,6 +19,11 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     : QWidget(parent), controller(controller), progressDelay(WorkProgress::defaultDelay)
 {
     ui.setupUi(this);
+    // The template picture names its cells in the interface language (1 German, 3 Estonian).
+    const int language = controller->getCurrentLanguageId();
+    const char *pictureLanguage = language == 1 ? "de" : language == 3 ? "ee" : "en";
+    ui.tlCSVTemplateImage->setPixmap(QPixmap(
+        QStringLiteral(":/Images/Images/csv_template_%1.png").arg(QLatin1String(pictureLanguage))));
     ui.tlFileIncorrect->hide();
     ui.tlFileTexts->hide();
     ui.tlNumberOfQuestionsText->hide();

@@ -1,5 +1,6 @@
-// Renders the pictures bundled with Velmora (logo, language flags and the
-// CSV layout hint) so they can be regenerated instead of hand-edited.
+// Renders the pictures bundled with Velmora (logo, language flags and the CSV
+// layout hint in each interface language) so they can be regenerated instead of
+// hand-edited.
 //
 // Usage: velmora_imagegen OUTPUT_DIR
 //        velmora_imagegen --icons THEME_DIR ICON_NAME   (the application icon, built)
@@ -218,9 +219,20 @@ QImage makeBritishFlag()
 }
 
 // ---------------------------------------------------------------------------
-// CSV layout hint: one question as it appears in a spreadsheet program.
+// CSV layout hint: one question as it appears in a spreadsheet program, with its cells
+// named in the interface language. Only the true answer's line carries explanations: an
+// explanation is what makes an answer true.
 
-QImage makeCsvTemplate()
+struct CsvWords
+{
+    const char *fileSuffix;
+    QString category;
+    QString question;
+    QString answer;
+    QString explanation;
+};
+
+QImage makeCsvTemplate(const CsvWords &words)
 {
     constexpr int kWidth = 599;
     constexpr int kHeight = 143;
@@ -229,22 +241,21 @@ QImage makeCsvTemplate()
     constexpr int kRowHeight = 20;
     constexpr int kRowHeaderWidth = 26;
     constexpr int kPadding = 4;
+    constexpr int kTrueAnswer = 2; // not the first, to show that any line may be the true one
 
-    std::vector<QStringList> rows;
-    rows.push_back({QStringLiteral("Category DE"), QStringLiteral("Category EN"),
-                    QStringLiteral("Category EE")});
-    rows.push_back({QStringLiteral("Question DE"), QStringLiteral("Question EN"),
-                    QStringLiteral("Question EE")});
+    const QStringList languages{QStringLiteral("DE"), QStringLiteral("EN"), QStringLiteral("EE")};
+    auto line = [&](const QString &text) {
+        QStringList cells;
+        for (const QString &language : languages)
+            cells << QStringLiteral("%1 %2").arg(text, language);
+        return cells;
+    };
+    std::vector<QStringList> rows{line(words.category), line(words.question)};
     for (int n = 1; n <= 4; ++n) {
-        QStringList line;
-        for (const char *kind : {"Answer", "Explanation"}) {
-            for (const char *lang : {"DE", "EN", "EE"})
-                line << QStringLiteral("%1 %2 %3")
-                            .arg(QLatin1String(kind))
-                            .arg(n)
-                            .arg(QLatin1String(lang));
-        }
-        rows.push_back(line);
+        QStringList cells = line(QStringLiteral("%1 %2").arg(words.answer).arg(n));
+        if (n == kTrueAnswer)
+            cells << line(QStringLiteral("%1 %2").arg(words.explanation).arg(n));
+        rows.push_back(cells);
     }
     const int rowCount = static_cast<int>(rows.size());
 
@@ -368,6 +379,17 @@ int main(int argc, char *argv[])
     ok = saveImage(makeGermanFlag(), outDir, QStringLiteral("de_flag.png")) && ok;
     ok = saveImage(makeBritishFlag(), outDir, QStringLiteral("en_flag.png")) && ok;
     ok = saveImage(makeEstonianFlag(), outDir, QStringLiteral("ee_flag.png")) && ok;
-    ok = saveImage(makeCsvTemplate(), outDir, QStringLiteral("csv_template.png")) && ok;
+    const CsvWords csvWords[] = {
+        {"de", QStringLiteral("Kategorie"), QStringLiteral("Frage"), QStringLiteral("Antwort"),
+         QStringLiteral("Erklärung")},
+        {"en", QStringLiteral("Category"), QStringLiteral("Question"), QStringLiteral("Answer"),
+         QStringLiteral("Explanation")},
+        {"ee", QStringLiteral("Kategooria"), QStringLiteral("Küsimus"), QStringLiteral("Vastus"),
+         QStringLiteral("Selgitus")},
+    };
+    for (const CsvWords &words : csvWords) {
+        const QString name = QStringLiteral("csv_template_%1.png").arg(QLatin1String(words.fileSuffix));
+        ok = saveImage(makeCsvTemplate(words), outDir, name) && ok;
+    }
     return ok ? 0 : 1;
 }
