@@ -5,7 +5,7 @@
     <name>AddAnswerWidget</name>
     <message>
         <source>Answer true</source>
-        <translation>Antwort richtig</translation>
+        <translation>Richtige Antwort</translation>
     </message>
     <message>
         <source>Answer:</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation>Zurück zu Fragen &amp;verwalten</translation>
+        <translation>Zurück zur Fragen&amp;verwaltung</translation>
     </message>
     <message>
         <source>Categories:</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation>Zurück zu Fragen &amp;verwalten</translation>
+        <translation>Zurück zur Fragen&amp;verwaltung</translation>
     </message>
     <message>
         <source>CSV-file is incorrect!</source>
@@ -86,10 +86,10 @@
 This is a CSV template:
 Delimiter: ; (semicolon)
 If explanation is set, the answer is correct.</source>
-        <translation>Öffne CSV-Datei hier!
-Das ist eine CSV Vorlage:
-Trennzeichen: ; ( Semikolon )
-Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
+        <translation>Öffne hier eine CSV-Datei!
+Das ist eine CSV-Vorlage:
+Trennzeichen: ; (Semikolon)
+Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Open file...</source>
@@ -172,7 +172,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>CheckBoxSelection</name>
     <message>
         <source>There is nothing to show!</source>
-        <translation>Es gibt nichts zum anzeigen!</translation>
+        <translation>Es gibt nichts anzuzeigen!</translation>
     </message>
 </context>
 <context>
@@ -183,7 +183,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Add questions per CSV-file</source>
-        <translation>Fragen hinzufügen per CSV-Datei</translation>
+        <translation>Fragen per CSV-Datei hinzufügen</translation>
     </message>
     <message>
         <source>Delete questions</source>
@@ -191,7 +191,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Do you want to cancel the quiz?</source>
-        <translation>Willst du wirklich das Quiz abbrechen?</translation>
+        <translation>Willst du das Quiz wirklich abbrechen?</translation>
     </message>
     <message>
         <source>Manage questions</source>
@@ -207,11 +207,11 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Quiz Evaluation</source>
-        <translation>Quiz Auswertung</translation>
+        <translation>Quizauswertung</translation>
     </message>
     <message>
         <source>Quiz settings</source>
-        <translation>Quiz Einstellungen</translation>
+        <translation>Quizeinstellungen</translation>
     </message>
     <message>
         <source>Controller</source>
@@ -226,14 +226,14 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>Countdown</name>
     <message>
         <source>Time: </source>
-        <translation>Zeit:</translation>
+        <translation>Zeit: </translation>
     </message>
 </context>
 <context>
     <name>DeleteQuestion</name>
     <message>
         <source>Back to manage questions</source>
-        <translation>Zurück zu Fragen verwalten</translation>
+        <translation>Zurück zur Fragenverwaltung</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -298,11 +298,11 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Database editor</source>
-        <translation>Datenbank Editor</translation>
+        <translation>Datenbankeditor</translation>
     </message>
     <message>
         <source>Database editor ( recommended ):</source>
-        <translation>Datenbank Editor ( empfohlen ):</translation>
+        <translation>Datenbankeditor (empfohlen):</translation>
     </message>
     <message>
         <source>Delete questions</source>
@@ -310,7 +310,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Export all questions as CSV-file</source>
-        <translation>Exportiere alle Fragen als CSV-Datei</translation>
+        <translation>Alle Fragen als CSV-Datei exportieren</translation>
     </message>
     <message>
         <source>Export questions...</source>
@@ -318,7 +318,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Import questions via CSV-File</source>
-        <translation>Importiere Fragen via CSV-Datei</translation>
+        <translation>Fragen aus CSV-Datei importieren</translation>
     </message>
     <message>
         <source>Form</source>
@@ -391,7 +391,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Please enter the right password!</source>
-        <translation>Bitte geben das richtige Passwort ein!</translation>
+        <translation>Bitte gib das richtige Passwort ein!</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Quizzes:</source>
-        <translation>Quizze:</translation>
+        <translation>Quiz:</translation>
     </message>
     <message>
         <source>Answers:</source>
@@ -426,7 +426,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Right answers in the last 50 quizzes</source>
-        <translation>Richtige Antworten in den letzten 50 Quizzen</translation>
+        <translation>Richtige Antworten in den letzten 50 Quiz</translation>
     </message>
     <message>
         <source>Questions per category</source>
@@ -500,7 +500,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>QuizEvaluation</name>
     <message>
         <source>Average time per question:</source>
-        <translation>Durschnittliche Zeit pro Frage:</translation>
+        <translation>Durchschnittliche Zeit pro Frage:</translation>
     </message>
     <message>
         <source>Back to menu</source>
@@ -512,11 +512,11 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Correct ( in % ):</source>
-        <translation>Korrekt ( in % ):</translation>
+        <translation>Richtig (in %):</translation>
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Korrekt:</translation>
+        <translation>Richtig:</translation>
     </message>
     <message>
         <source>Number of questions:</source>
@@ -524,15 +524,15 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Quiz evaluation:</source>
-        <translation>Quiz Auswertung:</translation>
+        <translation>Quizauswertung:</translation>
     </message>
     <message>
         <source>Quiz settings:</source>
-        <translation>Quiz Einstellungen:</translation>
+        <translation>Quizeinstellungen:</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Neustarten</translation>
+        <translation>Neu starten</translation>
     </message>
     <message>
         <source>Time per question:</source>
@@ -606,7 +606,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Time enable</source>
-        <translation>Zeit aktivieren</translation>
+        <translation>Zeitlimit</translation>
     </message>
     <message>
         <source>Time per question:</source>
@@ -645,7 +645,7 @@ Wenn die Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>RadioButtonSelection</name>
     <message>
         <source>There is nothing to show!</source>
-        <translation>Es gibt nichts zum anzeigen!</translation>
+        <translation>Es gibt nichts anzuzeigen!</translation>
     </message>
 </context>
 </TS>

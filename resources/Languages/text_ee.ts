@@ -5,7 +5,7 @@
     <name>AddAnswerWidget</name>
     <message>
         <source>Answer true</source>
-        <translation>õige vastus</translation>
+        <translation>Õige vastus</translation>
     </message>
     <message>
         <source>Answer:</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation>Tagasi küsimuste &amp;juurde</translation>
+        <translation>Tagasi küsimuste &amp;haldusse</translation>
     </message>
     <message>
         <source>Categories:</source>
@@ -63,7 +63,7 @@
     <name>AddQuestionsPerFile</name>
     <message>
         <source>&amp;Add values</source>
-        <translation>&amp;Lisa väärtuseid</translation>
+        <translation>&amp;Lisa väärtused</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation>Tagasi küsimuste &amp;juurde</translation>
+        <translation>Tagasi küsimuste &amp;haldusse</translation>
     </message>
     <message>
         <source>CSV-file is incorrect!</source>
-        <translation>CSV fail on vigane!</translation>
+        <translation>CSV-fail on vigane!</translation>
     </message>
     <message>
         <source>Number of questions:</source>
@@ -86,10 +86,10 @@
 This is a CSV template:
 Delimiter: ; (semicolon)
 If explanation is set, the answer is correct.</source>
-        <translation>Ava CSV fail siit!
-See on CSV mall:
-Piiritleja: ; ( semikoolon )
-Kui seletus on seatud, on vastus õige.</translation>
+        <translation>Ava siit CSV-fail!
+See on CSV-mall:
+Eraldaja: ; (semikoolon)
+Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>Open file...</source>
@@ -157,7 +157,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     <name>CancelWindow</name>
     <message>
         <source>Cancel</source>
-        <translation>Tühista</translation>
+        <translation>Katkesta</translation>
     </message>
     <message>
         <source>No</source>
@@ -183,7 +183,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Add questions per CSV-file</source>
-        <translation>Lisa küsimusi iga CSV faili kohta</translation>
+        <translation>Lisa küsimusi CSV-failist</translation>
     </message>
     <message>
         <source>Delete questions</source>
@@ -191,7 +191,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Do you want to cancel the quiz?</source>
-        <translation>Kas soovid küsimustikku katkestada?</translation>
+        <translation>Kas soovid viktoriini katkestada?</translation>
     </message>
     <message>
         <source>Manage questions</source>
@@ -203,15 +203,15 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Quiz</source>
-        <translation>Küsimustik</translation>
+        <translation>Viktoriin</translation>
     </message>
     <message>
         <source>Quiz Evaluation</source>
-        <translation>Küsimustiku hindamine</translation>
+        <translation>Viktoriini hindamine</translation>
     </message>
     <message>
         <source>Quiz settings</source>
-        <translation>Küsimustiku sätted</translation>
+        <translation>Viktoriini seaded</translation>
     </message>
     <message>
         <source>Controller</source>
@@ -226,14 +226,14 @@ Kui seletus on seatud, on vastus õige.</translation>
     <name>Countdown</name>
     <message>
         <source>Time: </source>
-        <translation>Aeg:</translation>
+        <translation>Aeg: </translation>
     </message>
 </context>
 <context>
     <name>DeleteQuestion</name>
     <message>
         <source>Back to manage questions</source>
-        <translation>Tagasi küsimuste juurde</translation>
+        <translation>Tagasi küsimuste haldusse</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -294,15 +294,15 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Back to &amp;menu</source>
-        <translation>Tagasi &amp;Menüüsse</translation>
+        <translation>Tagasi &amp;menüüsse</translation>
     </message>
     <message>
         <source>Database editor</source>
-        <translation>Andmebaasi redigeerija</translation>
+        <translation>Andmebaasiredaktor</translation>
     </message>
     <message>
         <source>Database editor ( recommended ):</source>
-        <translation>Andmebaasi redigeerija ( soovitatav ):</translation>
+        <translation>Andmebaasiredaktor (soovitatav):</translation>
     </message>
     <message>
         <source>Delete questions</source>
@@ -310,7 +310,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Export all questions as CSV-file</source>
-        <translation>Ekspordi kõik küsimused CSV failina</translation>
+        <translation>Ekspordi kõik küsimused CSV-failina</translation>
     </message>
     <message>
         <source>Export questions...</source>
@@ -318,7 +318,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Import questions via CSV-File</source>
-        <translation>Impordi küsimused CSV failist</translation>
+        <translation>Impordi küsimused CSV-failist</translation>
     </message>
     <message>
         <source>The questions could not be exported.</source>
@@ -326,7 +326,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Nothing was exported: the question &quot;%1&quot; cannot be written to a CSV file. Each of its texts must be filled in and hold no &quot;;&quot; and no line break, and it needs four answers.</source>
-        <translation>Midagi ei eksporditud: küsimust „%1“ ei saa CSV-faili kirjutada. Kõik selle tekstid peavad olema täidetud ega tohi sisaldada „;“ ega reavahetust, ning sellel peab olema neli vastust.</translation>
+        <translation>Midagi ei eksporditud: küsimust „%1“ ei saa CSV-faili kirjutada. Kõik selle tekstid peavad olema täidetud ega tohi sisaldada „;“ ega reavahetust ning sellel peab olema neli vastust.</translation>
     </message>
     <message>
         <source>Form</source>
@@ -357,7 +357,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>&amp;Start quiz</source>
-        <translation>&amp;Alusta küsimustikku</translation>
+        <translation>&amp;Alusta viktoriini</translation>
     </message>
     <message>
         <source>Manage questions</source>
@@ -372,15 +372,15 @@ Kui seletus on seatud, on vastus õige.</translation>
     <name>MultiLanguageEdit</name>
     <message>
         <source>English:</source>
-        <translation>Inglise:</translation>
+        <translation>Inglise keeles:</translation>
     </message>
     <message>
         <source>Estonian:</source>
-        <translation>Eesti:</translation>
+        <translation>Eesti keeles:</translation>
     </message>
     <message>
         <source>German:</source>
-        <translation>Saksa:</translation>
+        <translation>Saksa keeles:</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Tühista</translation>
+        <translation>Katkesta</translation>
     </message>
     <message>
         <source>Current category:</source>
@@ -512,11 +512,11 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Correct ( in % ):</source>
-        <translation>Tõene ( % ):</translation>
+        <translation>Õigeid (%):</translation>
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Tõene:</translation>
+        <translation>Õigeid:</translation>
     </message>
     <message>
         <source>Number of questions:</source>
@@ -524,19 +524,19 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Quiz evaluation:</source>
-        <translation>Küsimustiku hindamine:</translation>
+        <translation>Viktoriini hindamine:</translation>
     </message>
     <message>
         <source>Quiz settings:</source>
-        <translation>Küsimustiku sätted:</translation>
+        <translation>Viktoriini seaded:</translation>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Taaskäivitus</translation>
+        <translation>Alusta uuesti</translation>
     </message>
     <message>
         <source>Time per question:</source>
-        <translation>Aega küsimuse kohta:</translation>
+        <translation>Aeg küsimuse kohta:</translation>
     </message>
     <message>
         <source>Total time:</source>
@@ -606,11 +606,11 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Time enable</source>
-        <translation>Aega võimaldama</translation>
+        <translation>Ajapiirang</translation>
     </message>
     <message>
         <source>Time per question:</source>
-        <translation>Aega küsimuse kohta:</translation>
+        <translation>Aeg küsimuse kohta:</translation>
     </message>
     <message>
         <source>The settings could not be stored.</source>
@@ -626,7 +626,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     </message>
     <message>
         <source>Due and weakest first</source>
-        <translation>Kordamist vajavad ja nõrgimad enne</translation>
+        <translation>Esmalt korratavad ja nõrgimad</translation>
     </message>
     <message>
         <source>Mistakes of the last quiz</source>
@@ -645,7 +645,7 @@ Kui seletus on seatud, on vastus õige.</translation>
     <name>RadioButtonSelection</name>
     <message>
         <source>There is nothing to show!</source>
-        <translation>Ei ole midagi kuvada!</translation>
+        <translation>Ei ole midagi näidata!</translation>
     </message>
 </context>
 </TS>
