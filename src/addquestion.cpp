@@ -103,7 +103,16 @@ void AddQuestion::addAllValues()
     for (AddAnswerWidget *answer : qAsConst(answerWidgets))
         answer->clear();
     // Replaces and destroys this form: nothing may follow.
-    controller->showAddQuestion();
+    Controller *owner = controller;
+    owner->showAddQuestion();
+    // The fresh form says so until its button is pressed again.
+    if (auto *fresh = owner->findChild<AddQuestion *>()) {
+        auto *added = new QLabel(tr("Question added."), fresh);
+        added->setObjectName(QStringLiteral("tlAdded"));
+        fresh->ui.gridLayout->addWidget(added, 1, 0, 1, 2);
+        added->show();
+        connect(fresh->ui.pbAdd, &QPushButton::clicked, added, &QWidget::hide);
+    }
 }
 
 bool AddQuestion::storeQuestion()

@@ -1,29 +1,26 @@
 #include "addquestionsperfile.h"
 
-#include "cataloguechange.h"
 #include "controller.h"
 #include "invalidmarking.h"
 #include "questionfilereader.h"
+#include "questionimport.h"
 #include "workprogress.h"
 
 #include <QDebug>
-#include <QPixmap>
+#include <QFileInfo>
 
 namespace {
 // How much of the files the preview shows at most.
 constexpr int previewLines = 300;
 constexpr int previewCharacters = 60000;
+// How many problems of refused files the screen lists before it only counts the rest.
+constexpr int problemsListed = 20;
 } // namespace
 
 AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent)
     : QWidget(parent), controller(controller), progressDelay(WorkProgress::defaultDelay)
 {
     ui.setupUi(this);
-    // The template picture names its cells in the interface language (1 German, 3 Estonian).
-    const int language = controller->getCurrentLanguageId();
-    const char *pictureLanguage = language == 1 ? "de" : language == 3 ? "ee" : "en";
-    ui.tlCSVTemplateImage->setPixmap(QPixmap(
-        QStringLiteral(":/Images/Images/csv_template_%1.png").arg(QLatin1String(pictureLanguage))));
     ui.tlFileIncorrect->hide();
     ui.tlFileTexts->hide();
     ui.tlNumberOfQuestionsText->hide();
@@ -31,7 +28,12 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     ui.pbAddValues->hide();
     ui.tlStoreFailed->hide();
     ui.tlImportCancelled->hide();
+    ui.tlProblems->hide();
+    ui.tlDuplicates->hide();
+    ui.cbImportAgain->hide();
+    ui.tlImported->hide();
     InvalidMarking::mark(ui.tlStoreFailed);
+    InvalidMarking::mark(ui.tlProblems);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showManageQuestionsMenu);
     connect(ui.pbOpenFile, &QPushButton::clicked, this, &AddQuestionsPerFile::openFileDialog);
     connect(ui.pbAddValues, &QPushButton::clicked, this,
@@ -40,14 +42,21 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
 
 void AddQuestionsPerFile::openFileDialog()
 {
-    fileNames = controller->fileDialogs()->getOpenFileNames(this, tr("Open file..."),
-                                                            QStringLiteral("CSV-file (*.csv)"));
+    const QStringList chosen = controller->fileDialogs()->getOpenFileNames(
+        this, tr("Open file..."), QStringLiteral("CSV-file (*.csv)"));
+    // A cancelled dialog leaves the screen as it was.
+    if (chosen.isEmpty())
+        return;
+    fileNames = chosen;
     fileLines.clear();
+    ui.tlImported->hide();
     if (readFiles()) {
+        showDuplicates();
         showFileTexts();
         return;
     }
     ui.tlFileIncorrect->show();
+    ui.tlProblems->show();
     ui.pbAddValues->hide();
 }
 
@@ -57,12 +66,25 @@ bool AddQuestionsPerFile::readFiles()
     const bool accepted = reader.read(fileNames);
     if (!accepted) {
         qDebug().noquote() << QStringLiteral("CSV-Datei ist fehlerhaft!");
+        QStringList problems;
         for (const auto &finding : reader.errors()) {
             qDebug().noquote() << QStringLiteral("%1:%2: %3")
                                       .arg(finding.fileName)
                                       .arg(finding.line)
                                       .arg(finding.message());
+            if (problems.size() == problemsListed)
+                continue;
+            const QString file = QFileInfo(finding.fileName).fileName();
+            problems << (finding.line > 0 ? tr("%1, line %2: %3")
+                                                .arg(file)
+                                                .arg(finding.line)
+                                                .arg(finding.translatedMessage())
+                                          : tr("%1: %2").arg(file, finding.translatedMessage()));
         }
+        const int more = reader.errors().size() - problems.size();
+        if (more > 0)
+            problems << tr("%n more problem(s)", nullptr, more);
+        ui.tlProblems->setText(problems.join(QLatin1Char('\n')));
         return false;
     }
     fileLines = reader.lines();
@@ -70,6 +92,24 @@ bool AddQuestionsPerFile::readFiles()
     ui.tlNumberOfQuestions->show();
     ui.tlNumberOfQuestionsText->show();
     return true;
+}
+
+void AddQuestionsPerFile::showDuplicates()
+{
+    duplicates = QuestionImport(controller).alreadyInCatalogue(fileLines);
+    ui.tlDuplicates->setText(
+        tr("%n of these questions are already in the catalogue with the same texts and are "
+           "skipped.",
+           nullptr, duplicates.size()));
+    ui.tlDuplicates->setVisible(!duplicates.isEmpty());
+    ui.cbImportAgain->setVisible(!duplicates.isEmpty());
+    ui.cbImportAgain->setChecked(false);
+}
+
+void AddQuestionsPerFile::showImported(const QString &summary)
+{
+    ui.tlImported->setText(summary);
+    ui.tlImported->show();
 }
 
 void AddQuestionsPerFile::showFileTexts()
@@ -102,40 +142,9 @@ void AddQuestionsPerFile::showFileTexts()
     ui.tlExplanation->hide();
     ui.tlCSVTemplateImage->hide();
     ui.tlFileIncorrect->hide();
+    ui.tlProblems->hide();
     ui.pbOpenFile->hide();
     ui.pbAddValues->show();
-}
-
-int AddQuestionsPerFile::categoryIdFor(const QStringList &names,
-                                       QHash<QString, int> *categoryByName)
-{
-    const int language = controller->getCurrentLanguageId();
-    const bool known = language >= 1 && language <= 3;
-    if (known) {
-        const auto found = categoryByName->constFind(names.at(language - 1));
-        if (found != categoryByName->constEnd())
-            return found.value();
-    }
-    const int categoryId = controller->addCategory();
-    controller->setDECategoryText(categoryId, names.at(0));
-    controller->setENCategoryText(categoryId, names.at(1));
-    controller->setEECategoryText(categoryId, names.at(2));
-    if (known)
-        categoryByName->insert(names.at(language - 1), categoryId);
-    return categoryId;
-}
-
-QHash<QString, int> AddQuestionsPerFile::categoriesByName()
-{
-    // The first category (lowest id) of a name wins, as a walk in id order would find it.
-    QHash<QString, int> byName;
-    const QList<int> categoryIds = controller->getAllCategoryIds();
-    for (int id : categoryIds) {
-        const QString name = controller->getCategoryNameAt(id);
-        if (!byName.contains(name))
-            byName.insert(name, id);
-    }
-    return byName;
 }
 
 void AddQuestionsPerFile::addSplitLinesToDatabase()
@@ -143,45 +152,28 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
     ui.pbAddValues->setEnabled(false);
     ui.tlStoreFailed->hide();
     ui.tlImportCancelled->hide();
-    const int linesPerQuestion = QuestionFileReader::linesPerQuestion;
-    const int count = fileLines.size() / linesPerQuestion;
-    // The whole import is one change: every question of the files is stored, or none.
-    CatalogueChange change(controller);
-    // Categories by name for the length of this import; the ones it creates join them.
-    QHash<QString, int> categoryByName = categoriesByName();
+    const QSet<int> skip = ui.cbImportAgain->isChecked() ? QSet<int>() : duplicates;
+    const int count = fileLines.size() / QuestionFileReader::linesPerQuestion - skip.size();
     WorkProgress progress(this, tr("Storing the questions..."), tr("Cancel"), count, progressDelay);
-    for (int q = 0; q < count; ++q) {
-        if (!progress.step(q)) {
-            // Left without commit, the change is rolled back: nothing of the files stays.
-            ui.tlImportCancelled->show();
-            ui.pbAddValues->setEnabled(true);
-            return;
-        }
-        // The lines are split only now, one question at a time: kept split, a large
-        // file would take several times its size.
-        const QuestionFileReader::Question question = QuestionFileReader::question(fileLines, q);
-        const int categoryId = categoryIdFor(question.category, &categoryByName);
-        const int questionId = controller->addQuestion(categoryId);
-        controller->setDEQuestionText(questionId, question.question.at(0));
-        controller->setENQuestionText(questionId, question.question.at(1));
-        controller->setEEQuestionText(questionId, question.question.at(2));
-        for (int n = 0; n < question.answers.size(); ++n) {
-            const QStringList &texts = question.answers.at(n);
-            const QStringList &explanations = question.explanations.at(n);
-            const int answerId = controller->addAnswer();
-            controller->setDEAnswerText(answerId, texts.at(0), explanations.at(0));
-            controller->setENAnswerText(answerId, texts.at(1), explanations.at(1));
-            controller->setEEAnswerText(answerId, texts.at(2), explanations.at(2));
-            // A true answer is one with explanations (six fields in its line).
-            controller->setQuestionAnswer(answerId, questionId, question.answerTrue.at(n) ? 1 : 0);
-        }
-    }
-    if (!change.commit()) {
+    const QuestionImport::Outcome outcome = QuestionImport(controller).store(
+        fileLines, skip, [&progress](int done) { return progress.step(done); });
+    switch (outcome.result) {
+    case QuestionImport::Result::Cancelled:
+        ui.tlImportCancelled->show();
+        ui.pbAddValues->setEnabled(true);
+        return;
+    case QuestionImport::Result::Failed:
         // Nothing was stored: stay on the read files and let the user try again.
         qDebug().noquote() << QStringLiteral("CSV-Datei konnte nicht gespeichert werden!");
         ui.tlStoreFailed->show();
         ui.pbAddValues->setEnabled(true);
         return;
+    case QuestionImport::Result::Stored:
+        break;
     }
-    controller->showAddQuestionsPerFile();
+    Controller *owner = controller;
+    // Replaces and deletes this screen; the fresh one says what was stored.
+    owner->showAddQuestionsPerFile();
+    if (auto *fresh = owner->findChild<AddQuestionsPerFile *>())
+        fresh->showImported(outcome.summary());
 }

@@ -3,8 +3,8 @@
 
 #include "ui_addquestionsperfile.h"
 
-#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -21,8 +21,10 @@ public:
     explicit AddQuestionsPerFile(Controller *controller, QWidget *parent = nullptr);
 
     // Reads every chosen file into fileLines; false when nothing was chosen or a file is
-    // refused (the reasons go to the debug log).
+    // refused (the reasons are listed on the screen and go to the debug log).
     bool readFiles();
+    // Says what the last import stored, until the next file is opened.
+    void showImported(const QString &summary);
     // How long storing may take before a progress dialog appears, in milliseconds.
     void setProgressDelay(int milliseconds) { progressDelay = milliseconds; }
 
@@ -32,10 +34,8 @@ public slots:
     void addSplitLinesToDatabase();
 
 private:
-    // Every category's name in the current language, mapped to its id.
-    QHash<QString, int> categoriesByName();
-    // Finds a category by its name in the current language, or creates it.
-    int categoryIdFor(const QStringList &names, QHash<QString, int> *categoryByName);
+    // How many of the read questions the catalogue already holds, and the choice to skip them.
+    void showDuplicates();
 
     Ui::AddQuestionsPerFile ui;
     Controller *controller;
@@ -43,6 +43,8 @@ private:
     QList<QString> fileNames;
     // Every counted line of the files, as read: the one form the files are kept in.
     QList<QString> fileLines;
+    // Questions of fileLines (by index) already in the catalogue with the same texts.
+    QSet<int> duplicates;
 };
 
 #endif // ADDQUESTIONSPERFILE_H

@@ -62,6 +62,7 @@ QString ManageQuestionsMenu::buildCsvLine(QList<QString> fields)
 bool ManageQuestionsMenu::writeAllQuestions()
 {
     ui.tlExportFailed->hide();
+    InvalidMarking::mark(ui.tlExportFailed);
     QString text;
     // One consistent view of the catalogue; a read that fails (a lock held too long)
     // fails it, rather than passing for an empty catalogue.
@@ -98,6 +99,11 @@ bool ManageQuestionsMenu::writeAllQuestions()
         showExportFailure(tr("The questions could not be exported."));
         return false;
     }
+    // The same line says what was written, until the next export.
+    ui.tlExportFailed->setText(
+        tr("%n question(s) exported to %1.", nullptr, questionIds.size()).arg(exportFileName));
+    InvalidMarking::mark(ui.tlExportFailed, false);
+    ui.tlExportFailed->show();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "questionfilereader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextCodec>
 
@@ -68,25 +69,40 @@ private:
 };
 } // namespace
 
-QString QuestionFileReader::Finding::message() const
+namespace {
+// The reasons in the checker's English; the import screen shows them translated.
+const char *reasonText(QuestionFileReader::Problem problem)
 {
+    using Problem = QuestionFileReader::Problem;
     switch (problem) {
     case Problem::NoFile:
-        return QStringLiteral("no file chosen");
+        return QT_TRANSLATE_NOOP("QuestionFileReader", "no file chosen");
     case Problem::Unreadable:
-        return QStringLiteral("cannot be read");
+        return QT_TRANSLATE_NOOP("QuestionFileReader", "cannot be read");
     case Problem::InvalidEncoding:
-        return QStringLiteral("is not valid UTF-8 text");
+        return QT_TRANSLATE_NOOP("QuestionFileReader", "is not valid UTF-8 text");
     case Problem::WrongFieldCount:
-        return QStringLiteral("a line must have 3 or 6 fields");
+        return QT_TRANSLATE_NOOP("QuestionFileReader", "a line must have 3 or 6 fields");
     case Problem::IncompleteQuestion:
-        return QStringLiteral("incomplete last question: a question takes 6 lines");
+        return QT_TRANSLATE_NOOP("QuestionFileReader",
+                                 "incomplete last question: a question takes 6 lines");
     case Problem::NoQuestion:
-        return QStringLiteral("holds no question");
+        return QT_TRANSLATE_NOOP("QuestionFileReader", "holds no question");
     case Problem::NoTrueAnswer:
-        return QStringLiteral("question has no true answer");
+        return QT_TRANSLATE_NOOP("QuestionFileReader", "question has no true answer");
     }
-    return QString();
+    return "";
+}
+} // namespace
+
+QString QuestionFileReader::Finding::message() const
+{
+    return QString::fromLatin1(reasonText(problem));
+}
+
+QString QuestionFileReader::Finding::translatedMessage() const
+{
+    return QCoreApplication::translate("QuestionFileReader", reasonText(problem));
 }
 
 bool QuestionFileReader::fitsInField(const QString &text)

@@ -32,7 +32,10 @@ public:
         QString fileName;
         int line = 0; // 1-based physical line in the file; 0 when about the whole file
         Problem problem = Problem::NoFile;
+        // The reason in English, as the command-line checker prints it.
         QString message() const;
+        // The same reason in the interface language, for the import screen.
+        QString translatedMessage() const;
     };
 
     static constexpr int linesPerQuestion = 6;

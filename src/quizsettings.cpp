@@ -5,6 +5,9 @@
 #include "invalidmarking.h"
 #include "learningstore.h"
 #include "practicedraw.h"
+#include "questionfilereader.h"
+#include "questionimport.h"
+#include "samplecatalogue.h"
 
 #include <QShortcut>
 
@@ -53,6 +56,7 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     openedMs = learning.now();
     questionsOfCategory = controller->getQuestionIdsOfAllCategories();
     showPracticeCounts();
+    showEmptyCatalogue();
     connect(ui.categorySelection, qOverload<QList<int>>(&CheckBoxSelection::somethingChanged), this,
             &QuizSettings::showPracticeCounts);
     connect(ui.cbQuizMode, qOverload<int>(&QComboBox::currentIndexChanged), ui.tlNoMistakes,
@@ -62,6 +66,7 @@ QuizSettings::QuizSettings(Controller *controller, QWidget *parent)
     connect(ui.cbTime, &QCheckBox::stateChanged, this, &QuizSettings::timeStateSlot);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showMenu);
     connect(ui.pbStart, &QPushButton::clicked, this, &QuizSettings::startQuiz);
+    connect(ui.pbImportSample, &QPushButton::clicked, this, &QuizSettings::importSampleCatalogue);
     // Enter starts, wherever the focus is; through the button, exactly as a click.
     for (int enter : {Qt::Key_Return, Qt::Key_Enter}) {
         auto *key = new QShortcut(QKeySequence(enter), this);
@@ -87,6 +92,46 @@ void QuizSettings::showPracticeCounts()
     const PracticeDraw::Counts counts = PracticeDraw::counts(candidates, memories, openedMs);
     ui.tlPracticeCounts->setText(
         tr("Due now: %1 · Never answered: %2").arg(counts.due).arg(counts.neverAnswered));
+}
+
+void QuizSettings::showEmptyCatalogue()
+{
+    bool empty = true;
+    for (const QList<int> &questions : qAsConst(questionsOfCategory))
+        empty = empty && questions.isEmpty();
+    const bool sampleFound = !SampleCatalogue::fileName().isEmpty();
+    ui.tlEmptyCatalogue->setVisible(empty);
+    ui.pbImportSample->setVisible(empty && sampleFound);
+    if (empty && !sampleFound) {
+        // Named as the buttons on the way there read.
+        ui.tlEmptyCatalogue->setText(
+            tr("The catalogue is empty. Questions are added in the management area: \"%1\" "
+               "in the main menu, then \"%2\" or \"%3\".")
+                .arg(QCoreApplication::translate("Menu", "Manage questions"),
+                     QCoreApplication::translate("ManageQuestionsMenu",
+                                                 "Import questions via CSV-File"),
+                     QCoreApplication::translate("ManageQuestionsMenu", "Add questions")));
+    }
+}
+
+void QuizSettings::importSampleCatalogue()
+{
+    QuestionFileReader reader;
+    QuestionImport::Outcome outcome;
+    if (reader.read({SampleCatalogue::fileName()}))
+        outcome = QuestionImport(controller).store(reader.lines());
+    if (outcome.result != QuestionImport::Result::Stored) {
+        ui.tlEmptyCatalogue->setText(tr("The sample catalogue could not be imported."));
+        InvalidMarking::mark(ui.tlEmptyCatalogue);
+        return;
+    }
+    Controller *owner = controller;
+    // Replaces and deletes this screen; the fresh one lists the new categories.
+    owner->showQuizSettings();
+    if (auto *fresh = owner->findChild<QuizSettings *>()) {
+        fresh->ui.tlEmptyCatalogue->setText(outcome.summary());
+        fresh->ui.tlEmptyCatalogue->show();
+    }
 }
 
 bool QuizSettings::saveQuizSettings()

@@ -30,6 +30,10 @@ public slots:
 private:
     // Due and never-answered questions of the checked categories.
     void showPracticeCounts();
+    // With no question in the catalogue: says so and offers the sample catalogue.
+    void showEmptyCatalogue();
+    // Imports the sample catalogue in one change, then shows the screen afresh.
+    void importSampleCatalogue();
 
     Ui::QuizSettings ui;
     Controller *controller;

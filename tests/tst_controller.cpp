@@ -298,11 +298,17 @@ private slots:
         press(form, "pbAdd");
         expected.sort();
         QCOMPARE(snapshot(), expected);
-        // A fresh form follows, offering the category.
+        // A fresh form follows, offering the category and saying the question was added,
+        // until its button is pressed again.
         QVERIFY(form.isNull());
         QCOMPARE(
             child(screen(), "categorySelection")->findChildren<QRadioButton *>().last()->text(),
             newCategory ? text("Category", 1) : "Cat3 EN");
+        auto *added = child<QLabel>(screen(), "tlAdded");
+        QVERIFY(added->isVisible());
+        QCOMPARE(added->text(), "Question added.");
+        press(screen(), "pbAdd");
+        QVERIFY(!added->isVisible());
     }
 
     void deleteCountsChecksAndLeavesNoOrphans()

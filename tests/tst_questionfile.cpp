@@ -1,6 +1,7 @@
 #include "addquestionsperfile.h"
 #include "controller.h"
 #include "databasevelmoraapp.h"
+#include "filedialogs.h"
 #include "questionfilereader.h"
 #include "testworkspace.h"
 
@@ -31,6 +32,22 @@ QStringList writeFiles(const Files &files)
 bool shown(QWidget *screen, const char *name)
 {
     return !child(screen, name)->isHidden();
+}
+
+// What the screen shows: every label and button, whether shown, and its text.
+QStringList shownState(QWidget *screen)
+{
+    QStringList state;
+    for (QWidget *widget : screen->findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<QLabel *>(widget);
+        const auto *button = qobject_cast<QAbstractButton *>(widget);
+        if (label || button)
+            state << QStringLiteral("%1 %2 %3")
+                         .arg(widget->objectName())
+                         .arg(widget->isHidden())
+                         .arg(label ? label->text() : button->text());
+    }
+    return state;
 }
 
 // Runs the command-line tool in the working directory; its exit code, output and errors.
@@ -96,6 +113,46 @@ class TestQuestionFile : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The remembered directory goes to a settings file of the tests, not the user's.
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    // The dialogs start where a file was last chosen, unless that is gone or the
+    // program's data directory (where the database is, or where the launcher puts it);
+    // then in the documents folder, or the home directory without one.
+    void dialogsStartInTheDirectoryUsedLast_data()
+    {
+        QTest::addColumn<QString>("chosenIn"); // "-" nothing chosen yet
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("nothing chosen yet") << "-" << false;
+        QTest::newRow("a directory") << "quizzes" << true;
+        QTest::newRow("a directory since removed") << "gone" << false;
+        QTest::newRow("the working directory") << "" << false;
+        QTest::newRow("the launcher's data directory") << "launcher" << false;
+    }
+
+    void dialogsStartInTheDirectoryUsedLast()
+    {
+        QFETCH(QString, chosenIn);
+        QFETCH(bool, kept);
+        TestWorkspace workspace;
+        QString directory = workspace.path() + "/" + chosenIn;
+        if (chosenIn == "launcher")
+            directory =
+                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/velmora";
+        QVERIFY(QDir().mkpath(directory));
+        FileDialogs::remember(chosenIn == "-" ? QString() : directory + "/questions.csv");
+        if (chosenIn == "gone")
+            QVERIFY(QDir(directory).removeRecursively());
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(FileDialogs::startDirectory(),
+                 kept ? directory : QDir(documents).exists() ? documents : QDir::homePath());
+        FileDialogs::remember(QString());
+    }
+
     void readFiles_data()
     {
         QTest::addColumn<Files>("files");
@@ -160,21 +217,63 @@ private slots:
         QCOMPARE(checker.exitCode(), names.isEmpty() ? 2 : questions > 0 ? 0 : 1);
         QCOMPARE(QString::fromUtf8(checker.readAllStandardError()).section('\n', 0, 0), diagnostic);
 
-        // The import screen counts them, or refuses them; it stores nothing yet.
+        // The import screen counts them, or refuses them with the checker's reasons; it
+        // stores nothing yet. A cancelled dialog changes nothing.
         Controller controller;
-        if (questions == 0)
+        const bool refused = questions == 0 && !names.isEmpty();
+        if (refused)
             QTest::ignoreMessage(QtDebugMsg, "CSV-Datei ist fehlerhaft!");
         QWidget *screen = openQuestionFiles(controller, names);
-        QCOMPARE(shown(screen, "tlFileIncorrect"), questions == 0);
+        QCOMPARE(shown(screen, "tlFileIncorrect"), refused);
+        QCOMPARE(shown(screen, "tlProblems"), refused);
         QCOMPARE(shown(screen, "pbOpenFile"), questions == 0);
         QCOMPARE(shown(screen, "pbAddValues"), questions > 0);
         QCOMPARE(workspace.snapshot(), before);
+        if (refused) {
+            QString reason = diagnostic;
+            reason.replace(QRegularExpression("^([^:]+):(\\d+): error: "), "\\1, line \\2: ")
+                .replace(QRegularExpression("^([^:]+): error: "), "\\1: ");
+            QCOMPARE(child<QLabel>(screen, "tlProblems")->text().section('\n', 0, 0), reason);
+        }
         if (questions > 0) {
             QCOMPARE(child<QLabel>(screen, "tlNumberOfQuestions")->text().toInt(), questions);
             QCOMPARE(reader.questionCount(), questions);
             QCOMPARE(reader.lines().size(), questions * 6);
             QCOMPARE(reader.lines().first(), firstLine);
         }
+    }
+
+    // The first 20 problems are listed, then counted; cancelling the next dialog keeps them.
+    void refusedImportListsProblems_data()
+    {
+        QTest::addColumn<int>("files"); // none of them there
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("20 listed") << 20 << 20 << "file20.csv: cannot be read";
+        QTest::newRow("20 listed, 5 counted") << 25 << 21 << "5 more problem";
+    }
+
+    void refusedImportListsProblems()
+    {
+        QFETCH(int, files);
+        QFETCH(int, lines);
+        QFETCH(QString, last);
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        QTest::ignoreMessage(QtDebugMsg, "CSV-Datei ist fehlerhaft!");
+        QStringList names;
+        for (int i = 1; i <= files; ++i)
+            names << QStringLiteral("file%1.csv").arg(i);
+        QWidget *screen = openQuestionFiles(controller, names);
+        const QStringList problems = child<QLabel>(screen, "tlProblems")->text().split('\n');
+        QCOMPARE(problems.size(), lines);
+        QCOMPARE(problems.first(), "file1.csv: cannot be read");
+        QVERIFY2(problems.last().startsWith(last), qPrintable(problems.last()));
+        const QStringList before = shownState(screen);
+        controller.fileDialogs()->setNextOpenFileNames({});
+        child<QPushButton>(screen, "pbOpenFile")->click();
+        QCOMPARE(shownState(screen), before);
     }
 
     void previewShowsFileTextAsWritten_data()
@@ -269,6 +368,65 @@ private slots:
                  QStringList({"a1 EE|e1 EE", "a2 EE|NULL", "a3 EE|z"}));
     }
 
+    // The catalogue holds K: a question of a file with the same texts is counted and
+    // skipped, unless imported again; the fresh screen says what was stored.
+    void duplicatesSkippedUnlessImportedAgain_data()
+    {
+        QTest::addColumn<QByteArray>("question"); // beside a new one in the file
+        QTest::addColumn<bool>("same");
+        QTest::addColumn<bool>("again");
+        QTest::addColumn<int>("categories"); // that the stored questions went into
+        const QByteArray k = block("K DE;K EN;K EE");
+        const auto changed = [&k](const char *from, const char *to) {
+            return QByteArray(k).replace(from, to);
+        };
+        QList<QByteArray> lines = k.split('\n');
+        lines.move(2, 5);
+        QTest::newRow("same") << k << true << false << 1;
+        QTest::newRow("same, imported again") << k << true << true << 1;
+        QTest::newRow("answers in another order") << lines.join('\n') << true << false << 1;
+        // English is shown: the import files the question under "K EN" all the same.
+        QTest::newRow("German category name") << changed("K DE", "X DE") << true << false << 1;
+        QTest::newRow("English category name") << changed("K EN", "X EN") << false << false << 2;
+        QTest::newRow("Estonian question") << changed("Q EE", "Q EE!") << false << false << 1;
+        QTest::newRow("answer in lower case") << changed("a2 EN", "a2 en") << false << false << 1;
+        QTest::newRow("explanation") << changed("e1 EE", "e2 EE") << false << false << 1;
+        QTest::newRow("truth") << changed("a3 EE\n", "a3 EE;x;y;z\n") << false << false << 1;
+    }
+
+    void duplicatesSkippedUnlessImportedAgain()
+    {
+        QFETCH(QByteArray, question);
+        QFETCH(bool, same);
+        QFETCH(bool, again);
+        QFETCH(int, categories);
+        TestWorkspace workspace;
+        workspace.provision();
+        workspace.execute({"UPDATE settings SET current_lang_id = 2"});
+        Controller controller;
+        QWidget *screen =
+            openQuestionFiles(controller, {writeFile("k.csv", block("K DE;K EN;K EE"))});
+        child<QPushButton>(screen, "pbAddValues")->click();
+        screen = openQuestionFiles(
+            controller, {writeFile("two.csv", question + block("K DE;K EN;K EE", "New"))});
+        QCOMPARE(shown(screen, "tlDuplicates"), same);
+        QCOMPARE(shown(screen, "cbImportAgain"), same);
+        if (same)
+            QVERIFY(child<QLabel>(screen, "tlDuplicates")->text().startsWith("1 of these"));
+        QVERIFY(!child<QCheckBox>(screen, "cbImportAgain")->isChecked());
+        if (again)
+            child<QCheckBox>(screen, "cbImportAgain")->click();
+        child<QPushButton>(screen, "pbAddValues")->click();
+
+        const int stored = same && !again ? 1 : 2;
+        QCOMPARE(workspace.query("SELECT count(*) FROM question"),
+                 QStringList{QString::number(1 + stored)});
+        const QString said = child<QLabel>(currentScreen(&controller), "tlImported")->text();
+        QVERIFY2(said.startsWith(QString::number(stored) + " question") &&
+                     said.contains(QStringLiteral(" into %1 categor").arg(categories)),
+                 qPrintable(said));
+    }
+
     void cancelledImportStoresNothing()
     {
         TestWorkspace workspace;
@@ -327,6 +485,13 @@ private slots:
             readFile("questions.csv"),
             QByteArray("K\xC3\xA4;Ca;Ka\r\nF;Q;K\r\nd;e;f;e1;e2;e3\r\na;b;c;;;\r\ng;h;i;;;\r\nj;k;"
                        "l;;;\r\n\n"));
+        // The menu says what was written where.
+        auto *said = child<QLabel>(currentScreen(&controller), "tlExportFailed");
+        QVERIFY(!said->isHidden());
+        QVERIFY2(said->text().startsWith("1 question") &&
+                     said->text().endsWith(" exported to " + workspace.path() + "/questions.csv."),
+                 qPrintable(said->text()));
+        QVERIFY(said->palette().color(QPalette::WindowText) != Qt::red);
     }
 
     void exportLearning_data()

@@ -11,6 +11,7 @@
 #include "quiz.h"
 #include "quizsettings.h"
 #include "randomsource.h"
+#include "samplecatalogue.h"
 #include "testworkspace.h"
 
 #include <algorithm>
@@ -370,6 +371,63 @@ private slots:
         press(screen, "pbMenu");
         QCOMPARE(workspace.query(QStringLiteral("SELECT * FROM quiz_settings")),
                  QStringList{QStringLiteral("%1|%2").arg(stored.at(0)).arg(stored.at(1))});
+    }
+
+    // An empty catalogue is named as such, with the sample catalogue offered where it is
+    // found; importing it stores all of it or nothing and shows its categories.
+    void emptyCatalogueOffersTheSample_data()
+    {
+        QTest::addColumn<QString>("sample"); // "": the shipped one; "-": none found; else text
+        QTest::addColumn<bool>("seeded");
+        QTest::addColumn<QString>("line");   // how what the screen says starts; "" nothing
+        QTest::addColumn<int>("categories"); // after the import; -1: not offered
+        const QString empty = "The catalogue is empty.";
+        QTest::newRow("shipped sample") << "" << false << empty << 6;
+        QTest::newRow("sample refused") << "K;K;K\n" << false << empty << 0;
+        QTest::newRow("no sample")
+            << "-" << false
+            << empty + " Questions are added in the management area: \"Manage questions\"" << -1;
+        QTest::newRow("questions there") << "" << true << "" << -1;
+    }
+
+    void emptyCatalogueOffersTheSample()
+    {
+        QFETCH(QString, sample);
+        QFETCH(bool, seeded);
+        QFETCH(QString, line);
+        QFETCH(int, categories);
+        TestWorkspace workspace;
+        workspace.provision();
+        if (seeded)
+            seedCatalogue(workspace, 1, {1});
+        if (!sample.isEmpty())
+            SampleCatalogue::setPlaces(
+                {sample == "-" ? "missing.csv" : writeFile("sample.csv", sample.toUtf8())});
+        const auto usualPlaces = qScopeGuard([] { SampleCatalogue::setPlaces({}); });
+        Controller controller;
+        controller.show();
+        controller.showQuizSettings();
+        QWidget *screen = currentScreen(&controller);
+        auto *said = child<QLabel>(screen, "tlEmptyCatalogue");
+        QCOMPARE(said->isVisible() ? said->text().left(line.size()) : QString(), line);
+        QCOMPARE(child(screen, "pbImportSample")->isVisible(), categories >= 0);
+        if (categories < 0)
+            return;
+
+        const QStringList before = workspace.snapshot();
+        press(screen, "pbImportSample");
+        screen = currentScreen(&controller);
+        said = child<QLabel>(screen, "tlEmptyCatalogue");
+        QCOMPARE(child(screen, "categorySelection")->findChildren<CheckBox *>().size(), categories);
+        if (categories == 0) {
+            QCOMPARE(workspace.snapshot(), before);
+            QCOMPARE(said->text(), "The sample catalogue could not be imported.");
+            return;
+        }
+        QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList{"42"});
+        QVERIFY2(said->text().startsWith("42 question") && said->text().contains(" into 6 categor"),
+                 qPrintable(said->text()));
+        QVERIFY(!child(screen, "pbImportSample")->isVisible());
     }
 
     // The practice mode is kept with the other settings; the counts follow the categories;
