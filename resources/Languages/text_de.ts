@@ -414,7 +414,7 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Quizzes:</source>
-        <translation>Quiz:</translation>
+        <translation>Quizze:</translation>
     </message>
     <message>
         <source>Answers:</source>
@@ -426,7 +426,7 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Right answers in the last 50 quizzes</source>
-        <translation>Richtige Antworten in den letzten 50 Quiz</translation>
+        <translation>Richtige Antworten in den letzten 50 Quizzen</translation>
     </message>
     <message>
         <source>Questions per category</source>

@@ -626,7 +626,7 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>Due and weakest first</source>
-        <translation>Esmalt korratavad ja nõrgimad</translation>
+        <translation>Esmalt kordamist vajavad ja nõrgimad</translation>
     </message>
     <message>
         <source>Mistakes of the last quiz</source>
