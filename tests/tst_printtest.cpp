@@ -1,0 +1,298 @@
+#include "testpaper.h"
+#include "testworkspace.h"
+
+namespace {
+// Beside the tests in the build tree.
+QString printer()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/velmora-csv");
+}
+
+// Exit status of the program; its standard output in out.
+int run(const QString &program, const QStringList &arguments, QString *out = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return -1;
+    if (out)
+        *out = QString::fromUtf8(process.readAllStandardOutput());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+int print(const QStringList &arguments)
+{
+    return run(printer(), QStringList{QStringLiteral("print")} + arguments);
+}
+
+QString pdfText(const QString &file)
+{
+    QString text;
+    run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}, &text);
+    return text;
+}
+
+// Words separated by single spaces, without the direction marks the reader adds around
+// right-to-left runs: a text wrapped over several lines reads as one.
+QString flattened(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}\\x{200E}\\x{200F}]")));
+    return text.simplified();
+}
+
+// What the text shows of each version: its questions in order, each with its answer ids
+// in order; and of each key, per question the answers marked.
+struct Printed
+{
+    QList<TestPaper::Version> versions;
+    QList<QList<QList<bool>>> keys;
+};
+
+Printed parse(const QString &text)
+{
+    static const QRegularExpression question(QStringLiteral("^\\s*(\\d+)\\.\\s+Q(\\d+) [A-Z]{2}$"));
+    static const QRegularExpression answer(
+        QStringLiteral("^\\s*[A-D] \\x{2610}\\s+(?:right|wrong) (\\d+)$"));
+    static const QRegularExpression keyRow(
+        QStringLiteral("^\\s*(\\d+)((?:\\s+[X\\x{00B7}])+)\\s*$"));
+    Printed printed;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        QRegularExpressionMatch match = question.match(line);
+        if (match.hasMatch()) {
+            if (match.captured(1) == QLatin1String("1"))
+                printed.versions.append(TestPaper::Version());
+            printed.versions.last().append({match.captured(2).toInt(), {}});
+        } else if ((match = answer.match(line)).hasMatch()) {
+            printed.versions.last().last().answerIds.append(match.captured(1).toInt());
+        } else if ((match = keyRow.match(line)).hasMatch()) {
+            if (match.captured(1) == QLatin1String("1"))
+                printed.keys.append(QList<QList<bool>>());
+            QList<bool> marks;
+            for (const QString &mark : match.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                marks.append(mark == QLatin1String("X"));
+            printed.keys.last().append(marks);
+        }
+    }
+    return printed;
+}
+
+// The test the program should have drawn from the catalogue seedCatalogue makes.
+TestPaper expectedPaper(int questions, int count, int versions, quint64 seed)
+{
+    QList<int> candidates;
+    QHash<int, QList<int>> answersOf;
+    for (int q = 1; q <= questions; ++q) {
+        candidates.append(q);
+        answersOf.insert(q, {10 * q + 1, 10 * q + 2, 10 * q + 3, 10 * q + 4});
+    }
+    return TestPaper::draw(candidates, answersOf, count, versions, seed);
+}
+
+bool isTrue(int answerId)
+{
+    return answerId % 10 <= 1 + answerId / 10 % 3;
+}
+
+QString orders(const QList<TestPaper::Version> &versions)
+{
+    QStringList text;
+    for (const TestPaper::Version &version : versions) {
+        QStringList items;
+        for (const TestPaper::Item &item : version) {
+            QStringList answers;
+            for (int id : item.answerIds)
+                answers << QString::number(id);
+            items << QString::number(item.questionId) + QLatin1Char(':') + answers.join(',');
+        }
+        text << items.join(' ');
+    }
+    return text.join(QStringLiteral(" | "));
+}
+} // namespace
+
+class TestPrintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The versions and keys read back from the PDF are the seed's draw, whatever the
+    // language; a second run gives the same text, another seed another order.
+    void versionsAreTheSeedsDraw_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("versions");
+        QTest::addColumn<int>("seed");
+        QTest::newRow("English, three versions") << "en" << 8 << 3 << 42;
+        QTest::newRow("German, same seed") << "de" << 8 << 3 << 42;
+        QTest::newRow("Estonian, same seed") << "ee" << 8 << 3 << 42;
+        QTest::newRow("every question, 26 versions") << "en" << 30 << 26 << 7;
+        QTest::newRow("one question, seed 0") << "de" << 1 << 2 << 0;
+    }
+    void versionsAreTheSeedsDraw()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, count);
+        QFETCH(int, versions);
+        QFETCH(int, seed);
+        TestWorkspace workspace;
+        workspace.provision();
+        QList<int> categories;
+        for (int q = 1; q <= 30; ++q)
+            categories << 1 + q % 3;
+        seedCatalogue(workspace, 3, categories);
+        const QStringList arguments{"--language", language, "--questions", QString::number(count),
+                                    "--versions", QString::number(versions), "--seed",
+                                    QString::number(seed), "--key"};
+        QCOMPARE(print(arguments + QStringList{"one.pdf"}), 0);
+        QCOMPARE(print(arguments + QStringList{"two.pdf"}), 0);
+        const QString text = pdfText("one.pdf");
+        const Printed printed = parse(text);
+
+        const TestPaper expected = expectedPaper(30, count, versions, quint64(seed));
+        QCOMPARE(orders(printed.versions), orders(expected.versions()));
+        QCOMPARE(printed.keys.size(), versions);
+        for (int v = 0; v < versions; ++v) {
+            QCOMPARE(printed.keys.at(v).size(), count);
+            for (int q = 0; q < count; ++q) {
+                const QList<int> answerIds = printed.versions.at(v).at(q).answerIds;
+                QList<bool> truths;
+                for (int id : answerIds)
+                    truths << isTrue(id);
+                QCOMPARE(printed.keys.at(v).at(q), truths);
+            }
+        }
+        QVERIFY(text.contains(QStringLiteral("Total points: %1").arg(count)) ||
+                language != QLatin1String("en"));
+
+        // Apart from the date (and the creation time), page for page the same.
+        QCOMPARE(pdfText("two.pdf"), text);
+        if (count > 1) {
+            QStringList other = arguments;
+            other[other.indexOf("--seed") + 1] = QString::number(seed + 1);
+            QCOMPARE(print(other + QStringList{"other.pdf"}), 0);
+            QVERIFY(orders(parse(pdfText("other.pdf")).versions) != orders(printed.versions));
+        }
+    }
+
+    // Catalogue texts print as written, in the explanations too, in embedded fonts.
+    void hardTextsPrintWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QString longText;
+        while (longText.size() < 250)
+            longText += QStringLiteral("Lorem%1 ipsum ").arg(longText.size());
+        QTest::newRow("250 characters") << longText.left(250).trimmed();
+        QTest::newRow("ampersand") << "Science & Nature";
+        QTest::newRow("markup") << "<b>bold</b> <i>not</i> &amp;";
+        QTest::newRow("right to left") << QString::fromUtf8("שלום עולם");
+        QTest::newRow("symbols") << QString::fromUtf8("Sun ☀ heart ♥ plane ✈ smile ☺");
+        QTest::newRow("Estonian and German letters") << QString::fromUtf8("Õun, äädikas, Straße");
+    }
+    void hardTextsPrintWhole()
+    {
+        QFETCH(QString, text);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1, 1, 1});
+        QString quoted = text;
+        quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
+        workspace.execute({QStringLiteral("UPDATE question_lang SET question_text = '%1' WHERE "
+                                          "question_id = 1 AND lang_id = 2")
+                               .arg(quoted),
+                           QStringLiteral("UPDATE answer_lang SET explanation_text = '%1' WHERE "
+                                          "answer_id = 11 AND lang_id = 2")
+                               .arg(quoted)});
+        QCOMPARE(print({"--language", "en", "--questions", "3", "--versions", "2", "--seed", "5",
+                        "--key", "--explanations", "out.pdf"}),
+                 0);
+        const QString printed = flattened(pdfText("out.pdf"));
+        // Three times per version: the question, again in the explanations, and the
+        // explanation of its true answer.
+        QCOMPARE(printed.count(flattened(text)), 6);
+        QString fonts;
+        run(QStringLiteral("pdffonts"), {QStringLiteral("out.pdf")}, &fonts);
+        const QStringList rows = fonts.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!rows.isEmpty());
+        for (const QString &row : rows)
+            QVERIFY2(row.contains(QRegularExpression(QStringLiteral("\\byes\\s+(yes|no)\\s+(yes|no)\\s+\\d+"))),
+                     qPrintable(row));
+    }
+
+    void documentProperties_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("pageSize");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("A4, one category") << QStringList{"--paper", "a4", "--category", "Cat2 EN"}
+                                          << "595 x 842" << "Cat2 EN";
+        QTest::newRow("Letter, every category")
+            << QStringList{"--paper", "letter"} << "612 x 792" << "Cat1 EN, Cat2 EN";
+    }
+    void documentProperties()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, pageSize);
+        QFETCH(QString, title);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 2, {1, 2, 2});
+        QCOMPARE(print(QStringList{"--language", "en", "--questions", "2", "--versions", "1",
+                                   "--seed", "1"} +
+                       options + QStringList{"out.pdf"}),
+                 0);
+        QString info;
+        QString metadata;
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("out.pdf")}, &info);
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), QStringLiteral("out.pdf")}, &metadata);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+") + pageSize)),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+") + title + '\n')),
+                 qPrintable(info));
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Velmora"))));
+        QVERIFY(metadata.contains(QStringLiteral("<dc:language><rdf:Bag><rdf:li>en</rdf:li>")));
+    }
+
+    // A refused run says why with its exit status and leaves an existing file as it was.
+    void refusedRunsKeepTheFile_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        // Each row changes one setting of a run that would succeed.
+        const auto with = [](const QString &option, const QString &value) {
+            QStringList arguments{"--language", "en", "--questions", "2", "--versions", "2",
+                                  "--seed", "3", "out.pdf"};
+            const int at = arguments.indexOf(option);
+            if (at >= 0)
+                arguments[at + 1] = value;
+            else
+                arguments = QStringList{option, value} + arguments;
+            return arguments;
+        };
+        QTest::newRow("no such category") << with("--category", "Cat1 DE") << 1;
+        QTest::newRow("more questions than held") << with("--questions", "4") << 1;
+        QTest::newRow("no database") << with("--database", "missing") << 1;
+        QTest::newRow("unwritable file")
+            << with("--seed", "3").replaceInStrings("out.pdf", "out.pdf/in.pdf") << 1;
+        QTest::newRow("unknown option") << with("--colour", "red") << 2;
+        QTest::newRow("27 versions") << with("--versions", "27") << 2;
+        QTest::newRow("no questions") << with("--questions", "0") << 2;
+        QTest::newRow("unknown language") << with("--language", "fr") << 2;
+        QTest::newRow("seed not a number") << with("--seed", "x") << 2;
+        QTest::newRow("paper") << with("--paper", "a3") << 2;
+    }
+    void refusedRunsKeepTheFile()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, {1, 1, 1});
+        writeFile("out.pdf", "an earlier test");
+        QCOMPARE(print(arguments), status);
+        QCOMPARE(readFile("out.pdf"), QByteArray("an earlier test"));
+    }
+};
+
+QTEST_MAIN(TestPrintTest)
+#include "tst_printtest.moc"
