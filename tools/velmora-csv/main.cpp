@@ -1,16 +1,28 @@
-// velmora-csv: checks CSV question files before they are imported, and writes the
-// learner's answer history and memory out as CSV, and prints tests as PDF.
+// velmora-csv: checks question files before they are imported, converts and imports
+// them, writes the learner's answer history and memory out as CSV, and prints tests as PDF.
 //
 //     velmora-csv check FILE...
+//     velmora-csv convert IN OUT.csv|OUT.xml
+//     velmora-csv import FILE... [--database DB]
 //     velmora-csv history [--database DB]
 //     velmora-csv memory [--database DB]
 //     velmora-csv print --language de|en|ee --questions N --versions V --seed S
 //                       [--category NAME]... [--key] [--explanations] [--paper a4|letter]
 //                       [--database DB] OUT.pdf
 //
-// check uses the import's own reader, so it accepts exactly the files the import accepts.
-// It prints one line per problem ("FILE:LINE: error: reason", warnings alike) and exits
-// with 0 when the files would import, 1 when they would not, 2 on wrong usage.
+// check uses the import's own reader, so it accepts exactly the files the import accepts:
+// Velmora's CSV whole or not at all, Moodle XML, GIFT and Aiken banks in part, the format
+// told by content. It prints one line per problem ("FILE:LINE: error: reason", warnings
+// alike), one line per question a foreign bank leaves out ("FILE:LINE: reason") and a
+// summary, and exits with 0 when something would be imported, 1 when nothing would (or a
+// file is refused), 2 on wrong usage.
+//
+// convert writes what the import would take from IN as Velmora's CSV or as Moodle XML, by
+// OUT's extension, whole or not at all: 0 when OUT was written, 1 when nothing could be
+// taken. import stores what the import screen would, in one change, skipping questions
+// already in the catalogue as the screen does by default: 0 when stored, 1 when nothing was
+// (with the reasons), 2 on wrong usage. DB is the program's database file (named
+// databaseVelmoraApp), by default the one in the current directory.
 //
 // history writes every recorded answer, oldest first, in the review-log form the FSRS
 // optimizer reads: card_id,review_time,review_rating,review_state,review_duration (question
@@ -25,17 +37,24 @@
 // when not (no such category, too few questions, a database or file it cannot use; an
 // existing OUT stays as it was) and 2 on wrong usage.
 
+#include "bankreader.h"
+#include "controller.h"
 #include "databasevelmoraapp.h"
 #include "learningstore.h"
+#include "moodlexmlwriter.h"
 #include "questionfilereader.h"
+#include "questionfilewriter.h"
+#include "questionimport.h"
 #include "sqlrunner.h"
 #include "testpaper.h"
 #include "testpapertexts.h"
 #include "testpdfwriter.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSqlDatabase>
@@ -48,6 +67,8 @@
 
 namespace {
 const char usage[] = "usage: velmora-csv check FILE...\n"
+                     "       velmora-csv convert IN OUT.csv|OUT.xml\n"
+                     "       velmora-csv import FILE... [--database DB]\n"
                      "       velmora-csv history [--database DB]\n"
                      "       velmora-csv memory [--database DB]\n"
                      "       velmora-csv print --language de|en|ee --questions N --versions V "
@@ -55,25 +76,129 @@ const char usage[] = "usage: velmora-csv check FILE...\n"
                      "                         [--category NAME]... [--key] [--explanations]\n"
                      "                         [--paper a4|letter] [--database DB] OUT.pdf\n";
 
-QString describe(const QuestionFileReader::Finding &finding, const char *kind)
+QString describe(const BankReader::Note &note, const char *kind)
 {
-    QString where = finding.fileName.isEmpty() ? QStringLiteral("velmora-csv") : finding.fileName;
-    if (finding.line > 0)
-        where += QLatin1Char(':') + QString::number(finding.line);
-    return QStringLiteral("%1: %2: %3").arg(where, QLatin1String(kind), finding.message());
+    const QString where = note.fileName.isEmpty() ? QStringLiteral("velmora-csv")
+                                                   : BankReader::where(note);
+    return QStringLiteral("%1: %2: %3").arg(where, QLatin1String(kind), note.reason);
+}
+
+// Reads the files as the import does and prints what it refuses, leaves out and remarks.
+bool readFiles(const QStringList &files, BankReader *reader, QTextStream &err)
+{
+    const bool accepted = reader->read(files);
+    for (const auto &note : reader->errors())
+        err << describe(note, "error") << '\n';
+    for (const auto &note : reader->leftOut())
+        err << BankReader::where(note) << ": " << note.reason << '\n';
+    for (const auto &note : reader->warnings())
+        err << describe(note, "warning") << '\n';
+    return accepted;
 }
 
 int check(const QStringList &files, QTextStream &out, QTextStream &err)
 {
-    QuestionFileReader reader;
-    const bool accepted = reader.read(files);
-    for (const auto &finding : reader.errors())
-        err << describe(finding, "error") << '\n';
-    for (const auto &finding : reader.warnings())
-        err << describe(finding, "warning") << '\n';
-    if (accepted)
-        out << reader.questionCount() << " question(s) would be imported\n";
+    BankReader reader;
+    const bool accepted = readFiles(files, &reader, err);
+    if (accepted) {
+        out << reader.questionCount() << " question(s) would be imported";
+        if (reader.anyForeign() && !reader.counts().isEmpty())
+            out << "; " << reader.counts();
+        out << '\n';
+    }
     return accepted ? 0 : 1;
+}
+
+int convert(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    const QString outFile = arguments.value(1);
+    const QString kind = QFileInfo(outFile).suffix().toLower();
+    if (arguments.size() != 2 || (kind != QLatin1String("csv") && kind != QLatin1String("xml"))) {
+        err << "velmora-csv: convert needs one input file and an output file ending in .csv or "
+               ".xml\n"
+            << usage;
+        return 2;
+    }
+    BankReader reader;
+    if (!readFiles({arguments.first()}, &reader, err))
+        return 1;
+    int written = reader.questionCount();
+    bool saved = false;
+    if (kind == QLatin1String("csv")) {
+        QString text;
+        for (const QString &line : reader.lines())
+            text += line + QuestionFileWriter::lineEnd;
+        saved = QuestionFileWriter::save(outFile, text);
+    } else {
+        QList<int> leftOut;
+        const QByteArray document =
+            MoodleXmlWriter::document(QuestionFileReader::questions(reader.lines()), &leftOut);
+        for (int index : leftOut)
+            err << arguments.first() << ": question " << index + 1
+                << " left out: no true answer\n";
+        written -= leftOut.size();
+        if (written == 0)
+            return 1;
+        saved = MoodleXmlWriter::save(outFile, document);
+    }
+    if (!saved) {
+        err << "velmora-csv: error: " << outFile << " could not be written\n";
+        return 1;
+    }
+    out << written << " question(s) written to " << outFile << '\n';
+    return 0;
+}
+
+int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"),
+                                      QStringLiteral("./databaseVelmoraApp"));
+    parser.addOption(database);
+    const QFileInfo databaseFile(parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments)
+                                     ? parser.value(database)
+                                     : QString());
+    // The program's data store opens the file of that name in its working directory.
+    if (parser.positionalArguments().isEmpty() ||
+        databaseFile.fileName() != QLatin1String("databaseVelmoraApp")) {
+        err << "velmora-csv: import needs one or more files and, with --database, a file "
+               "called databaseVelmoraApp\n"
+            << usage;
+        return 2;
+    }
+    if (!databaseFile.isFile() || !databaseFile.isWritable()) {
+        err << "velmora-csv: error: " << databaseFile.filePath()
+            << " is no database that can be written; nothing stored\n";
+        return 1;
+    }
+    QStringList files;
+    for (const QString &file : parser.positionalArguments())
+        files << QFileInfo(file).absoluteFilePath();
+    // Read before the program's catalogue is opened: the reasons stay in English.
+    BankReader reader;
+    if (!readFiles(files, &reader, err)) {
+        err << "velmora-csv: nothing stored\n";
+        return 1;
+    }
+    QDir::setCurrent(databaseFile.absolutePath());
+    Controller controller;
+    QuestionImport questions(&controller);
+    const QSet<int> known = questions.alreadyInCatalogue(reader.lines());
+    if (known.size() == reader.questionCount()) {
+        err << "velmora-csv: nothing stored: every question is already in the catalogue\n";
+        return 1;
+    }
+    const QuestionImport::Outcome outcome = questions.store(reader.lines(), known);
+    if (outcome.result != QuestionImport::Result::Stored) {
+        err << "velmora-csv: error: nothing stored: the database could not be written\n";
+        return 1;
+    }
+    out << outcome.questions << " question(s) stored in " << outcome.categories
+        << " category(ies)";
+    if (!known.isEmpty())
+        out << "; " << known.size() << " already in the catalogue, skipped";
+    out << '\n';
+    return 0;
 }
 
 QString utc(qint64 ms)
@@ -314,13 +439,17 @@ int printTest(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
 int main(int argc, char *argv[])
 {
-    // Printing lays text out in real fonts, which takes a GUI application; without a
-    // display it runs on the offscreen platform.
+    // Printing lays text out in real fonts, which takes a GUI application, and the import
+    // stores through the program's own controller, a widget; without a display both run on
+    // the offscreen platform.
     const bool printing = argc > 1 && qstrcmp(argv[1], "print") == 0;
-    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const bool importing = argc > 1 && qstrcmp(argv[1], "import") == 0;
+    if ((printing || importing) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> application;
-    if (printing)
+    if (importing)
+        application = std::make_unique<QApplication>(argc, argv);
+    else if (printing)
         application = std::make_unique<QGuiApplication>(argc, argv);
     else
         application = std::make_unique<QCoreApplication>(argc, argv);
@@ -335,6 +464,10 @@ int main(int argc, char *argv[])
         status = exportLearning(command, arguments.mid(1), out, err);
     else if (printing)
         status = printTest(arguments.mid(1), out, err);
+    else if (command == QLatin1String("convert"))
+        status = convert(arguments.mid(1), out, err);
+    else if (importing)
+        status = import(arguments.mid(1), out, err);
     else
         err << usage;
     // The connection, if one was opened, is let go before the application ends.

@@ -1,0 +1,381 @@
+#include "bankformat.h"
+#include "bankreader.h"
+#include "moodlexmlwriter.h"
+#include "questionfilereader.h"
+#include "testworkspace.h"
+
+#include <QElapsedTimer>
+
+namespace {
+const QString dataDir = QStringLiteral(VELMORA_TEST_DATA);
+const QString none = QStringLiteral("(no explanation given)");
+
+// "text;text;text" or, with explanations, "text;text;text;e;e;e".
+QString line(const QString &text, const QString &explanation = QString(),
+             bool falseAnswer = false)
+{
+    QString result = QStringList{text, text, text}.join(QLatin1Char(';'));
+    if (!explanation.isEmpty())
+        result += QLatin1Char(';') + QStringList{explanation, explanation, explanation}.join(QLatin1Char(';'));
+    else if (falseAnswer)
+        result += QStringLiteral(";;;");
+    return result;
+}
+QString falseLine(const QString &text)
+{
+    return line(text, QString(), true);
+}
+
+// A whole file of Moodle XML around the questions.
+QByteArray quiz(const QByteArray &questions)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<quiz>\n" + questions + "</quiz>\n";
+}
+
+QByteArray multichoice(const QByteArray &text, const QByteArray &answers)
+{
+    return "<question type=\"multichoice\"><questiontext format=\"html\"><text><![CDATA[" + text +
+           "]]></text></questiontext>" + answers + "</question>\n";
+}
+
+const QByteArray fourAnswers = "<answer fraction=\"100\"><text>a</text></answer>"
+                               "<answer fraction=\"0\"><text>b</text></answer>"
+                               "<answer fraction=\"0\"><text>c</text></answer>"
+                               "<answer fraction=\"0\"><text>d</text></answer>";
+
+// Whether wanted appears in all in this order (other lines may lie between).
+bool inOrder(const QStringList &all, const QStringList &wanted)
+{
+    int at = 0;
+    for (const QString &line : wanted) {
+        at = all.indexOf(line, at);
+        if (at < 0)
+            return false;
+        ++at;
+    }
+    return true;
+}
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ToolRun runTool(const QStringList &arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
+    if (!tool.waitForFinished(60000))
+        return {};
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
+            QString::fromUtf8(tool.readAllStandardError())};
+}
+} // namespace
+
+// Foreign question banks: what each reader takes, leaves out (and why, where) and refuses,
+// on real files of the platform they come from and on small files per rule; the format
+// told by content; the Moodle XML export read back unchanged.
+class TestBanks : public QObject
+{
+    Q_OBJECT
+
+private:
+    // The columns every format's table has.
+    static void columns()
+    {
+        QTest::addColumn<QString>("file");      // in tests/data, or written from content
+        QTest::addColumn<QByteArray>("content"); // empty: the file of tests/data
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QStringList>("lines");   // among the lines taken, in this order
+        QTest::addColumn<QStringList>("leftOut"); // "line: reason"
+        QTest::addColumn<QList<int>>("counts");   // one language, replaced, placeholder, images
+        QTest::addColumn<QString>("refusal");     // "line: reason"
+    }
+
+    static void check()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(int, questions);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, leftOut);
+        QFETCH(QList<int>, counts);
+        QFETCH(QString, refusal);
+        TestWorkspace workspace;
+        const QString path = content.isEmpty() ? dataDir + QLatin1Char('/') + file : writeFile(file, content);
+        QElapsedTimer clock;
+        clock.start();
+        BankReader reader;
+        QCOMPARE(reader.read({path}), refusal.isEmpty());
+        QVERIFY2(clock.elapsed() < 5000, "hostile files are read in bounded time");
+        QCOMPARE(reader.questionCount(), questions);
+        QVERIFY2(inOrder(reader.lines(), lines), qPrintable(reader.lines().join('\n')));
+        QStringList gotLeftOut;
+        for (const auto &note : reader.leftOut())
+            gotLeftOut << QStringLiteral("%1: %2").arg(note.line).arg(note.reason);
+        QCOMPARE(gotLeftOut, leftOut);
+        QCOMPARE((QList<int>{reader.oneLanguage, reader.replaced, reader.placeholder,
+                             reader.imagesLeftOut}),
+                 counts);
+        const QString gotRefusal = reader.errors().isEmpty()
+                                       ? QString()
+                                       : QStringLiteral("%1: %2").arg(reader.errors().first().line)
+                                             .arg(reader.errors().first().reason);
+        QCOMPARE(gotRefusal, refusal);
+        // The lines taken are what the CSV import accepts and stores unchanged.
+        for (const auto &question : QuestionFileReader::questions(reader.lines()))
+            QVERIFY(QuestionFileReader::questions(reader.lines()).size() == questions &&
+                    question.answers.size() == 4);
+
+        // The checker agrees, line for line.
+        const ToolRun checker = runTool({QStringLiteral("check"), path});
+        QCOMPARE(checker.exitCode, questions > 0 && refusal.isEmpty() ? 0 : 1);
+        for (const QString &note : leftOut)
+            QVERIFY2(checker.err.contains(path + QLatin1Char(':') + note), qPrintable(checker.err));
+        if (refusal.isEmpty())
+            QVERIFY2(checker.out.startsWith(QStringLiteral("%1 question(s) would be imported").arg(questions)),
+                     qPrintable(checker.out));
+    }
+
+private slots:
+    void moodleXml_data()
+    {
+        columns();
+        QTest::newRow("Moodle's own: nested categories, true/false and essay only")
+            << "moodle-nested-categories.xml" << QByteArray() << 0 << QStringList()
+            << QStringList{"15: question type \"truefalse\" is not multiple choice",
+                           "55: question type \"essay\" is not multiple choice",
+                           "83: question type \"truefalse\" is not multiple choice",
+                           "123: question type \"truefalse\" is not multiple choice",
+                           "163: question type \"truefalse\" is not multiple choice"}
+            << QList<int>{0, 0, 0, 0} << "0: holds no question that can be imported";
+        QTest::newRow("multilang, fractions, feedback, categories, images")
+            << "multilang.xml" << QByteArray() << 3
+            << QStringList{line("multilang"), line("2 & 2 = ?"), line("4", "Two <plus> two"),
+                           falseLine("22"), "Mathematik;Maths;Matemaatika",
+                           "Welche sind gerade?;Which are even?;Millised on paaris?",
+                           "2;2;2;Zwei;Two;Kaks",
+                           "4;4;4;Teilbar durch zwei;Divisible by two;Jagub kahega",
+                           falseLine("7"), falseLine("1, 3"), line("Erdkunde/Geo"),
+                           line("First line second line"), line("a", none)}
+            << QStringList{"27: question type \"truefalse\" is not multiple choice",
+                           "32: 3 answer(s), not four", "38: no true answer"}
+            << QList<int>{2, 2, 1, 1} << QString();
+        QTest::newRow("{mlang other} stands in for a missing language")
+            << "other.xml"
+            << quiz(multichoice("{mlang en}Hello{mlang}{mlang other}Hallo{mlang}", fourAnswers))
+            << 1 << QStringList{"Hallo;Hello;Hallo"} << QStringList() << QList<int>{1, 0, 1, 0}
+            << QString();
+        QTest::newRow("deeply nested spans")
+            << "spans.xml"
+            << quiz(multichoice(QByteArray("<span lang=\"de\" class=\"multilang\">").repeated(20000) +
+                                    "x" + QByteArray("</span>").repeated(20000),
+                                fourAnswers))
+            << 1 << QStringList{line("x")} << QStringList() << QList<int>{1, 0, 1, 0} << QString();
+        QTest::newRow("billion laughs: no DTD is read")
+            << "laughs.xml"
+            << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE quiz [\n<!ENTITY a \"aaaaaaaaaa\">\n"
+                          "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">\n"
+                          "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">\n"
+                          "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">\n]>\n"
+                          "<quiz><question type=\"multichoice\"><questiontext><text>&d;&d;&d;"
+                          "</text></questiontext></question></quiz>\n")
+            << 0 << QStringList() << QStringList() << QList<int>{0, 0, 0, 0}
+            << "7: holds a document type declaration, which is not read";
+        QTest::newRow("unbalanced tags")
+            << "unbalanced.xml" << quiz("<question type=\"multichoice\">\n<questiontext>\n</question>\n")
+            << 0 << QStringList() << QStringList() << QList<int>{0, 0, 0, 0}
+            << "5: is not well-formed XML: Opening and ending tag mismatch.";
+        QTest::newRow("deep nesting")
+            << "deep.xml" << quiz(QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000))
+            << 0 << QStringList() << QStringList() << QList<int>{0, 0, 0, 0}
+            << "3: elements nested more than 64 deep";
+        QTest::newRow("invalid UTF-8")
+            << "latin1.xml" << quiz(multichoice("Gr\xf6\xdf" "e", fourAnswers)) << 0 << QStringList()
+            << QStringList() << QList<int>{0, 0, 0, 0} << "0: is not valid UTF-8 text";
+    }
+    void moodleXml() { check(); }
+
+    void gift_data()
+    {
+        columns();
+        QTest::newRow("Moodle's own: every question type")
+            << "moodle-questions.gift.txt" << QByteArray() << 1
+            << QStringList{line("moodle-questions.gift"),
+                           line("What's between orange and green in the spectrum?"),
+                           line("yellow", "right, good!"), falseLine("red"),
+                           line("off-beige", "right, good!"), falseLine("blue")}
+            << QStringList{"2: an essay question, not multiple choice",
+                           "5: a matching question, not multiple choice",
+                           "14: 3 answer(s), not four",
+                           "31: a numeric question, not multiple choice",
+                           "34: a short-answer question, not multiple choice",
+                           "41: a true/false question, not multiple choice",
+                           "46: a true/false question, not multiple choice",
+                           "49: a true/false question, not multiple choice"}
+            << QList<int>{1, 1, 0, 0} << QString();
+        QTest::newRow("categories, weights, [html], escapes, the blank")
+            << "rules.gift" << QByteArray() << 3
+            << QStringList{line("rules"), line("Which colour has the sky?"),
+                           line("blue", "Because of scattering"), falseLine("grey"),
+                           line("Natur/Umwelt"), line("Which are prime?"),
+                           line("2", "two is prime"), line("3", "Primes have two divisors."),
+                           falseLine("4"), line("Natur/Umwelt"),
+                           line("Escaped {braces} = and ~ and # and : and \\ _____ in the text."),
+                           line("a=b", none), falseLine("c~d"), falseLine("e#f")}
+            << QStringList{"17: a true/false question, not multiple choice",
+                           "19: a numeric question, not multiple choice",
+                           "21: a matching question, not multiple choice",
+                           "23: a short-answer question, not multiple choice",
+                           "25: an essay question, not multiple choice",
+                           "27: a description, not a question: no answers in {}"}
+            << QList<int>{3, 0, 1, 0} << QString();
+        QTest::newRow("multilang spans, CR LF, answers on lines of their own")
+            << "spans.gift"
+            << QByteArray("// comment\r\n[html]<span lang=\"de\" class=\"multilang\">Frage</span>"
+                          "<span lang=\"en\" class=\"multilang\">Question</span>"
+                          "<span lang=\"et\" class=\"multilang\">K\xc3\xbcsimus</span>\r\n{\r\n"
+                          "=a#<img src\\=\"x/y.png\">ok\r\n~b\r\n~c\r\n~d\r\n}\r\n")
+            << 1 << QStringList{"Frage;Question;K\u00fcsimus", line("a", "ok")} << QStringList()
+            << QList<int>{0, 0, 0, 1} << QString();
+        QTest::newRow("an unclosed {")
+            << "open.gift" << QByteArray("::A:: first {=a ~b ~c ~d}\n\n::B::\nsecond {=a ~b\n~c\n")
+            << 0 << QStringList() << QStringList() << QList<int>{0, 0, 0, 0}
+            << "4: \"{\" is not closed";
+        QTest::newRow("invalid UTF-8")
+            << "latin1.gift" << QByteArray("Gr\xf6\xdf" "e {=a ~b ~c ~d}\n") << 0 << QStringList()
+            << QStringList() << QList<int>{0, 0, 0, 0} << "0: is not valid UTF-8 text";
+    }
+    void gift() { check(); }
+
+    void aiken_data()
+    {
+        columns();
+        QTest::newRow("Moodle's own")
+            << "moodle-questions.aiken.txt" << QByteArray() << 1
+            << QStringList{line("moodle-questions.aiken"), line("The Moodle project was started by:"),
+                           falseLine("Petr Skoda"), line("Martin Dougiamas", none)}
+            << QStringList{"8: 2 answer(s), not four"} << QList<int>{1, 0, 1, 0} << QString();
+        QTest::newRow("Moodle's own errors")
+            << "moodle-aiken-errors.txt" << QByteArray() << 0 << QStringList()
+            << QStringList{"1: 1 answer(s), not four", "5: no ANSWER: line",
+                           "7: an ANSWER: line without a question", "9: 2 answer(s), not four",
+                           "14: no ANSWER: line", "18: 2 answer(s), not four"}
+            << QList<int>{0, 0, 0, 0} << "0: holds no question that can be imported";
+        QTest::newRow("A. and A), following questions, two lines, five options")
+            << "rules.aiken.txt" << QByteArray() << 3
+            << QStringList{line("What is the capital of Estonia?"), line("Tallinn", none),
+                           falseLine("P\u00e4rnu"), line("Whale", none),
+                           line("A question on two lines"), line("four", none)}
+            << QStringList{"22: 5 answer(s), not four", "30: ANSWER: F names no option"}
+            << QList<int>{3, 1, 3, 0} << QString();
+        QTest::newRow("a \";\" in a text, CR LF")
+            << "semicolon.txt" << QByteArray("Which; or which?\r\nA) a;b\r\nB) c\r\nC) d\r\nD) e\r\nANSWER: a\r\n")
+            << 1 << QStringList{line("Which, or which?"), line("a,b", none)} << QStringList()
+            << QList<int>{1, 1, 1, 0} << QString();
+    }
+    void aiken() { check(); }
+
+    // The format by content, whatever the name says; a CSV file is always CSV.
+    void recognise_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("firstError");
+        const QByteArray csv = "K;K;K\nQ;Q;Q\na;a;a;e;e;e\nb;b;b\nc;c;c\nd;d;d\n";
+        QTest::newRow("CSV named .xml") << "bank.xml" << csv << int(BankFormat::Csv) << QString();
+        QTest::newRow("CSV holding braces and ANSWER:")
+            << "bank.gift" << QByteArray("ANSWER: A;{x};::y::\n") + csv.mid(6) << int(BankFormat::Csv)
+            << QString();
+        QTest::newRow("Moodle XML named .txt")
+            << "bank.txt" << quiz(multichoice("Q", fourAnswers)) << int(BankFormat::MoodleXml) << QString();
+        QTest::newRow("Aiken named .csv")
+            << "bank.csv" << QByteArray("Q\nA. a\nB. b\nC. c\nD. d\nANSWER: A\n")
+            << int(BankFormat::Aiken) << QString();
+        QTest::newRow("GIFT by its title alone")
+            << "bank.csv" << QByteArray("::T:: Q\n") << int(BankFormat::Gift)
+            << "a description, not a question: no answers in {}";
+        QTest::newRow("XML of another root")
+            << "bank.xml" << QByteArray("<?xml version=\"1.0\"?>\n<html></html>\n")
+            << int(BankFormat::Unknown) << "a line must have 3 or 6 fields";
+        QTest::newRow("a broken CSV keeps its reasons")
+            << "bank.csv" << QByteArray("K;K;K\na;b;c;d\n") << int(BankFormat::Unknown)
+            << "a line must have 3 or 6 fields";
+    }
+
+    void recognise()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(int, format);
+        QFETCH(QString, firstError);
+        TestWorkspace workspace;
+        writeFile(name, content);
+        BankReader reader;
+        reader.read({name});
+        QCOMPARE(int(reader.formats().value(0)), format);
+        const QString reason = !reader.leftOut().isEmpty() ? reader.leftOut().first().reason
+                               : !reader.errors().isEmpty() ? reader.errors().first().reason
+                                                            : QString();
+        QCOMPARE(reason, firstError);
+    }
+
+    // A file of a gigabyte is refused by its size, not read.
+    void hugeFileRefused()
+    {
+        TestWorkspace workspace;
+        QFile file(writeFile(QStringLiteral("huge.xml"), quiz("") + "\n"));
+        QVERIFY(file.resize(qint64(1) << 30));
+        QElapsedTimer clock;
+        clock.start();
+        BankReader reader;
+        QVERIFY(!reader.read({file.fileName()}));
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(reader.errors().first().reason, QStringLiteral("is larger than 128 MB"));
+    }
+
+    // What the writer writes, the reader reads back text for text: the share of each answer
+    // from the platform's list, markup, braces, blanks and control characters kept as text.
+    void moodleXmlWrittenReadsBack()
+    {
+        QCOMPARE((QStringList{MoodleXmlWriter::fraction(1, true), MoodleXmlWriter::fraction(2, true),
+                              MoodleXmlWriter::fraction(3, false), MoodleXmlWriter::fraction(4, false)}),
+                 (QStringList{"100", "50", "-33.33333", "-25"}));
+        TestWorkspace workspace;
+        QuestionFileReader::Question tricky;
+        tricky.category = QStringList{"Kat/egorie", "Cat & dog", "K\u00f5ik"};
+        tricky.question = QStringList{" <b>bold</b> &amp ", "{mlang de}x{mlang}", "a\tb\x01 ]]> \u00a0"};
+        tricky.answers = {{"1", "1", "1"}, {"2", "2", "2"}, {"3", "3", "3"}, {"4", "4", "4"}};
+        tricky.explanations = {{"e<1", "e\"1", "e'1"}, {"f", "f", "f"}, {}, {}};
+        tricky.explanations[2] = tricky.explanations[3] = QStringList{QString(), QString(), QString()};
+        tricky.answerTrue = {true, true, false, false};
+        QuestionFileReader::Question noTrue = tricky;
+        noTrue.answerTrue = {false, false, false, false};
+        noTrue.explanations[0] = noTrue.explanations[1] = noTrue.explanations[2];
+        QList<int> leftOut;
+        const QByteArray document = MoodleXmlWriter::document({tricky, noTrue, tricky}, &leftOut);
+        QCOMPARE(leftOut, QList<int>{1});
+        QVERIFY(document.contains("<fraction>") || document.contains("fraction=\"50\""));
+        QVERIFY(document.contains("<text>$course$/Velmora/Kat//egorie</text>"));
+        QCOMPARE(document.count("<question type=\"category\">"), 1);
+        QVERIFY(MoodleXmlWriter::save(QStringLiteral("bank.xml"), document));
+        BankReader reader;
+        QVERIFY(reader.read({QStringLiteral("bank.xml")}));
+        const auto again = QuestionFileReader::questions(reader.lines());
+        QCOMPARE(again.size(), 2);
+        for (const auto &question : again) {
+            QCOMPARE(question.category, tricky.category);
+            QCOMPARE(question.question, tricky.question);
+            QCOMPARE(question.answers, tricky.answers);
+            QCOMPARE(question.explanations, tricky.explanations);
+            QCOMPARE(question.answerTrue, tricky.answerTrue);
+        }
+        QCOMPARE(reader.oneLanguage + reader.replaced + reader.placeholder + reader.imagesLeftOut, 0);
+    }
+};
+
+QTEST_MAIN(TestBanks)
+#include "tst_banks.moc"
