@@ -369,8 +369,8 @@ bool TestPdfWriter::write(const QString &fileName)
             const TestPaper::Version &items = versions.at(v);
             QTextDocument part;
             layout.prepare(part);
+            // No edit block here: inside one, the cursor cannot move from cell to cell.
             QTextCursor cursor(&part);
-            cursor.beginEditBlock();
             cursor.insertText(layout.label(keyHeading).arg(name), big);
             cursor.insertBlock(QTextBlockFormat(), plain);
             cursor.insertText(heading + QStringLiteral(" · ") + seed, plain);
@@ -421,7 +421,6 @@ bool TestPdfWriter::write(const QString &fileName)
                     }
                 }
             }
-            cursor.endEditBlock();
             QList<Layout::Piece> pieces{Layout::piece(part, 0, headerBlocks - 1)};
             for (QTextTable *table : qAsConst(tables))
                 pieces.append(Layout::piece(part, table));
