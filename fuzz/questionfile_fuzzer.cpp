@@ -1,10 +1,14 @@
-// libFuzzer target: arbitrary bytes as a question file.
+// libFuzzer target: arbitrary bytes as a question file of any format.
 //
-// The command-line checker and the import screen share QuestionFileReader; this checks
+// The command-line checker, its import and the import screen share BankReader (which
+// takes Velmora's CSV whole and Moodle XML, GIFT and Aiken banks in part); this checks
 // that what the checker accepts is exactly what the import can store whole: every
-// counted question, complete, with filled texts that hold no separator or line break
-// (what the export can write), and that the export's lines for them import unchanged.
+// question taken, complete, with filled texts that hold no separator or line break (what
+// the export can write); that the CSV export of them imports unchanged; and that their
+// Moodle XML export (every question with a true answer) imports unchanged too.
 
+#include "bankreader.h"
+#include "moodlexmlwriter.h"
 #include "questionfilereader.h"
 #include "questionfilewriter.h"
 
@@ -29,7 +33,7 @@ QString scratchFile(const char *name)
     return dir.filePath(QLatin1String(name));
 }
 
-bool readBytes(const QString &fileName, const QByteArray &bytes, QuestionFileReader *reader)
+bool readBytes(const QString &fileName, const QByteArray &bytes, BankReader *reader)
 {
     QFile file(fileName);
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
@@ -49,7 +53,7 @@ bool same(const QuestionFileReader::Question &a, const QuestionFileReader::Quest
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    QuestionFileReader checker;
+    BankReader checker;
     const bool accepted = readBytes(scratchFile("input.csv"), bytes, &checker);
     const auto questions = QuestionFileReader::questions(checker.lines());
     if (!accepted) {
@@ -58,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     require(checker.errors().isEmpty(), "an accepted file has no error");
     require(!questions.isEmpty() && questions.size() == checker.questionCount(),
-            "the import gets every counted question");
+            "the import gets every question taken");
     QString exported;
     for (const auto &question : questions) {
         // The import marks an answer true by its German explanation.
@@ -70,13 +74,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         exported += QuestionFileWriter::questionLines(question);
     }
 
-    QuestionFileReader reimport;
+    BankReader reimport;
     require(
         readBytes(scratchFile("export.csv"), (exported + QLatin1Char('\n')).toUtf8(), &reimport),
         "the export of an importable file imports");
+    require(reimport.formats() == QList<BankFormat::Format>{BankFormat::Csv},
+            "the export is read as CSV");
     const auto again = QuestionFileReader::questions(reimport.lines());
     require(again.size() == questions.size(), "the export keeps every question");
     for (int i = 0; i < again.size(); ++i)
         require(same(again.at(i), questions.at(i)), "the export keeps every text");
+
+    QList<int> leftOut;
+    const QByteArray document = MoodleXmlWriter::document(questions, &leftOut);
+    for (int index : leftOut)
+        require(!questions.at(index).answerTrue.contains(true),
+                "only a question without a true answer is left out of Moodle XML");
+    if (leftOut.size() == questions.size())
+        return 0;
+    BankReader moodle;
+    require(readBytes(scratchFile("export.xml"), document, &moodle),
+            "the Moodle XML export imports");
+    require(moodle.leftOut().isEmpty() && moodle.oneLanguage + moodle.replaced +
+                                                  moodle.placeholder + moodle.imagesLeftOut ==
+                                              0,
+            "the Moodle XML export is taken whole, as written");
+    const auto fromMoodle = QuestionFileReader::questions(moodle.lines());
+    require(fromMoodle.size() == questions.size() - leftOut.size(),
+            "the Moodle XML export keeps every question with a true answer");
+    for (int i = 0, j = 0; i < questions.size(); ++i) {
+        if (leftOut.contains(i))
+            continue;
+        require(same(fromMoodle.at(j++), questions.at(i)), "the Moodle XML export keeps every text");
+    }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "cancelwindow.h"
 
+#include "programinfo.h"
+
 #include <QShortcut>
 
 CancelWindow::CancelWindow(const QString &message, QWidget *parent) : QWidget(parent)
@@ -11,6 +13,8 @@ CancelWindow::CancelWindow(const QString &message, QWidget *parent) : QWidget(pa
     // while this one is open, and the quiz takes this window with it.
     setAttribute(Qt::WA_QuitOnClose, false);
     ui.cancelMessage->setText(message);
+    // The form's title, translated, then the program's name.
+    setWindowTitle(ProgramInfo::windowTitle(windowTitle()));
 
     // The answer is announced while the window is still open, then it closes.
     connect(ui.pbYes, &QPushButton::clicked, this, &CancelWindow::clickedYes);

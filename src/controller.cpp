@@ -8,14 +8,17 @@
 #include "managequestionsmenu.h"
 #include "menu.h"
 #include "passwordcheck.h"
+#include "programinfo.h"
 #include "progress.h"
 #include "quiz.h"
 #include "quizevaluation.h"
 #include "quizsettings.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLayoutItem>
+#include <QLibraryInfo>
 #include <QProcess>
 
 Controller::Controller(QWidget *parent) : QWidget(parent)
@@ -23,6 +26,16 @@ Controller::Controller(QWidget *parent) : QWidget(parent)
     // Id lists travel in signals and through invokeMethod.
     qRegisterMetaType<QList<int>>();
     ui.setupUi(this);
+    // Ctrl+Q, and the platform's own quit keys, from every screen and from the small windows
+    // beside it.
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    auto *quit = new QAction(this);
+    quit->setShortcuts(quitKeys);
+    quit->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    addAction(quit);
     showMenu();
 }
 
@@ -30,7 +43,7 @@ Controller::~Controller() = default;
 
 void Controller::beginScreenChange(const QString &title)
 {
-    setWindowTitle(title);
+    setWindowTitle(ProgramInfo::windowTitle(title));
     switchLanguage();
 }
 
@@ -209,10 +222,22 @@ void Controller::changeLanguageToEE()
 void Controller::switchLanguage()
 {
     QCoreApplication::removeTranslator(&translator);
-    const QString fileName = QStringLiteral(":/Languages/text_") +
-                             databaseApp.getCurrentCountryCode().toLower() + QStringLiteral(".qm");
+    const QString code = databaseApp.getCurrentCountryCode().toUpper();
+    const QString fileName =
+        QStringLiteral(":/Languages/text_") + code.toLower() + QStringLiteral(".qm");
     // A code without a catalogue leaves the translator empty: every text shows in English.
     translator.load(fileName, QStringLiteral("."), QString(), QString());
+
+    // Qt's own texts (file dialogs, standard buttons) from Qt's catalogues, where the system
+    // has them; installed first, so the program's catalogue wins where both translate.
+    QCoreApplication::removeTranslator(&qtTranslator);
+    const QString qtLanguage = code == QLatin1String("DE")   ? QStringLiteral("de")
+                               : code == QLatin1String("EE") ? QStringLiteral("et")
+                                                             : QString();
+    if (!qtLanguage.isEmpty() &&
+        qtTranslator.load(QStringLiteral("qtbase_") + qtLanguage,
+                          QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
     QCoreApplication::installTranslator(&translator);
 }
 

@@ -149,6 +149,8 @@ private:
     AddQuestionsPerFile *addQuestionsPerFileWidget = nullptr;
     DeleteQuestion *deleteQuestionWidget = nullptr;
     QTranslator translator;
+    // Qt's own catalogue of the interface language, when the system has one.
+    QTranslator qtTranslator;
     DatabaseVelmoraApp databaseApp;
     int screenChanges = 0;
     RandomSource random;

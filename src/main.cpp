@@ -1,5 +1,6 @@
 #include "controller.h"
 #include "databaseprovisioner.h"
+#include "programinfo.h"
 
 #include <QApplication>
 
@@ -10,6 +11,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(ProgramInfo::version());
+    // The desktop finds the menu entry, and with it the icon, of the running program.
+    QGuiApplication::setDesktopFileName(ProgramInfo::desktopFileName());
+    QApplication::setWindowIcon(ProgramInfo::icon());
     DatabaseProvisioner::provision();
     Controller controller;
     controller.show();

@@ -8,7 +8,7 @@
 class Controller;
 
 // The main menu: start a quiz, see the progress, switch the language by flag, enter question
-// management, leave the program.
+// management, read about the program, leave it.
 class Menu : public QWidget
 {
     Q_OBJECT
@@ -17,6 +17,9 @@ public:
     explicit Menu(Controller *controller, QWidget *parent = nullptr);
 
 private:
+    // Names every flag and marks the one of the current language.
+    void markFlags(int currentLanguageId);
+
     Ui::Menu ui;
 };
 

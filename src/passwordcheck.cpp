@@ -1,5 +1,7 @@
 #include "passwordcheck.h"
 
+#include "programinfo.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +16,9 @@ PasswordCheck::PasswordCheck(QWidget *parent) : QWidget(parent)
     // Every click on "Manage questions" opens another window; each one is gone for good
     // once it has been used.
     setAttribute(Qt::WA_DeleteOnClose);
+    // It belongs to the main window: closing that ends the program even while this is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(ProgramInfo::windowTitle(tr("Password")));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Please enter the right password!"), this));

@@ -3,6 +3,7 @@
 #include "clickablelabel.h"
 #include "controller.h"
 #include "learningstore.h"
+#include "aboutwindow.h"
 #include "menu.h"
 #include "passwordcheck.h"
 #include "testworkspace.h"
@@ -118,16 +119,19 @@ private slots:
     void flagsSwitchAndKeepTheLanguage_data()
     {
         // The flag clicked, the window title on the next screen, a statement run afterwards,
-        // the settings row stored, and the menu's exit text after a restart.
+        // the settings row stored, and the menu's exit text and its flag shown as the
+        // current one after a restart.
         QTest::addColumn<QStringList>("row");
-        QTest::newRow("German") << QStringList{"pbDE", "Menü", "", "DE|1", "Be&enden"};
-        QTest::newRow("English") << QStringList{"pbEN", "Menu", "", "EN|2", "&Exit"};
-        QTest::newRow("Estonian") << QStringList{"pbEE", "Menüü", "", "EE|3", "&Välju"};
-        // An unknown or missing country code falls back to English texts.
-        QTest::newRow("unknown code") << QStringList{
-            "pbDE", "Menü", "UPDATE settings SET current_country_code = 'FR'", "FR|1", "&Exit"};
+        QTest::newRow("German") << QStringList{"pbDE", "Menü", "", "DE|1", "Be&enden", "pbDE"};
+        QTest::newRow("English") << QStringList{"pbEN", "Menu", "", "EN|2", "&Exit", "pbEN"};
+        QTest::newRow("Estonian") << QStringList{"pbEE", "Menüü", "", "EE|3", "&Välju", "pbEE"};
+        // An unknown or missing country code falls back to English texts; the flag follows
+        // the language of the catalogue texts.
+        QTest::newRow("unknown code")
+            << QStringList{"pbDE",  "Menü",   "UPDATE settings SET current_country_code = 'FR'",
+                           "FR|1", "&Exit", "pbDE"};
         QTest::newRow("no settings row")
-            << QStringList{"pbDE", "Menü", "DELETE FROM settings", "", "&Exit"};
+            << QStringList{"pbDE", "Menü", "DELETE FROM settings", "", "&Exit", ""};
     }
 
     void flagsSwitchAndKeepTheLanguage()
@@ -137,14 +141,25 @@ private slots:
         press(before, row[0].toLatin1().constData());
         QVERIFY(before.isNull()); // rebuilt, even when the language did not change
         // The title is set before the new language is installed: it lags one screen behind.
-        QCOMPARE(controller->windowTitle(), "Menu");
+        QCOMPARE(controller->windowTitle(), "Menu — Velmora");
         controller->showMenu();
-        QCOMPARE(controller->windowTitle(), row[1]);
+        QCOMPARE(controller->windowTitle(), row[1] + " — Velmora");
         if (!row[2].isEmpty())
             ws->execute({row[2]});
         QCOMPARE(ws->query("SELECT * FROM settings").join(','), row[3]);
         controller.emplace(); // restarted
         QCOMPARE(child<QPushButton>(screen(), "pbExit")->text(), row[4]);
+        // Every flag named in its own language; only the current one pressed in and said to
+        // be so.
+        QStringList flags;
+        for (const char *flag : {"pbDE", "pbEN", "pbEE"}) {
+            auto *button = child<QPushButton>(screen(), flag);
+            const bool current = button->objectName() == row[5];
+            QCOMPARE(button->isChecked(), current);
+            QCOMPARE(button->accessibleDescription() == "The language shown now", current);
+            flags << button->toolTip() + '|' + button->accessibleName();
+        }
+        QCOMPARE(flags, QStringList({"Deutsch|Deutsch", "English|English", "Eesti|Eesti"}));
     }
 
     void passwordWindowLetsOnlyTheExactPasswordIn_data()
@@ -167,6 +182,7 @@ private slots:
         press(menu, "pbManageQuestions");
         QPointer<PasswordCheck> window = shownWindow<PasswordCheck>();
         QVERIFY(window);
+        QCOMPARE(window->windowTitle(), "Password — Velmora");
         QCOMPARE(screen(), menu); // the menu waits behind it
         QTest::keyClicks(window->findChild<QLineEdit *>(), typed);
         if (!typed.endsWith('\r'))
@@ -386,6 +402,83 @@ private slots:
         QCOMPARE(label->isVisible() ? label->text() : QString(), outcome);
         QCOMPARE(label->palette().color(QPalette::WindowText) == Qt::red, refused);
         QCOMPARE(snapshot(), seeded);
+    }
+
+    // Ctrl+Q ends the program wherever the user is: on any screen, in a text field, or in
+    // one of the small windows beside the main one.
+    void ctrlQClosesTheProgram_data()
+    {
+        QTest::addColumn<QString>("where");
+        for (const char *where : {"menu", "add form", "quiz settings", "password", "about"})
+            QTest::newRow(where) << where;
+    }
+
+    void ctrlQClosesTheProgram()
+    {
+        QFETCH(QString, where);
+        QVERIFY(QTest::qWaitForWindowActive(&*controller));
+        if (where == "add form")
+            lines(manage("pbAddQuestion"), "Question")[0]->setFocus();
+        else if (where == "quiz settings")
+            controller->showQuizSettings();
+        else if (where != "menu")
+            press(screen(), where == "password" ? "pbManageQuestions" : "pbAbout");
+        QWidget *window = &*controller;
+        if (where == "password")
+            window = shownWindow<PasswordCheck>();
+        else if (where == "about")
+            window = shownWindow<AboutWindow>();
+        QVERIFY(window && QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Q,
+                        Qt::ControlModifier);
+        QVERIFY(!controller->isVisible());
+        // Those beside it no longer keep the program running.
+        QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose) || window == &*controller);
+    }
+
+    // The About window, in the language of the interface (Qt's own button texts included
+    // where Debian ships them): version, licence, the database and a guide that is there.
+    void aboutWindowSaysWhatAndWhere_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<QString>("close"); // the text of Qt's standard button
+        QTest::newRow("German") << "pbDE" << "Schließen";
+        // Debian 12 has no Estonian catalogue of Qt: Qt's texts stay English.
+        QTest::newRow("Estonian") << "pbEE" << "Close";
+        QTest::newRow("English") << "pbEN" << "Close";
+    }
+
+    void aboutWindowSaysWhatAndWhere()
+    {
+        QFETCH(QString, flag);
+        QFETCH(QString, close);
+        // Each row starts from German, so English and Estonian must also take Qt's
+        // German away.
+        press(screen(), "pbDE");
+        press(screen(), flag.toLatin1().constData());
+        press(screen(), "pbAbout");
+        QPointer<AboutWindow> about = shownWindow<AboutWindow>();
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), "About Velmora");
+        QCOMPARE(child<QLabel>(about, "tlVersion")->text(), VELMORA_VERSION);
+        QVERIFY(child<QLabel>(about, "tlLicence")->text().contains("GPL-3.0-or-later"));
+        const QFileInfo database(child<QLabel>(about, "tlDatabase")->text());
+        QVERIFY(database.isAbsolute());
+        QCOMPARE(database.canonicalFilePath(), QFileInfo(ws->databaseFile()).canonicalFilePath());
+        auto *guide = child<QLabel>(about, "tlUserGuide");
+        QVERIFY(guide->openExternalLinks());
+        const QString href =
+            QRegularExpression("href=\"([^\"]+)\"").match(guide->text()).captured(1);
+        QVERIFY2(QUrl(href).toLocalFile().endsWith("/USER_GUIDE.md") &&
+                     QFileInfo(QUrl(href).toLocalFile()).isFile(),
+                 qPrintable(href));
+        QCOMPARE(about->findChild<QDialogButtonBox *>()->buttons().value(0)->text(), close);
+
+        // A second press raises the same window; closed, it is gone.
+        press(screen(), "pbAbout");
+        QCOMPARE(controller->findChildren<AboutWindow *>().size(), 1);
+        about->close();
+        QTRY_VERIFY(about.isNull());
     }
 };
 

@@ -111,7 +111,7 @@ private slots:
         for (const bool byEscape : {false, true}) {
             press(currentScreen(&controller), "pbProgress");
             QWidget *screen = currentScreen(&controller);
-            QCOMPARE(controller.windowTitle(), "Progress");
+            QCOMPARE(controller.windowTitle(), "Progress — Velmora");
             QVERIFY(child<QLabel>(screen, "tlNoHistory")->isVisibleTo(screen));
             QVERIFY(!child(screen, "gbCalendar")->isVisibleTo(screen));
             QCOMPARE(child<QLabel>(screen, "tlAnswers")->text(), "0");

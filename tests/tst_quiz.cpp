@@ -703,6 +703,7 @@ private slots:
         press(quiz, "pbCancel");
         QPointer<CancelWindow> window = shownWindow<CancelWindow>();
         QVERIFY(window);
+        QCOMPARE(window->windowTitle(), "Cancel — Velmora");
         for (int check = 0; check < 4; ++check)
             press(quiz, "pbForward");
         QWidget *evaluation = currentScreen(&controller);
