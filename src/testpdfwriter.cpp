@@ -11,14 +11,14 @@
 #include <QPdfWriter>
 #include <QScreen>
 #include <QSaveFile>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextTable>
 #include <QTranslator>
 
 namespace {
 const qreal marginMillimetres = 16;
-const int keyRowsPerTable = 25;
+const int keyRowsPerGroup = 25;
 const QChar emptyBox(0x2610);
 const QChar keyMark(u'X');
 const QChar keyBlank(0x00B7);
@@ -80,7 +80,7 @@ int fontResolution()
 
 // Pages of text documents: each part (a version's questions, its key, its explanations) is
 // one document, cut into pages between its pieces (a header, a question with its answers,
-// a part of a key), so that no piece is split unless it is taller than a page. Every page
+// a group of key lines under their column heads), so that no piece is split unless it is taller than a page. Every page
 // gets its running header (version and seed) and its number.
 class TestPdfWriter::Layout
 {
@@ -126,11 +126,6 @@ public:
         QAbstractTextDocumentLayout *layout = document.documentLayout();
         return {layout->blockBoundingRect(document.findBlockByNumber(first)).top(),
                 layout->blockBoundingRect(document.findBlockByNumber(last)).bottom()};
-    }
-    static Piece piece(const QTextDocument &document, QTextFrame *frame)
-    {
-        const QRectF bounds = document.documentLayout()->frameBoundingRect(frame);
-        return {bounds.top(), bounds.bottom()};
     }
 
     // The document from a new page on, its pieces in order.
@@ -369,61 +364,56 @@ bool TestPdfWriter::write(const QString &fileName)
             const TestPaper::Version &items = versions.at(v);
             QTextDocument part;
             layout.prepare(part);
-            // No edit block here: inside one, the cursor cannot move from cell to cell.
             QTextCursor cursor(&part);
+            cursor.beginEditBlock();
             cursor.insertText(layout.label(keyHeading).arg(name), big);
             cursor.insertBlock(QTextBlockFormat(), plain);
             cursor.insertText(heading + QStringLiteral(" · ") + seed, plain);
             cursor.insertBlock(QTextBlockFormat(), plain);
             cursor.insertText(layout.label(totalLabel).arg(items.size()), plain);
-            const int headerBlocks = part.blockCount();
+            QList<int> firstBlocks{0};
 
-            // Without rules: drawn cell by cell they would take longer than all the rest.
-            QTextTableFormat grid;
-            grid.setBorder(0);
-            grid.setCellSpacing(0);
-            grid.setCellPadding(layout.points(2));
-            grid.setTopMargin(layout.points(8));
-            grid.setAlignment(Qt::AlignLeft);
-            QTextBlockFormat centred;
-            centred.setAlignment(Qt::AlignHCenter);
+            // The grid's columns stand on centred tab stops, a line per question: as a
+            // table of cells the key alone took longer than all the questions.
+            int columns = 0;
+            for (const TestPaper::Item &item : items)
+                columns = qMax(columns, static_cast<int>(item.answerIds.size()));
+            QList<QTextOption::Tab> stops{QTextOption::Tab(layout.points(30), QTextOption::CenterTab)};
+            for (int a = 0; a < columns; ++a)
+                stops.append(QTextOption::Tab(layout.points(72 + 24 * a), QTextOption::CenterTab));
+            QTextBlockFormat row;
+            row.setTabPositions(stops);
+            QTextBlockFormat shaded = row;
+            shaded.setBackground(QColor(235, 235, 235));
+            QTextBlockFormat columnHeads = row;
+            columnHeads.setTopMargin(layout.points(8));
             QTextCharFormat blank;
             blank.setForeground(Qt::gray);
-            QList<QTextTable *> tables;
-            for (int first = 0; first < items.size(); first += keyRowsPerTable) {
-                const int rows = qMin(keyRowsPerTable, static_cast<int>(items.size()) - first);
-                int columns = 0;
-                for (int q = first; q < first + rows; ++q)
-                    columns = qMax(columns, static_cast<int>(items.at(q).answerIds.size()));
-                QVector<QTextLength> widths{QTextLength(QTextLength::FixedLength, layout.points(60))};
+            for (int first = 0; first < items.size(); first += keyRowsPerGroup) {
+                cursor.insertBlock(columnHeads, bold());
+                firstBlocks.append(cursor.blockNumber());
+                QString heads = QLatin1Char('\t') + layout.label(questionColumn);
                 for (int a = 0; a < columns; ++a)
-                    widths.append(QTextLength(QTextLength::FixedLength, layout.points(24)));
-                grid.setColumnWidthConstraints(widths);
-                cursor.movePosition(QTextCursor::End);
-                QTextTable *table = cursor.insertTable(1 + rows, 1 + columns, grid);
-                tables.append(table);
-                // Cell by cell in reading order: the cursor starts in the first.
-                auto cell = [&](const QString &text, const QTextCharFormat &format) {
-                    cursor.setBlockFormat(centred);
-                    cursor.insertText(text, format);
-                    cursor.movePosition(QTextCursor::NextCell);
-                };
-                cell(layout.label(questionColumn), bold());
-                for (int a = 0; a < columns; ++a)
-                    cell(letter(a), bold());
-                for (int row = 0; row < rows; ++row) {
-                    const TestPaper::Item &item = items.at(first + row);
-                    cell(QString::number(first + row + 1), plain);
+                    heads += QLatin1Char('\t') + letter(a);
+                cursor.insertText(heads, bold());
+                const int last = qMin(first + keyRowsPerGroup, static_cast<int>(items.size()));
+                for (int q = first; q < last; ++q) {
+                    const TestPaper::Item &item = items.at(q);
+                    cursor.insertBlock((q - first) % 2 ? shaded : row, plain);
+                    cursor.insertText(QLatin1Char('\t') + QString::number(q + 1), plain);
                     for (int a = 0; a < columns; ++a) {
                         const bool right = a < item.answerIds.size() &&
                                            texts.trueAnswerIds.contains(item.answerIds.at(a));
-                        cell(QString(right ? keyMark : keyBlank), right ? bold() : blank);
+                        cursor.insertText(QStringLiteral("\t"), plain);
+                        cursor.insertText(QString(right ? keyMark : keyBlank), right ? bold() : blank);
                     }
                 }
             }
-            QList<Layout::Piece> pieces{Layout::piece(part, 0, headerBlocks - 1)};
-            for (QTextTable *table : qAsConst(tables))
-                pieces.append(Layout::piece(part, table));
+            cursor.endEditBlock();
+            firstBlocks.append(part.blockCount());
+            QList<Layout::Piece> pieces;
+            for (int i = 0; i + 1 < firstBlocks.size(); ++i)
+                pieces.append(Layout::piece(part, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
             layout.place(part, pieces, layout.label(versionLabel).arg(name), seed);
             advance(items.size());
         }
