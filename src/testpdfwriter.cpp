@@ -112,6 +112,8 @@ public:
 
     void prepare(QTextDocument &document) const
     {
+        // Written once and never edited: nothing to undo.
+        document.setUndoRedoEnabled(false);
         document.setDefaultFont(baseFont);
         document.setDocumentMargin(0);
         // Widths from the fonts' design, not from hinting at one size: the line breaks of
