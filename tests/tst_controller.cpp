@@ -1,9 +1,9 @@
+#include "aboutwindow.h"
 #include "addanswerwidget.h"
 #include "checkbox.h"
 #include "clickablelabel.h"
 #include "controller.h"
 #include "learningstore.h"
-#include "aboutwindow.h"
 #include "menu.h"
 #include "passwordcheck.h"
 #include "testworkspace.h"
@@ -128,7 +128,7 @@ private slots:
         // An unknown or missing country code falls back to English texts; the flag follows
         // the language of the catalogue texts.
         QTest::newRow("unknown code")
-            << QStringList{"pbDE",  "Menü",   "UPDATE settings SET current_country_code = 'FR'",
+            << QStringList{"pbDE", "Menü",  "UPDATE settings SET current_country_code = 'FR'",
                            "FR|1", "&Exit", "pbDE"};
         QTest::newRow("no settings row")
             << QStringList{"pbDE", "Menü", "DELETE FROM settings", "", "&Exit", ""};
@@ -442,10 +442,13 @@ private slots:
     {
         QTest::addColumn<QString>("flag");
         QTest::addColumn<QString>("close"); // the text of Qt's standard button
-        QTest::newRow("German") << "pbDE" << "Schließen";
+        QTest::newRow("German") << "pbDE"
+                                << "Schließen";
         // Debian 12 has no Estonian catalogue of Qt: Qt's texts stay English.
-        QTest::newRow("Estonian") << "pbEE" << "Close";
-        QTest::newRow("English") << "pbEN" << "Close";
+        QTest::newRow("Estonian") << "pbEE"
+                                  << "Close";
+        QTest::newRow("English") << "pbEN"
+                                 << "Close";
     }
 
     void aboutWindowSaysWhatAndWhere()
