@@ -8,6 +8,7 @@
 #include "managequestionsmenu.h"
 #include "menu.h"
 #include "passwordcheck.h"
+#include "printtest.h"
 #include "programinfo.h"
 #include "progress.h"
 #include "quiz.h"
@@ -142,6 +143,13 @@ void Controller::showProgress()
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Progress"));
     installScreen(new Progress(this), changesBefore);
+}
+
+void Controller::showPrintTest()
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Print a test"));
+    installScreen(new PrintTest(this), changesBefore);
 }
 
 void Controller::showManageQuestionsMenu()

@@ -106,6 +106,8 @@ public slots:
 public:
     // The learner's progress: history, memory per category, weakest questions.
     void showProgress();
+    // The screen that prints a test as PDF: shuffled versions with their keys.
+    void showPrintTest();
 
     // The evaluation of a finished run, which also offers the review of its answers.
     void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime,

@@ -23,6 +23,7 @@ ManageQuestionsMenu::ManageQuestionsMenu(Controller *controller, QWidget *parent
             &ManageQuestionsMenu::openExportFileDialog);
     connect(ui.pbDeleteQuestion, &QPushButton::clicked, controller,
             &Controller::showDeleteQuestion);
+    connect(ui.pbPrintTest, &QPushButton::clicked, controller, &Controller::showPrintTest);
     connect(ui.pbResetHistory, &QPushButton::clicked, this,
             &ManageQuestionsMenu::resetLearningHistory);
     connect(ui.pbDatabaseEditor, &QPushButton::clicked, controller,
