@@ -1,5 +1,6 @@
 #include "addquestionsperfile.h"
 
+#include "bankreader.h"
 #include "controller.h"
 #include "invalidmarking.h"
 #include "questionfilereader.h"
@@ -29,6 +30,7 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     ui.tlStoreFailed->hide();
     ui.tlImportCancelled->hide();
     ui.tlProblems->hide();
+    ui.tlLeftOut->hide();
     ui.tlDuplicates->hide();
     ui.cbImportAgain->hide();
     ui.tlImported->hide();
@@ -42,8 +44,12 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
 
 void AddQuestionsPerFile::openFileDialog()
 {
+    // Any mix of formats; each file's format is told by its content.
     const QStringList chosen = controller->fileDialogs()->getOpenFileNames(
-        this, tr("Open file..."), QStringLiteral("CSV-file (*.csv)"));
+        this, tr("Open file..."),
+        tr("Question files") +
+            QStringLiteral(" (*.csv *.xml *.gift *.txt);;CSV-file (*.csv);;Moodle XML (*.xml);;"
+                           "GIFT (*.gift *.txt);;Aiken (*.txt)"));
     // A cancelled dialog leaves the screen as it was.
     if (chosen.isEmpty())
         return;
@@ -57,13 +63,20 @@ void AddQuestionsPerFile::openFileDialog()
     }
     ui.tlFileIncorrect->show();
     ui.tlProblems->show();
+    ui.tlLeftOut->hide();
     ui.pbAddValues->hide();
 }
 
 bool AddQuestionsPerFile::readFiles()
 {
-    QuestionFileReader reader;
+    BankReader reader;
     const bool accepted = reader.read(fileNames);
+    // "file, line N: reason", or without the line when it is about the whole file.
+    const auto describe = [this](const BankReader::Note &note) {
+        const QString file = QFileInfo(note.fileName).fileName();
+        return note.line > 0 ? tr("%1, line %2: %3").arg(file).arg(note.line).arg(note.reason)
+                             : tr("%1: %2").arg(file, note.reason);
+    };
     if (!accepted) {
         qDebug().noquote() << QStringLiteral("CSV-Datei ist fehlerhaft!");
         QStringList problems;
@@ -71,15 +84,10 @@ bool AddQuestionsPerFile::readFiles()
             qDebug().noquote() << QStringLiteral("%1:%2: %3")
                                       .arg(finding.fileName)
                                       .arg(finding.line)
-                                      .arg(finding.message());
+                                      .arg(finding.reason);
             if (problems.size() == problemsListed)
                 continue;
-            const QString file = QFileInfo(finding.fileName).fileName();
-            problems << (finding.line > 0 ? tr("%1, line %2: %3")
-                                                .arg(file)
-                                                .arg(finding.line)
-                                                .arg(finding.translatedMessage())
-                                          : tr("%1: %2").arg(file, finding.translatedMessage()));
+            problems << describe(finding);
         }
         const int more = reader.errors().size() - problems.size();
         if (more > 0)
@@ -88,6 +96,16 @@ bool AddQuestionsPerFile::readFiles()
         return false;
     }
     fileLines = reader.lines();
+    // What a foreign bank leaves out is listed whole: the teacher decides on all of it.
+    QStringList leftOut;
+    if (!reader.counts().isEmpty())
+        leftOut << reader.counts();
+    for (const auto &note : reader.leftOut())
+        leftOut << describe(note);
+    for (const auto &note : reader.warnings())
+        leftOut << describe(note);
+    ui.tlLeftOut->setText(leftOut.join(QLatin1Char('\n')));
+    ui.tlLeftOut->setVisible(!leftOut.isEmpty());
     ui.tlNumberOfQuestions->setText(QString::number(reader.questionCount()));
     ui.tlNumberOfQuestions->show();
     ui.tlNumberOfQuestionsText->show();

@@ -5,7 +5,7 @@
 namespace {
 const QRegularExpression &answerLine()
 {
-    static const QRegularExpression answer(QStringLiteral("^ANSWER\\s*:\\s*(\\S*)\\s*$"));
+    static const QRegularExpression answer(QStringLiteral("^ANSWER\\s*:\\s*(.*)$"));
     return answer;
 }
 
@@ -35,7 +35,7 @@ public:
         }
         const QRegularExpressionMatch answer = answerLine().match(trimmed);
         if (answer.hasMatch()) {
-            finish(answer.captured(1));
+            finish(answer.captured(1).trimmed());
             return;
         }
         const QRegularExpressionMatch found = option.match(trimmed);

@@ -69,14 +69,16 @@ QStringList FileDialogs::getOpenFileNames(QWidget *parent, const QString &captio
     return chosen;
 }
 
-QString FileDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &filter)
+QString FileDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                                     QString *selectedFilter)
 {
     if (nextSaveFileName) {
         const QString answer = *nextSaveFileName;
         nextSaveFileName.reset();
         return answer;
     }
-    const QString chosen = QFileDialog::getSaveFileName(parent, caption, startDirectory(), filter);
+    const QString chosen =
+        QFileDialog::getSaveFileName(parent, caption, startDirectory(), filter, selectedFilter);
     if (!chosen.isEmpty())
         remember(chosen);
     return chosen;

@@ -18,7 +18,10 @@ class FileDialogs
 {
 public:
     QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &filter);
-    QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter);
+    // selectedFilter, when given, receives the filter the user chose (left as it is for an
+    // answer handed in).
+    QString getSaveFileName(QWidget *parent, const QString &caption, const QString &filter,
+                            QString *selectedFilter = nullptr);
 
     // The answer of the next dialog of that kind, used once; an empty answer is a cancel.
     // Answers handed in are not remembered as the directory used last.

@@ -5,6 +5,7 @@
 #include "controller.h"
 #include "filedialogs.h"
 #include "invalidmarking.h"
+#include "moodlexmlwriter.h"
 #include "questionfilewriter.h"
 
 #include <QDebug>
@@ -33,10 +34,20 @@ ManageQuestionsMenu::ManageQuestionsMenu(Controller *controller, QWidget *parent
 
 void ManageQuestionsMenu::openExportFileDialog()
 {
-    exportFileName = controller->fileDialogs()->getSaveFileName(this, tr("Export questions..."),
-                                                                QStringLiteral("CSV-file (*.csv)"));
+    const QString moodleFilter = QStringLiteral("Moodle XML (*.xml)");
+    QString filter;
+    exportFileName = controller->fileDialogs()->getSaveFileName(
+        this, tr("Export questions..."), QStringLiteral("CSV-file (*.csv);;") + moodleFilter,
+        &filter);
     if (exportFileName.isEmpty())
         return;
+    // Moodle XML when its filter was chosen or the name says so; else CSV, as always.
+    if (filter == moodleFilter ||
+        exportFileName.endsWith(QLatin1String(".xml"), Qt::CaseInsensitive)) {
+        exportFileName = MoodleXmlWriter::exportFileName(exportFileName);
+        writeMoodleXml();
+        return;
+    }
     exportFileName = QuestionFileWriter::exportFileName(exportFileName);
     writeAllQuestions();
 }
@@ -103,6 +114,59 @@ bool ManageQuestionsMenu::writeAllQuestions()
     // The same line says what was written, until the next export.
     ui.tlExportFailed->setText(
         tr("%n question(s) exported to %1.", nullptr, questionIds.size()).arg(exportFileName));
+    InvalidMarking::mark(ui.tlExportFailed, false);
+    ui.tlExportFailed->show();
+    return true;
+}
+
+QList<QuestionFileReader::Question> ManageQuestionsMenu::allQuestions(bool *read)
+{
+    QList<QuestionFileReader::Question> questions;
+    CatalogueChange reading(controller);
+    const QList<int> questionIds = controller->getAllQuestionIds();
+    const CatalogueTexts all = controller->getAllTexts();
+    for (int questionId : questionIds) {
+        QuestionFileReader::Question question;
+        question.category = all.categoryNames.value(all.categoryOfQuestion.value(questionId));
+        question.question = all.questionTexts.value(questionId);
+        // True answers first, in the order of the CSV export.
+        const QList<int> trueIds = all.trueAnswerIds.value(questionId);
+        const QList<int> answerIds = trueIds + all.falseAnswerIds.value(questionId);
+        for (int i = 0; i < answerIds.size(); ++i) {
+            question.answers << all.answerTexts.value(answerIds.at(i));
+            question.explanations << all.explanationTexts.value(answerIds.at(i));
+            question.answerTrue << (i < trueIds.size());
+        }
+        questions << question;
+    }
+    *read = reading.commit();
+    return questions;
+}
+
+bool ManageQuestionsMenu::writeMoodleXml()
+{
+    ui.tlExportFailed->hide();
+    bool read = false;
+    const QList<QuestionFileReader::Question> questions = allQuestions(&read);
+    QList<int> leftOut;
+    const QByteArray document = MoodleXmlWriter::document(questions, &leftOut);
+    if (!read || !MoodleXmlWriter::save(exportFileName, document)) {
+        qDebug().noquote() << QStringLiteral("XML-Datei konnte nicht geschrieben werden: ") +
+                                  exportFileName;
+        InvalidMarking::mark(ui.tlExportFailed);
+        showExportFailure(tr("The questions could not be exported."));
+        return false;
+    }
+    QString outcome = tr("%n question(s) exported to %1.", nullptr,
+                         questions.size() - leftOut.size())
+                          .arg(exportFileName);
+    // A question without a true answer has no form on the platform: say which stayed out.
+    QStringList names;
+    for (int index : leftOut)
+        names << QStringLiteral("\"%1\"").arg(questions.at(index).question.value(0));
+    if (!names.isEmpty())
+        outcome += QLatin1Char(' ') + tr("Left out, having no true answer: %1").arg(names.join(QStringLiteral(", ")));
+    ui.tlExportFailed->setText(outcome);
     InvalidMarking::mark(ui.tlExportFailed, false);
     ui.tlExportFailed->show();
     return true;

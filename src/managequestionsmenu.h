@@ -1,6 +1,7 @@
 #ifndef MANAGEQUESTIONSMENU_H
 #define MANAGEQUESTIONSMENU_H
 
+#include "questionfilereader.h"
 #include "ui_managequestionsmenu.h"
 
 #include <QString>
@@ -22,6 +23,9 @@ public:
     // Writes every question of the catalogue to exportFileName; false, with the reason
     // shown, when nothing was written (an earlier file of that name is left as it was).
     bool writeAllQuestions();
+    // Writes every question with a true answer to exportFileName as Moodle XML, whole or
+    // not at all, and names the questions left out.
+    bool writeMoodleXml();
 
 public slots:
     void openExportFileDialog();
@@ -29,6 +33,9 @@ public slots:
     void resetLearningHistory();
 
 private:
+    // Every question of the catalogue, true answers first; *read is false when the
+    // catalogue could not be read consistently.
+    QList<QuestionFileReader::Question> allQuestions(bool *read);
     // Shows why nothing was exported, in red below the buttons.
     void showExportFailure(const QString &message);
 

@@ -1,5 +1,6 @@
 #include "bankformat.h"
 #include "bankreader.h"
+#include "controller.h"
 #include "moodlexmlwriter.h"
 #include "questionfilereader.h"
 #include "testworkspace.h"
@@ -321,6 +322,132 @@ private slots:
                                : !reader.errors().isEmpty() ? reader.errors().first().reason
                                                             : QString();
         QCOMPARE(reason, firstError);
+    }
+
+    // The import screen takes several files of different formats at once: it counts what
+    // will be imported, lists every question left out and stores what fits in one change;
+    // the command-line import stores the very same rows.
+    void importScreenAndCommandLine()
+    {
+        TestWorkspace workspace;
+        const QStringList files = {dataDir + "/multilang.xml", dataDir + "/rules.gift",
+                                   writeFile("one.csv", "K;K;K\nQ;Q;Q\na;a;a;e;e;e\nb;b;b\nc;c;c\nd;d;d\n")};
+        workspace.provision();
+        const QStringList empty = workspace.snapshot();
+        QStringList screenRows;
+        {
+            Controller controller;
+            QWidget *screen = openQuestionFiles(controller, files);
+            QCOMPARE(child<QLabel>(screen, "tlNumberOfQuestions")->text(), QStringLiteral("7"));
+            const QString leftOut = child<QLabel>(screen, "tlLeftOut")->text();
+            QVERIFY(!child<QLabel>(screen, "tlLeftOut")->isHidden());
+            QVERIFY2(leftOut.startsWith("9 question(s) left out; 5 question(s) in one language only; "
+                                        "2 question(s) with \";\" or line breaks replaced; "
+                                        "2 question(s) explained by \"(no explanation given)\"; "
+                                        "1 image(s) left out\n"),
+                     qPrintable(leftOut));
+            QVERIFY(leftOut.contains("multilang.xml, line 38: no true answer\n"));
+            QVERIFY(leftOut.contains("rules.gift, line 27: a description, not a question: no answers in {}\n"));
+            QVERIFY(leftOut.contains("multilang.xml, line 15: image left out: numbers.png"));
+            QCOMPARE(workspace.snapshot(), empty);
+            child<QAbstractButton>(currentScreen(&controller), "pbAddValues")->click();
+            QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList{"7"});
+            screenRows = workspace.snapshot();
+        }
+        QFile::remove(workspace.databaseFile());
+        workspace.provision();
+        const ToolRun import = runTool(QStringList{"import"} + files + QStringList{"--database", workspace.databaseFile()});
+        QCOMPARE(import.exitCode, 0);
+        QCOMPARE(import.out, QStringLiteral("7 question(s) stored in 6 category(ies)\n"));
+        QCOMPARE(workspace.snapshot(), screenRows);
+        // Again: the same questions are already there, and nothing is stored twice.
+        const ToolRun again = runTool(QStringList{"import"} + files + QStringList{"--database", workspace.databaseFile()});
+        QCOMPARE(again.exitCode, 1);
+        QCOMPARE(workspace.snapshot(), screenRows);
+
+        // A refused file among them refuses them all, as a broken CSV file does.
+        writeFile("open.gift", "Q {=a ~b\n");
+        Controller controller;
+        QTest::ignoreMessage(QtDebugMsg, "CSV-Datei ist fehlerhaft!");
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("open.gift:1: "));
+        QWidget *screen = openQuestionFiles(controller, {files.at(0), "open.gift"});
+        QVERIFY(!child<QWidget>(screen, "tlProblems")->isHidden());
+        QCOMPARE(child<QLabel>(screen, "tlProblems")->text(), QStringLiteral("open.gift, line 1: \"{\" is not closed"));
+        QVERIFY(child<QWidget>(screen, "pbAddValues")->isHidden());
+    }
+
+    // The command line's exit codes: 0 done, 1 nothing taken or stored, 2 wrong usage.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        const QString gift = dataDir + "/rules.gift";
+        QTest::newRow("convert to Moodle XML") << QStringList{"convert", gift, "out.xml"} << 0
+                                               << "3 question(s) written to out.xml\n";
+        QTest::newRow("convert to CSV") << QStringList{"convert", gift, "out.CSV"} << 0
+                                        << "3 question(s) written to out.CSV\n";
+        QTest::newRow("convert nothing") << QStringList{"convert", dataDir + "/moodle-aiken-errors.txt", "out.csv"}
+                                         << 1 << "";
+        QTest::newRow("convert to another format") << QStringList{"convert", gift, "out.pdf"} << 2 << "";
+        QTest::newRow("import without files") << QStringList{"import"} << 2 << "";
+        QTest::newRow("import into a database of another name")
+            << QStringList{"import", gift, "--database", "other.db"} << 2 << "";
+        QTest::newRow("import without the database")
+            << QStringList{"import", gift, "--database", "missing/databaseVelmoraApp"} << 1 << "";
+        QTest::newRow("import what holds nothing")
+            << QStringList{"import", dataDir + "/moodle-nested-categories.xml"} << 1 << "";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        TestWorkspace workspace;
+        workspace.provision();
+        const QStringList before = workspace.snapshot();
+        QProcess tool;
+        tool.setWorkingDirectory(workspace.path());
+        tool.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), exitCode);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()), out);
+        QCOMPARE(workspace.snapshot(), before);
+        QCOMPARE(QFile::exists("out.xml") || QFile::exists("out.CSV"), exitCode == 0);
+    }
+
+    // A catalogue exported as Moodle XML and imported into a fresh one is the same
+    // catalogue: their CSV exports are byte for byte the same, and so is the checker's
+    // conversion of the Moodle XML file.
+    void moodleXmlRoundTrip()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        {
+            Controller controller;
+            openQuestionFiles(controller, {QStringLiteral(VELMORA_SAMPLE_CATALOGUE)});
+            child<QAbstractButton>(currentScreen(&controller), "pbAddValues")->click();
+            exportCatalogue(controller, "before.csv");
+            exportCatalogue(controller, "bank.xml");
+            QVERIFY(child<QLabel>(currentScreen(&controller), "tlExportFailed")->text()
+                        .startsWith("42 question(s) exported to "));
+        }
+        const QByteArray before = readFile("before.csv");
+        QVERIFY(before.count('\n') > 250);
+        QVERIFY(readFile("bank.xml").contains("<text>$course$/Velmora/"));
+        QFile::remove(workspace.databaseFile());
+        workspace.provision();
+        {
+            Controller controller;
+            QWidget *screen = openQuestionFiles(controller, {"bank.xml"});
+            QVERIFY(child<QLabel>(screen, "tlLeftOut")->isHidden());
+            child<QAbstractButton>(currentScreen(&controller), "pbAddValues")->click();
+            exportCatalogue(controller, "after.csv");
+        }
+        QCOMPARE(readFile("after.csv"), before);
+        QCOMPARE(runTool({"convert", "bank.xml", "converted.csv"}).exitCode, 0);
+        QCOMPARE(readFile("converted.csv"), before);
     }
 
     // A file of a gigabyte is refused by its size, not read.
