@@ -1,3 +1,4 @@
+#include "controller.h"
 #include "testpaper.h"
 #include "testworkspace.h"
 
@@ -291,6 +292,43 @@ private slots:
         writeFile("out.pdf", "an earlier test");
         QCOMPARE(print(arguments), status);
         QCOMPARE(readFile("out.pdf"), QByteArray("an earlier test"));
+    }
+
+    // The screen saves under the name chosen, ".pdf" added, or says in red why it did not.
+    void screenSavesOrSaysWhy_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("extension added") << "paper" << "paper.pdf";
+        QTest::newRow("extension kept") << "paper.PDF" << "paper.PDF";
+        QTest::newRow("no such directory") << "missing/paper.pdf" << QString();
+    }
+    void screenSavesOrSaysWhy()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 2, {1, 2, 2, 1});
+        Controller controller;
+        controller.show();
+        controller.showPrintTest();
+        QWidget *screen = currentScreen(&controller);
+        child<QSpinBox>(screen, "sbVersions")->setValue(2);
+        controller.fileDialogs()->setNextSaveFileName(chosen);
+        QTest::mouseClick(child<QPushButton>(screen, "pbSave"), Qt::LeftButton);
+        auto *outcome = child<QLabel>(screen, "tlOutcome");
+        QVERIFY(outcome->isVisible());
+        const bool red = outcome->palette().color(QPalette::WindowText) == QColor(Qt::red);
+        QCOMPARE(red, written.isEmpty());
+        if (written.isEmpty())
+            return;
+        QVERIFY2(outcome->text().contains(written), qPrintable(outcome->text()));
+        // Four questions (all the categories hold) in two versions, with the keys.
+        const Printed printed = parse(pdfText(written));
+        QCOMPARE(printed.versions.size(), 2);
+        QCOMPARE(printed.versions.at(0).size(), 4);
+        QCOMPARE(printed.keys.size(), 2);
     }
 };
 

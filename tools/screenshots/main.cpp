@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollArea>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -221,6 +222,11 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
 
     controller.showDeleteQuestion();
     shot.shoot(&controller, QStringLiteral("delete-questions"));
+
+    controller.showPrintTest();
+    // A seed of its own would make every picture differ.
+    child<QSpinBox>(screenOf(controller), "sbSeed")->setValue(42);
+    shot.shoot(&controller, QStringLiteral("print-test"));
 }
 
 // Sixteen weeks of short quizzes on most evenings up to three days ago: due questions
