@@ -1,7 +1,6 @@
 #include "banktext.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <QVector>
 
@@ -33,7 +32,13 @@ bool isNameChar(const QString &text, int at)
 
 int languageOf(const QString &code)
 {
-    const QString base = code.trimmed().toLower().section(QRegularExpression(QStringLiteral("[_-]")), 0, 0);
+    QString base = code.trimmed().toLower();
+    const int cut = base.indexOf(QLatin1Char('_'));
+    if (cut >= 0)
+        base.truncate(cut);
+    const int dash = base.indexOf(QLatin1Char('-'));
+    if (dash >= 0)
+        base.truncate(dash);
     if (base == QLatin1String("de"))
         return BankText::German;
     if (base == QLatin1String("en"))
@@ -45,18 +50,42 @@ int languageOf(const QString &code)
     return Part::OtherLanguage;
 }
 
+// The value of the attribute name="..." (or '...') in a tag; null when it has none.
+QString attribute(const QString &tag, QLatin1String name)
+{
+    int from = 0;
+    while (true) {
+        const int at = tag.indexOf(name, from, Qt::CaseInsensitive);
+        if (at < 0)
+            return QString();
+        from = at + name.size();
+        if (at > 0 && !tag.at(at - 1).isSpace())
+            continue;
+        int i = from;
+        while (i < tag.size() && tag.at(i).isSpace())
+            ++i;
+        if (i >= tag.size() || tag.at(i) != QLatin1Char('='))
+            continue;
+        ++i;
+        while (i < tag.size() && tag.at(i).isSpace())
+            ++i;
+        if (i >= tag.size() || (tag.at(i) != QLatin1Char('"') && tag.at(i) != QLatin1Char('\'')))
+            continue;
+        const int end = tag.indexOf(tag.at(i), i + 1);
+        if (end < 0)
+            return QString();
+        return tag.mid(i + 1, end - i - 1);
+    }
+}
+
 // The language of a <span ...> opening tag, or -2 when it is no multilang span.
 int multilangSpan(const QString &tag)
 {
-    static const QRegularExpression multilangClass(
-        QStringLiteral("\\bclass\\s*=\\s*[\"'][^\"']*\\bmultilang\\b"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression lang(QStringLiteral("\\blang\\s*=\\s*[\"']([^\"']*)[\"']"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    if (!multilangClass.match(tag).hasMatch())
+    const QString classes = attribute(tag, QLatin1String("class"));
+    if (!classes.split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(QLatin1String("multilang")))
         return -2;
-    const QRegularExpressionMatch code = lang.match(tag);
-    return code.hasMatch() ? languageOf(code.captured(1)) : -2;
+    const QString code = attribute(tag, QLatin1String("lang"));
+    return code.isNull() ? -2 : languageOf(code);
 }
 
 // Splits the text into common and multilang parts.
@@ -223,15 +252,11 @@ bool isBlockTag(const QString &name)
 // The file name an <img> tag shows: its src without the path, else its alt.
 QString imageName(const QString &tag)
 {
-    static const QRegularExpression src(QStringLiteral("\\bsrc\\s*=\\s*[\"']([^\"']*)[\"']"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression alt(QStringLiteral("\\balt\\s*=\\s*[\"']([^\"']*)[\"']"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch source = src.match(tag);
-    if (source.hasMatch() && !source.captured(1).startsWith(QLatin1String("data:")))
-        return source.captured(1).section(QLatin1Char('/'), -1);
-    const QRegularExpressionMatch text = alt.match(tag);
-    return text.hasMatch() ? text.captured(1) : QStringLiteral("?");
+    const QString source = attribute(tag, QLatin1String("src"));
+    if (!source.isEmpty() && !source.startsWith(QLatin1String("data:")))
+        return source.section(QLatin1Char('/'), -1);
+    const QString text = attribute(tag, QLatin1String("alt"));
+    return text.isEmpty() ? QStringLiteral("?") : text;
 }
 } // namespace
 
