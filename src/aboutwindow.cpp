@@ -66,9 +66,14 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     }
     layout->addLayout(facts);
 
+    // Wide enough that the summary and the licence keep to a line or two.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 55);
+
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     layout->addWidget(buttons);
+    // As high as the wrapped texts need at that width, no higher.
+    resize(minimumWidth(), heightForWidth(minimumWidth()));
 }
 
 AboutWindow *AboutWindow::showOver(QWidget *parent)
