@@ -367,6 +367,7 @@ void childScreens(const QString &database, int runs, QTextStream &out)
         auto *first = currentScreen(&controller)->findChild<CheckBoxSelection *>();
         for (QCheckBox *box : first->findChildren<QCheckBox *>())
             box->setChecked(true);
+        controller.confirmations()->setNextConfirmation(true);
         time(QStringLiteral("delete a category's questions"),
              [&] { button(controller, "pbDelete")->click(); });
         controller.showMenu();

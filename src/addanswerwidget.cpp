@@ -65,6 +65,16 @@ bool AddAnswerWidget::hasInvalidText() const
            (ui.cbAnswerTrue->isChecked() && ui.mleExplanation->hasInvalidText());
 }
 
+void AddAnswerWidget::setAnswer(const QList<QString> &texts,
+                                const QList<QString> &explanations, bool isTrue)
+{
+    ui.mleAnswer->setTexts(texts);
+    // A false answer may hold an explanation too; it is kept, hidden, as the form keeps one.
+    ui.mleExplanation->setTexts(explanations);
+    ui.cbAnswerTrue->setChecked(isTrue);
+    showExplanationMLE(isTrue);
+}
+
 void AddAnswerWidget::clear()
 {
     ui.mleAnswer->clear();

@@ -28,6 +28,9 @@ public:
     // The answer text, or the explanation of a true answer, holds a ";" or a line break.
     bool hasInvalidText() const;
     void clear();
+    // Fills the inputs with a stored answer; the explanation shows for a true one.
+    void setAnswer(const QList<QString> &texts, const QList<QString> &explanations,
+                   bool isTrue);
 
 public slots:
     void showExplanationMLE(bool state);

@@ -4,6 +4,9 @@
 #include "cataloguechange.h"
 #include "controller.h"
 #include "invalidmarking.h"
+#include "learningstore.h"
+
+#include <algorithm>
 
 AddQuestion::AddQuestion(Controller *controller, QWidget *parent)
     : QWidget(parent), controller(controller)
@@ -66,6 +69,25 @@ void AddQuestion::displayRightMleAnswer()
     answerWidgets.at(shown)->show();
 }
 
+void AddQuestion::editQuestion(int questionId)
+{
+    editedQuestionId = questionId;
+    ui.pbAdd->setText(tr("&Save"));
+    // Its category is chosen; another one, or a new one, moves the question there.
+    ui.categorySelection->setSelectedId(controller->getCategoryIdForQuestionId(questionId));
+    ui.mleQuestion->setTexts(controller->getQuestionTextsAt(questionId));
+    // In the order they were entered, which is that of their ids.
+    const QList<int> trueIds = controller->getTrueAnswerIdsToQuestionId(questionId);
+    QList<int> answerIds = trueIds + controller->getFalseAnswerIdsToQuestionId(questionId);
+    std::sort(answerIds.begin(), answerIds.end());
+    for (int i = 0; i < answerWidgets.size() && i < answerIds.size(); ++i) {
+        const int answerId = answerIds.at(i);
+        answerWidgets.at(i)->setAnswer(controller->getAnswerTextsAt(answerId),
+                                       controller->getExplanationTextsToAnswerId(answerId),
+                                       trueIds.contains(answerId));
+    }
+}
+
 bool AddQuestion::checkAllValues()
 {
     bool valid = true;
@@ -98,11 +120,15 @@ void AddQuestion::addAllValues()
         ui.tlStoreFailed->show();
         return;
     }
+    // Replaces and destroys this form: nothing may follow.
+    if (editedQuestionId > 0) {
+        controller->showEditQuestions(tr("Question saved."));
+        return;
+    }
     ui.mleCategory->clear();
     ui.mleQuestion->clear();
     for (AddAnswerWidget *answer : qAsConst(answerWidgets))
         answer->clear();
-    // Replaces and destroys this form: nothing may follow.
     Controller *owner = controller;
     owner->showAddQuestion();
     // The fresh form says so until its button is pressed again.
@@ -128,7 +154,21 @@ bool AddQuestion::storeQuestion()
         controller->setEECategoryText(categoryId, ui.mleCategory->getEEText());
     }
 
-    const int questionId = controller->addQuestion(categoryId);
+    if (editedQuestionId > 0) {
+        // The fingerprint of the memory follows the texts, so it is read before they go.
+        const QList<QString> formerTexts = controller->getQuestionTextsAt(editedQuestionId);
+        if (!controller->clearQuestionForRewrite(editedQuestionId, categoryId))
+            return false;
+        writeTextsAndAnswers(editedQuestionId);
+        controller->learning().textsChanged(editedQuestionId, formerTexts);
+    } else {
+        writeTextsAndAnswers(controller->addQuestion(categoryId));
+    }
+    return change.commit();
+}
+
+void AddQuestion::writeTextsAndAnswers(int questionId)
+{
     controller->setDEQuestionText(questionId, ui.mleQuestion->getDEText());
     controller->setENQuestionText(questionId, ui.mleQuestion->getENText());
     controller->setEEQuestionText(questionId, ui.mleQuestion->getEEText());
@@ -143,5 +183,4 @@ bool AddQuestion::storeQuestion()
                                     answer->getEEExplanationText());
         controller->setQuestionAnswer(answerId, questionId, answer->isAnswerTrue() ? 1 : 0);
     }
-    return change.commit();
 }

@@ -1,14 +1,23 @@
 #include "confirmations.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
-bool Confirmations::confirm(QWidget *parent, const QString &title, const QString &question)
+bool Confirmations::confirm(QWidget *parent, const QString &title, const QString &question,
+                            const QString &acceptText)
 {
+    asked = question;
     if (nextAnswer) {
         const bool answer = *nextAnswer;
         nextAnswer.reset();
         return answer;
     }
-    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::NoButton, parent);
+    QPushButton *accept = box.addButton(acceptText, QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    // A hasty Enter or Escape loses nothing.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }

@@ -5,6 +5,7 @@
 #include "cancelwindow.h"
 #include "cataloguechange.h"
 #include "deletequestion.h"
+#include "editquestions.h"
 #include "managequestionsmenu.h"
 #include "menu.h"
 #include "passwordcheck.h"
@@ -182,6 +183,29 @@ void Controller::showDeleteQuestion()
     beginScreenChange(tr("Delete questions"));
     deleteQuestionWidget = new DeleteQuestion(this);
     installScreen(deleteQuestionWidget, changesBefore);
+}
+
+void Controller::showEditQuestions()
+{
+    showEditQuestions(QString());
+}
+
+void Controller::showEditQuestions(const QString &outcome)
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Edit questions"));
+    auto *screen = new EditQuestions(this);
+    screen->setOutcome(outcome);
+    installScreen(screen, changesBefore);
+}
+
+void Controller::showEditQuestion(int questionId)
+{
+    const int changesBefore = screenChanges;
+    beginScreenChange(tr("Edit question"));
+    auto *screen = new AddQuestion(this);
+    screen->editQuestion(questionId);
+    installScreen(screen, changesBefore);
 }
 
 void Controller::showPasswordCheck()
@@ -393,6 +417,26 @@ bool Controller::deleteQuestionAndAnswers(int questionId)
     databaseApp.deleteQuestion(questionId);
     if (getQuestionIdsToCategoryIds({categoryId}).isEmpty())
         databaseApp.deleteCategory(categoryId);
+    return change.commit();
+}
+
+bool Controller::clearQuestionForRewrite(int questionId, int categoryId)
+{
+    CatalogueChange change(this);
+    const int formerCategoryId = databaseApp.getCategoryIdForQuestionId(questionId);
+    if (formerCategoryId <= 0)
+        return false; // left open: the caller's change fails
+    const QList<int> answerIds = databaseApp.getTrueAnswerIdsToQuestionId(questionId) +
+                                 databaseApp.getFalseAnswerIdsToQuestionId(questionId);
+    for (int answerId : answerIds)
+        databaseApp.deleteAnswer(answerId);
+    databaseApp.deleteQuestionAnswers(questionId);
+    databaseApp.deleteQuestionTexts(questionId);
+    if (categoryId != formerCategoryId) {
+        databaseApp.setQuestionCategory(questionId, categoryId);
+        if (getQuestionIdsToCategoryIds({formerCategoryId}).isEmpty())
+            databaseApp.deleteCategory(formerCategoryId);
+    }
     return change.commit();
 }
 

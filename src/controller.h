@@ -109,6 +109,13 @@ public:
     // The screen that prints a test as PDF: shuffled versions with their keys.
     void showPrintTest();
 
+    // The catalogue to choose a question to edit from; `outcome` is a line saying how the
+    // last edit went.
+    void showEditQuestions();
+    void showEditQuestions(const QString &outcome);
+    // The add form, filled with the question's texts, to change them.
+    void showEditQuestion(int questionId);
+
     // The evaluation of a finished run, which also offers the review of its answers.
     void showQuizEvaluation(int numberOfTrueAnsweredQuestions, int numberOfQuestions, int totalTime,
                             const QList<AnsweredQuestion> &answered, bool historySaved = true);
@@ -118,6 +125,12 @@ public:
     QHash<int, QString> getAllQuestionTexts();
     QHash<int, QList<int>> getQuestionIdsOfAllCategories();
     CatalogueTexts getAllTexts();
+
+    // Takes the question's texts, answers and answer links away and puts it in categoryId,
+    // keeping its id for the texts and answers written next; its former category goes
+    // when left empty. Joins the caller's change; false when it failed or the question is
+    // gone.
+    bool clearQuestionForRewrite(int questionId, int categoryId);
 
     // Scoped all-or-nothing changes for screens that store several rows at once; use
     // them through CatalogueChange. Deliberately not slots.

@@ -402,6 +402,21 @@ void DatabaseVelmoraApp::deleteQuestionAnswers(int questionId)
                    QString::number(questionId));
 }
 
+void DatabaseVelmoraApp::deleteQuestionTexts(int questionId)
+{
+    statements.run(QStringLiteral("DELETE FROM question_lang WHERE question_id = ") +
+                   QString::number(questionId));
+}
+
+void DatabaseVelmoraApp::setQuestionCategory(int questionId, int categoryId)
+{
+    statements.runPrepared(
+        QStringLiteral("UPDATE question SET category_id = :category_id WHERE question_id = "
+                       ":question_id"),
+        {{QStringLiteral(":category_id"), categoryId},
+         {QStringLiteral(":question_id"), questionId}});
+}
+
 int DatabaseVelmoraApp::addAnswer()
 {
     const QString table = QStringLiteral("answer");

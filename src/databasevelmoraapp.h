@@ -89,6 +89,9 @@ public:
     void setQuestionText(int langId, int questionId, QString questionText);
     void deleteQuestion(int questionId);
     void deleteQuestionAnswers(int questionId);
+    // For an edit that keeps the question's id: drops its three texts, or moves it.
+    void deleteQuestionTexts(int questionId);
+    void setQuestionCategory(int questionId, int categoryId);
     int addAnswer();
     void setAnswerText(int langId, int answerId, QString answerText, QString explanationText);
     void deleteAnswer(int answerId);

@@ -249,6 +249,19 @@ bool LearningStore::forgetQuestion(int questionId)
     return forget({questionId});
 }
 
+bool LearningStore::textsChanged(int questionId, const QList<QString> &formerTexts)
+{
+    if (!tablesExist())
+        return true;
+    // A memory of other texts (a replaced question) is not revived by the edit.
+    return statements.runPrepared(
+        QStringLiteral("UPDATE question_memory SET fingerprint = :fingerprint WHERE question_id "
+                       "= :question_id AND fingerprint = :former"),
+        {{QStringLiteral(":fingerprint"), fingerprint(questionTexts(questionId))},
+         {QStringLiteral(":question_id"), questionId},
+         {QStringLiteral(":former"), fingerprint(formerTexts)}});
+}
+
 bool LearningStore::forgetReplacedQuestions(QHash<int, Fsrs::Memory> *kept)
 {
     if (!tablesExist())

@@ -81,6 +81,9 @@ public:
     bool reset();
     // Drops one question's answers and memory; joins the caller's change.
     bool forgetQuestion(int questionId);
+    // After the question's texts were edited: its memory, if it was the memory of the
+    // former texts, stays with it under the new ones. Joins the caller's change.
+    bool textsChanged(int questionId, const QList<QString> &formerTexts);
     // Drops the answers and memory of questions that are gone or whose texts changed
     // (an id reused by another program), in one change. Hands the memories kept to
     // `kept`, so that a screen need not read them again.

@@ -25,6 +25,8 @@ ManageQuestionsMenu::ManageQuestionsMenu(Controller *controller, QWidget *parent
     connect(ui.pbDeleteQuestion, &QPushButton::clicked, controller,
             &Controller::showDeleteQuestion);
     connect(ui.pbPrintTest, &QPushButton::clicked, controller, &Controller::showPrintTest);
+    connect(ui.pbEditQuestion, &QPushButton::clicked, controller,
+            qOverload<>(&Controller::showEditQuestions));
     connect(ui.pbResetHistory, &QPushButton::clicked, this,
             &ManageQuestionsMenu::resetLearningHistory);
     connect(ui.pbDatabaseEditor, &QPushButton::clicked, controller,
@@ -57,7 +59,8 @@ void ManageQuestionsMenu::resetLearningHistory()
     if (!controller->confirmations()->confirm(
             this, tr("Reset learning history"),
             tr("Reset the learning history? Every recorded answer and the memory of every "
-               "question will be deleted.")))
+               "question will be deleted."),
+            tr("Reset")))
         return;
     const bool reset = controller->learning().reset();
     ui.tlResetOutcome->setText(reset ? tr("The learning history was reset.")

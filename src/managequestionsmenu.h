@@ -9,8 +9,8 @@
 
 class Controller;
 
-// The management menu: database editor, add, import, export and delete questions, and
-// reset the learning history.
+// The management menu: database editor, add, import, export, delete and edit questions,
+// and reset the learning history.
 class ManageQuestionsMenu : public QWidget
 {
     Q_OBJECT

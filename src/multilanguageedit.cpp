@@ -35,6 +35,13 @@ bool MultiLanguageEdit::hasInvalidText() const
            !QuestionFileReader::fitsInField(getEEText());
 }
 
+void MultiLanguageEdit::setTexts(const QList<QString> &texts)
+{
+    ui.leDE->setText(texts.value(0));
+    ui.leEN->setText(texts.value(1));
+    ui.leEE->setText(texts.value(2));
+}
+
 void MultiLanguageEdit::clear()
 {
     ui.leDE->clear();

@@ -23,6 +23,8 @@ public:
     // has no quoting, or a line break: such a text could not be exported.
     bool hasInvalidText() const;
     void clear();
+    // German, English and Estonian, in that order; a missing one leaves its input empty.
+    void setTexts(const QList<QString> &texts);
 
 private:
     Ui::MultiLanguageEdit ui;

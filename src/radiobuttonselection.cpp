@@ -46,6 +46,13 @@ int RadioButtonSelection::getSelectedId() const
     return selected;
 }
 
+void RadioButtonSelection::setSelectedId(int id)
+{
+    const int index = ids.indexOf(id);
+    if (index >= 0)
+        radioButtons.at(index)->setChecked(true);
+}
+
 void RadioButtonSelection::somethingChangedSlot()
 {
     emit somethingChanged(getSelectedId());

@@ -20,6 +20,8 @@ public:
     void setItems(const QList<int> &ids, const QList<QString> &texts);
     // The id of the chosen entry, -1 when none is chosen or the list is empty.
     int getSelectedId() const;
+    // Chooses the entry of the id, without announcing it; an unknown id chooses nothing.
+    void setSelectedId(int id);
 
 signals:
     void somethingChanged();

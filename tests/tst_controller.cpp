@@ -342,6 +342,7 @@ private slots:
                          : box->findChild<QCheckBox *>());
             QCOMPARE(child<QLabel>(shown, "tlSelectedQuestions")->text(), QString::number(count));
         }
+        controller->confirmations()->setNextConfirmation(true);
         press(shown, "pbDelete");
         QVERIFY(shown.isNull());
         shown = screen();
@@ -352,13 +353,160 @@ private slots:
                                                   "(answer(_lang)?|question_answer):2\\d)\\b")));
         // Deleting the last one leaves an empty catalogue, on a screen that still works.
         press(shown->findChild<QCheckBox *>());
+        controller->confirmations()->setNextConfirmation(true);
         press(shown, "pbDelete");
         shown = screen();
         QCOMPARE(deleteList(shown), QStringList{});
         QCOMPARE(snapshot(), QStringList{});
-        press(shown, "pbDelete");
-        QVERIFY(shown.isNull());
-        QCOMPARE(screen()->metaObject()->className(), "DeleteQuestion");
+        QVERIFY(!child<QPushButton>(shown, "pbDelete")->isEnabled()); // nothing to delete
+    }
+
+    void editReplacesOneQuestionInItsPlace_data()
+    {
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QString>("category");   // chosen instead; empty: kept; "new": typed
+        QTest::addColumn<QString>("truths");     // of the four answers, set before saving
+        QTest::addColumn<QString>("emptied");    // an input left empty: refused
+        QTest::addColumn<QString>("failing");    // an insert that fails: nothing stored
+        QTest::addColumn<QString>("categories"); // afterwards
+        QTest::newRow("texts and truths") << 1 << "" << "-tt-" << "" << "" << "1 2 3";
+        QTest::newRow("moved; its category left empty")
+            << 3 << "Cat3 EN" << "t---" << "" << "" << "1 3";
+        QTest::newRow("to a new category; the old one shared")
+            << 4 << "new" << "tttt" << "" << "" << "1 2 3 4";
+        QTest::newRow("refused") << 2 << "Cat2 EN" << "----" << "Question" << "" << "1 2 3";
+        QTest::newRow("the last link fails")
+            << 3 << "new" << "t---" << "" << "question_answer WHEN NEW.answer_id = 4" << "1 2 3";
+    }
+
+    // Editing replaces the question's texts, answers and category in one change, keeps its
+    // id and learning history, and changes no other question; a category left empty goes.
+    void editReplacesOneQuestionInItsPlace()
+    {
+        QFETCH(int, question);
+        QFETCH(QString, category);
+        QFETCH(QString, truths);
+        QFETCH(QString, emptied);
+        QFETCH(QString, failing);
+        QFETCH(QString, categories);
+        const QString q = QString::number(question);
+        const int categoryBefore = QList<int>{1, 1, 2, 3, 3}[question - 1];
+        const int trueBefore = 1 + question % 3;
+        int run = 0;
+        QVERIFY(controller->learning().record(run, {question, 0, {}, true, false, 900, 2}));
+        const QStringList before = ws->snapshot();
+
+        QWidget *list = manage("pbEditQuestion");
+        QVERIFY(controller->windowTitle().startsWith("Edit questions"));
+        for (auto *row : list->findChildren<ClickableLabel *>()) {
+            if (row->text() == "Q" + q + " EN")
+                press(row);
+        }
+        QTRY_COMPARE(QString(screen()->metaObject()->className()), "AddQuestion");
+        QPointer<QWidget> form = screen();
+        QVERIFY(!controller->windowTitle().startsWith("Edit questions"));
+        QCOMPARE(child<QPushButton>(form, "pbAdd")->text(), "&Save");
+        // Filled with the question as it is stored.
+        auto truth = [&](int n) {
+            return form->findChildren<AddAnswerWidget *>()[n - 1]->findChild<QCheckBox *>();
+        };
+        QStringList shown;
+        for (QLineEdit *line : lines(form, "Question"))
+            shown << line->text();
+        for (auto *button : child(form, "categorySelection")->findChildren<QRadioButton *>())
+            shown << (button->isChecked() ? button->text() : QString());
+        for (int n = 1; n <= 4; ++n)
+            shown << lines(form, "Answer" + QString::number(n))[2]->text() +
+                         (truth(n)->isChecked() ? " t" : " -");
+        shown.removeAll(QString());
+        QStringList stored{"Q" + q + " DE", "Q" + q + " EN", "Q" + q + " EE",
+                           QStringLiteral("Cat%1 EN").arg(categoryBefore)};
+        for (int n = 1; n <= 4; ++n)
+            stored << QString(n <= trueBefore ? "right %1 t" : "wrong %1 -").arg(10 * question + n);
+        QCOMPARE(shown, stored);
+
+        // The new texts: the question's, the first answer's and the explanations needed.
+        const QStringList languages{"DE", "EN", "EE"};
+        for (int l = 0; l < 3; ++l) {
+            paste(lines(form, "Question")[l], "Edited " + languages[l]);
+            paste(lines(form, "Answer1")[l], "New " + languages[l]);
+        }
+        for (int n = 1; n <= 4; ++n) {
+            press(child(form, "rbAnswer" + QString::number(n)));
+            if (truth(n)->isChecked() != (truths[n - 1] == 't'))
+                press(truth(n));
+            for (int l = 0; l < 3 && n > trueBefore && truths[n - 1] == 't'; ++l)
+                paste(lines(form, "Explanation" + QString::number(n))[l], "Why " + languages[l]);
+        }
+        if (category == "new") {
+            press(form, "rbAddNewCategory");
+            for (int l = 0; l < 3; ++l)
+                paste(lines(form, "Category")[l], "New " + languages[l]);
+        } else if (!category.isEmpty()) {
+            for (auto *button : child(form, "categorySelection")->findChildren<QRadioButton *>())
+                if (button->text() == category)
+                    press(button);
+        }
+        if (!emptied.isEmpty())
+            paste(lines(form, emptied)[1], QString());
+        if (!failing.isEmpty())
+            ws->execute({"CREATE TRIGGER fail BEFORE INSERT ON " + failing +
+                         " BEGIN SELECT RAISE(ABORT, 'no'); END"});
+        press(form, "pbAdd");
+
+        QVERIFY(controller->learning().memories().contains(question));
+        QCOMPARE(ws->query("SELECT count(*) FROM answer_history WHERE question_id = " + q),
+                 QStringList{"1"});
+        if (!emptied.isEmpty() || !failing.isEmpty()) {
+            QCOMPARE(screen(), form.data());
+            QCOMPARE(ws->snapshot(), before);
+            QCOMPARE(names(form, true), emptied.isEmpty() ? "tlStoreFailed" : "tlQuestion");
+            return;
+        }
+        QCOMPARE(child<QLabel>(screen(), "tlOutcome")->text(), "Question saved.");
+        QVERIFY(child<QLabel>(screen(), "tlOutcome")->isVisible());
+        QCOMPARE(controller->getQuestionTextsAt(question),
+                 QStringList({"Edited DE", "Edited EN", "Edited EE"}));
+        QCOMPARE(controller->getCategoryNameForQuestionId(question),
+                 category.isEmpty() ? QStringLiteral("Cat%1 EN").arg(categoryBefore)
+                 : category == "new" ? "New EN"
+                                     : category);
+        QStringList answers;
+        for (int n = 1; n <= 4; ++n)
+            answers << (n == 1 ? "New EN" : QString(n <= trueBefore ? "right %1" : "wrong %1")
+                                                 .arg(10 * question + n)) +
+                           " " + truths[n - 1];
+        QStringList storedAnswers;
+        for (const QString &text : controller->getTrueAnswerTextsToQuestionId(question))
+            storedAnswers << text + " t";
+        for (const QString &text : controller->getFalseAnswerTextsToQuestionId(question))
+            storedAnswers << text + " -";
+        answers.sort();
+        storedAnswers.sort();
+        QCOMPARE(storedAnswers, answers);
+        QCOMPARE(ws->query("SELECT group_concat(category_id, ' ') FROM category"),
+                 QStringList{categories});
+        // Every other question, with its answers and category, as it was: the rows left
+        // out are the question's own, old and new, and those of a category gone or new.
+        const QString answerIds = ws->query("SELECT group_concat(answer_id, '|') FROM "
+                                            "question_answer WHERE question_id = " + q)[0];
+        const QString categoryGone =
+            categories.contains(QString::number(categoryBefore)) ? "0" : QString::number(categoryBefore);
+        const QRegularExpression own(
+            QStringLiteral("^(question(_lang)?:%1|question_answer:\\d+\\|%1|"
+                           "answer(_lang)?:(%2|%3)|category(_lang)?:(%4|4))(\\||$)")
+                .arg(q, answerIds, QStringList{q + "1", q + "2", q + "3", q + "4"}.join('|'),
+                     categoryGone));
+        auto others = [&](const QStringList &rows) {
+            QStringList kept;
+            for (const QString &row : rows) {
+                if (QRegularExpression("^(category|question|answer)").match(row).hasMatch() &&
+                    !own.match(row).hasMatch())
+                    kept << row;
+            }
+            return kept;
+        };
+        QCOMPARE(others(ws->snapshot()), others(before));
     }
 
     // Resetting the learning history asks first, and then drops every answer, run and memory

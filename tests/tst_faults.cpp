@@ -255,6 +255,7 @@ private slots:
         } else if (action == "delete") {
             controller.showDeleteQuestion();
             press(child<QCheckBox>(currentScreen(&controller), QString()));
+            controller.confirmations()->setNextConfirmation(true);
             button = "pbDelete";
             storedCheck =
                 "SELECT count(*) = 0 AND (SELECT count(*) FROM answer_lang) = 0 FROM category";

@@ -16,6 +16,18 @@ CheckBox *row(QWidget *screen, const QString &text)
     return nullptr;
 }
 
+// Categories Nature (questions 1, 2) and Prices (3, 4), texts in English only.
+void seedSmallCatalogue(const TestWorkspace &workspace)
+{
+    // English is the template's language; question 2 is "Zebra" in German.
+    workspace.execute({"INSERT INTO category VALUES (1), (2)",
+                       "INSERT INTO category_lang VALUES (1, 2, 'Nature'), (2, 2, 'Prices')",
+                       "INSERT INTO question VALUES (1, 1), (2, 1), (3, 2), (4, 2)",
+                       "INSERT INTO question_lang VALUES (1, 2, 'Große Fläche'), "
+                       "(2, 2, 'Kleine Wiese'), (2, 1, 'Zebra'), (3, 2, 'Õli hind täna'), "
+                       "(4, 2, 'Šokolaadi hind')"});
+}
+
 void search(QWidget *screen, const QString &text)
 {
     auto *edit = child<QLineEdit>(screen, "leSearch");
@@ -137,19 +149,66 @@ private slots:
         QFETCH(QStringList, shown);
         TestWorkspace workspace;
         workspace.provision();
-        // English is the template's language; question 2 is "Zebra" in German.
-        workspace.execute({"INSERT INTO category VALUES (1), (2)",
-                           "INSERT INTO category_lang VALUES (1, 2, 'Nature'), (2, 2, 'Prices')",
-                           "INSERT INTO question VALUES (1, 1), (2, 1), (3, 2), (4, 2)",
-                           "INSERT INTO question_lang VALUES (1, 2, 'Große Fläche'), "
-                           "(2, 2, 'Kleine Wiese'), (2, 1, 'Zebra'), (3, 2, 'Õli hind täna'), "
-                           "(4, 2, 'Šokolaadi hind')"});
+        seedSmallCatalogue(workspace);
         Controller controller;
         controller.show();
         controller.showDeleteQuestion();
         QWidget *screen = currentScreen(&controller);
         search(screen, typed);
         QCOMPARE(deleteList(screen), shown); // a category without a match is hidden whole
+    }
+
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<QList<int>>("checked"); // rows, in the order of the list
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("asked"); // a pattern
+        QTest::addColumn<QString>("left");  // question ids afterwards
+        QTest::newRow("declined") << QList<int>{1, 3} << "hind" << false
+                                  << "^Delete 2 question.*\\b1 of them (is|are) hidden"
+                                  << "1 2 3 4";
+        QTest::newRow("one hidden") << QList<int>{1, 3} << "hind" << true
+                                    << "^Delete 2 question.*\\b1 of them (is|are) hidden"
+                                    << "2 4";
+        QTest::newRow("none hidden") << QList<int>{2} << "" << true << "^Delete 1 question\\S*$"
+                                     << "1 3 4";
+        QTest::newRow("all hidden") << QList<int>{1, 2} << "hind" << true
+                                    << "^Delete 2 question.*\\b2 of them are hidden" << "3 4";
+    }
+
+    // Deleting asks how many questions go, also those the search hides, and deletes them
+    // all, or nothing; with nothing checked there is nothing to ask.
+    void deleteAsksFirst()
+    {
+        QFETCH(QList<int>, checked);
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(QString, asked);
+        QFETCH(QString, left);
+        TestWorkspace workspace;
+        workspace.provision();
+        seedSmallCatalogue(workspace);
+        Controller controller;
+        controller.show();
+        controller.showDeleteQuestion();
+        QWidget *screen = currentScreen(&controller);
+        auto *remove = child<QPushButton>(screen, "pbDelete");
+        const QList<CheckBox *> rows = screen->findChildren<CheckBox *>();
+        QVERIFY(!remove->isEnabled());
+        rows.at(0)->setChecked(true);
+        QVERIFY(remove->isEnabled());
+        rows.at(0)->setChecked(false);
+        QVERIFY(!remove->isEnabled());
+        for (int row : checked)
+            rows.at(row - 1)->setChecked(true);
+        search(screen, typed);
+        controller.confirmations()->setNextConfirmation(accepted);
+        remove->click();
+        const QString question = controller.confirmations()->lastQuestion();
+        QVERIFY2(QRegularExpression(asked).match(question).hasMatch(), qPrintable(question));
+        QCOMPARE(workspace.query("SELECT group_concat(question_id, ' ') FROM question"),
+                 QStringList{left});
     }
 
     void rowsOfALargeCatalogueAppearWhenScrolledTo()
@@ -178,7 +237,9 @@ private slots:
         QTRY_VERIFY(row(screen, "Q300"));
         press(row(screen, "Q300")->findChild<QCheckBox *>());
         QCOMPARE(child<QLabel>(screen, "tlSelectedQuestions")->text(), QString("2"));
+        controller.confirmations()->setNextConfirmation(true);
         child<QPushButton>(screen, "pbDelete")->click();
+        QVERIFY(controller.confirmations()->lastQuestion().contains("1 of them"));
         QCOMPARE(workspace.query("SELECT count(*) FROM question WHERE question_id IN (300, 600)"),
                  QStringList{"0"});
         QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList{"598"});
