@@ -509,6 +509,45 @@ private slots:
         QCOMPARE(others(ws->snapshot()), others(before));
     }
 
+    void confirmationOffersTheActionAndDefaultsToCancel_data()
+    {
+        QTest::addColumn<QString>("screen"); // its button on the management menu, if any
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("buttons"); // sorted, then the default one
+        QTest::newRow("reset") << "" << "pbResetHistory" << "Cancel Reset, Cancel";
+        QTest::newRow("delete") << "pbDeleteQuestion" << "pbDelete" << "Cancel Delete, Cancel";
+    }
+
+    // The real question, not the seam: the action's own button, and Cancel for Enter.
+    void confirmationOffersTheActionAndDefaultsToCancel()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, action);
+        QFETCH(QString, buttons);
+        int run = 0;
+        QVERIFY(controller->learning().record(run, {1, 0, {}, true, false, 900, 2}));
+        QWidget *shown = manage(screen.isEmpty() ? nullptr : qPrintable(screen));
+        if (auto *box = shown->findChild<QCheckBox *>())
+            press(box);
+        const QStringList before = ws->snapshot();
+        QString seen;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QStringList texts;
+            for (QAbstractButton *button : box->buttons())
+                texts << button->text();
+            texts.sort();
+            seen = texts.join(' ') + ", " + box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        press(shown, qPrintable(action));
+        QCOMPARE(seen, buttons);
+        QCOMPARE(ws->snapshot(), before);
+        QCOMPARE(controller->learning().memories().size(), 1);
+    }
+
     // Resetting the learning history asks first, and then drops every answer, run and memory
     // in one change, or nothing at all; the catalogue stays as it was.
     void resetLearningHistory_data()
