@@ -336,7 +336,7 @@ private slots:
                  {&Controller::showMenu, &Controller::showQuizSettings,
                   &Controller::showManageQuestionsMenu, &Controller::showAddQuestion,
                   &Controller::showAddQuestionsPerFile, &Controller::showDeleteQuestion,
-                  &Controller::showQuiz})
+                  qOverload<>(&Controller::showEditQuestions), &Controller::showQuiz})
                 (controller.*show)();
             return QString(currentScreen(&controller)->metaObject()->className());
         };
