@@ -65,8 +65,8 @@ bool AddAnswerWidget::hasInvalidText() const
            (ui.cbAnswerTrue->isChecked() && ui.mleExplanation->hasInvalidText());
 }
 
-void AddAnswerWidget::setAnswer(const QList<QString> &texts,
-                                const QList<QString> &explanations, bool isTrue)
+void AddAnswerWidget::setAnswer(const QList<QString> &texts, const QList<QString> &explanations,
+                                bool isTrue)
 {
     ui.mleAnswer->setTexts(texts);
     // A false answer may hold an explanation too; it is kept, hidden, as the form keeps one.

@@ -43,8 +43,8 @@ CatalogueList::CatalogueList(Controller *controller, Rows rows, QLineEdit *searc
 
     {
         // What a one-line row takes, for the groups not built yet.
-        QScopedPointer<QWidget> probe(rows == CheckRows ? new CheckBox
-                                                        : choiceRow(nullptr, 0, QStringLiteral("X")));
+        QScopedPointer<QWidget> probe(
+            rows == CheckRows ? new CheckBox : choiceRow(nullptr, 0, QStringLiteral("X")));
         if (auto *box = qobject_cast<CheckBox *>(probe.data()))
             box->setText(QStringLiteral("X"));
         rowHeight = probe->sizeHint().height() + groupsLayout->spacing();
@@ -57,13 +57,14 @@ CatalogueList::CatalogueList(Controller *controller, Rows rows, QLineEdit *searc
     const QHash<int, QString> questionTexts = controller->getAllQuestionTexts();
     int rowsLeft = rowsBuiltAtOnce;
     for (int categoryId : categoryIds) {
-        auto *box = new QGroupBox(LiteralText::withoutMnemonic(categoryNames.value(categoryId)),
-                                  content);
+        auto *box =
+            new QGroupBox(LiteralText::withoutMnemonic(categoryNames.value(categoryId)), content);
         auto *groupLayout = new QVBoxLayout(box);
         groupLayout->setContentsMargins(0, 0, 0, 0);
         groupsLayout->addWidget(box);
 
-        Group group{box, nullptr, nullptr, {}, nullptr, questionIds.value(categoryId), {}, {}, 0, -1};
+        Group group{box, nullptr, nullptr, {}, nullptr, questionIds.value(categoryId),
+                    {},  {},      0,       -1};
         if (rows == CheckRows) {
             group.selection = new CheckBoxSelection(box);
             groupLayout->addWidget(group.selection);

@@ -42,8 +42,7 @@ void DeleteQuestion::deleteSlot()
     QString question = tr("Delete %n question(s)?", nullptr, questionIds.size());
     if (const int hidden = list->hiddenCheckedCount())
         question += QLatin1Char(' ') + tr("%n of them are hidden by the search.", nullptr, hidden);
-    if (!controller->confirmations()->confirm(this, tr("Delete questions"), question,
-                                              tr("Delete")))
+    if (!controller->confirmations()->confirm(this, tr("Delete questions"), question, tr("Delete")))
         return;
     ui.tlStoreFailed->hide();
     // The selection goes as a whole or not at all; on failure it stays selected.
