@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QFileInfo>
+#include <QPixmap>
 
 namespace {
 // How much of the files the preview shows at most.
@@ -22,6 +23,11 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     : QWidget(parent), controller(controller), progressDelay(WorkProgress::defaultDelay)
 {
     ui.setupUi(this);
+    // The template picture names its cells in the interface language (1 German, 3 Estonian).
+    const int language = controller->getCurrentLanguageId();
+    const char *pictureLanguage = language == 1 ? "de" : language == 3 ? "ee" : "en";
+    ui.tlCSVTemplateImage->setPixmap(QPixmap(
+        QStringLiteral(":/Images/Images/csv_template_%1.png").arg(QLatin1String(pictureLanguage))));
     ui.tlFileIncorrect->hide();
     ui.tlFileTexts->hide();
     ui.tlNumberOfQuestionsText->hide();
