@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About Velmora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Licence:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User guide:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AddAnswerWidget</name>
     <message>
         <source>Answer true</source>
@@ -57,6 +88,18 @@
     <message>
         <source>The question could not be stored.</source>
         <translation>The question could not be stored.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question added.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -137,6 +180,55 @@ If explanation is set, the answer is correct.</translation>
         <source>Import cancelled: no question was stored.</source>
         <translation>Import cancelled: no question was stored.</translation>
     </message>
+    <message>
+        <source>Import them again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more problem(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of these questions are already in the catalogue with the same texts and are skipped.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>AikenReader</name>
+    <message>
+        <source>no ANSWER: line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an ANSWER: line without a question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is neither an option nor ANSWER:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ANSWER: %1 names no option</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AnswerExplanationWidget</name>
@@ -151,6 +243,67 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>TextLabel</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AnswerMark</name>
+    <message>
+        <source>True answer, chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True answer, not chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>False answer, chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>False answer, not chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BankReader</name>
+    <message>
+        <source>holds no question that can be imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) left out</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) in one language only</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) with &quot;;&quot; or line breaks replaced</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) explained by &quot;%1&quot;</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n image(s) left out</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -169,10 +322,24 @@ If explanation is set, the answer is correct.</translation>
     </message>
 </context>
 <context>
+    <name>CatalogueList</name>
+    <message>
+        <source>There is nothing to show!</source>
+        <translation type="unfinished">There is nothing to show!</translation>
+    </message>
+</context>
+<context>
     <name>CheckBoxSelection</name>
     <message>
         <source>There is nothing to show!</source>
         <translation>There is nothing to show!</translation>
+    </message>
+</context>
+<context>
+    <name>Confirmations</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
     </message>
 </context>
 <context>
@@ -221,6 +388,18 @@ If explanation is set, the answer is correct.</translation>
         <source>Progress</source>
         <translation>Progress</translation>
     </message>
+    <message>
+        <source>Print a test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit question</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
@@ -266,6 +445,74 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Deleting the questions...</source>
         <translation>Deleting the questions...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete %n question(s)?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them are hidden by the search.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete questions</source>
+        <translation type="unfinished">Delete questions</translation>
+    </message>
+</context>
+<context>
+    <name>EditQuestions</name>
+    <message>
+        <source>Choose the question to edit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation type="unfinished">Search:</translation>
+    </message>
+    <message>
+        <source>Words from the question</source>
+        <translation type="unfinished">Words from the question</translation>
+    </message>
+    <message>
+        <source>Back to manage questions</source>
+        <translation type="unfinished">Back to manage questions</translation>
+    </message>
+</context>
+<context>
+    <name>GiftReader</name>
+    <message>
+        <source>a description, not a question: no answers in {}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;{&quot; is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a short-answer question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an essay question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a numeric question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a true/false question, not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a matching question, not multiple choice</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -348,6 +595,29 @@ If explanation is set, the answer is correct.</translation>
         <source>The learning history could not be reset.</source>
         <translation>The learning history could not be reset.</translation>
     </message>
+    <message>
+        <source>Edit questions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print a test (PDF)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n question(s) exported to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out, having no true answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -366,6 +636,41 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>&amp;Progress</source>
         <translation>&amp;Progress</translation>
+    </message>
+    <message>
+        <source>&amp;About Velmora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language shown now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the program in this language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoodleXmlReader</name>
+    <message>
+        <source>question type &quot;%1&quot; is not multiple choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a document type declaration, which is not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elements nested more than %1 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a Moodle XML file: its root is not &lt;quiz&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not well-formed XML: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -392,6 +697,107 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Please enter the right password!</source>
         <translation>Please enter the right password!</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintTest</name>
+    <message>
+        <source>Categories:</source>
+        <translation type="unfinished">Categories:</translation>
+    </message>
+    <message>
+        <source>&amp;Questions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estonian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Versions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;eed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New seed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Include:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer &amp;keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xplanations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to &amp;manage questions</source>
+        <translation type="unfinished">Back to &amp;manage questions</translation>
+    </message>
+    <message>
+        <source>&amp;Save PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>of %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose at least one category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the test as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chosen categories hold no questions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the test...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) written to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -463,6 +869,96 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Never answered</source>
         <translation>Never answered</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBank</name>
+    <message>
+        <source>(no explanation given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s), not four</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no true answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the question text is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an answer or its explanation is empty in one language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>image left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionFileReader</name>
+    <message>
+        <source>no file chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not valid UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a line must have 3 or 6 fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incomplete last question: a question takes 6 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds no question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question has no true answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuestionImport</name>
+    <message numerus="yes">
+        <source>%n question(s) imported into %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n category(ies)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -640,12 +1136,87 @@ If explanation is set, the answer is correct.</translation>
         <source>Due now: %1 · Never answered: %2</source>
         <translation>Due now: %1 · Never answered: %2</translation>
     </message>
+    <message>
+        <source>The catalogue is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import the sample catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue is empty. Questions are added in the management area: &quot;%1&quot; in the main menu, then &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample catalogue could not be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RadioButtonSelection</name>
     <message>
         <source>There is nothing to show!</source>
         <translation>There is nothing to show!</translation>
+    </message>
+</context>
+<context>
+    <name>TestPdfWriter</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark every true answer. A question counts only when exactly its true answers are marked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer key: version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total points: %1 (one per question when exactly its true answers are marked)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished">Question</translation>
+    </message>
+    <message>
+        <source>Explanations: version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the PDF could not be started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was written.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
