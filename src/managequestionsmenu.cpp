@@ -78,37 +78,22 @@ bool ManageQuestionsMenu::writeAllQuestions()
 {
     ui.tlExportFailed->hide();
     InvalidMarking::mark(ui.tlExportFailed);
+    bool read = false;
+    const QList<QuestionFileReader::Question> questions = allQuestions(&read);
     QString text;
-    // One consistent view of the catalogue; a read that fails (a lock held too long)
-    // fails it, rather than passing for an empty catalogue.
-    CatalogueChange reading(controller);
-    const QList<int> questionIds = controller->getAllQuestionIds();
-    // One read per kind of text instead of several per question.
-    const CatalogueTexts all = controller->getAllTexts();
-    for (int questionId : questionIds) {
-        QuestionFileReader::Question question;
-        question.category = all.categoryNames.value(all.categoryOfQuestion.value(questionId));
-        question.question = all.questionTexts.value(questionId);
-        // True answers first, so the file lists them the way the quiz judges them.
-        const QList<int> trueIds = all.trueAnswerIds.value(questionId);
-        const QList<int> answerIds = trueIds + all.falseAnswerIds.value(questionId);
-        for (int i = 0; i < answerIds.size(); ++i) {
-            question.answers << all.answerTexts.value(answerIds.at(i));
-            question.explanations << all.explanationTexts.value(answerIds.at(i));
-            question.answerTrue << (i < trueIds.size());
-        }
+    for (const QuestionFileReader::Question &question : questions) {
         // A file that its own import would refuse is no backup: write none at all.
-        if (!QuestionFileWriter::writable(question)) {
+        if (read && !QuestionFileWriter::writable(question)) {
             showExportFailure(
                 tr("Nothing was exported: the question \"%1\" cannot be written to a CSV file. "
                    "Each of its texts must be filled in and hold no \";\" and no line break, "
                    "and it needs four answers.")
-                    .arg(controller->getQuestionTextAt(questionId)));
+                    .arg(shownText(question)));
             return false;
         }
         text += QuestionFileWriter::questionLines(question);
     }
-    if (!reading.commit() || !QuestionFileWriter::save(exportFileName, text)) {
+    if (!read || !QuestionFileWriter::save(exportFileName, text)) {
         qDebug().noquote() << QStringLiteral("CSV-Datei konnte nicht geschrieben werden: ") +
                                   exportFileName;
         showExportFailure(tr("The questions could not be exported."));
@@ -116,17 +101,27 @@ bool ManageQuestionsMenu::writeAllQuestions()
     }
     // The same line says what was written, until the next export.
     ui.tlExportFailed->setText(
-        tr("%n question(s) exported to %1.", nullptr, questionIds.size()).arg(exportFileName));
+        tr("%n question(s) exported to %1.", nullptr, questions.size()).arg(exportFileName));
     InvalidMarking::mark(ui.tlExportFailed, false);
     ui.tlExportFailed->show();
     return true;
 }
 
+QString ManageQuestionsMenu::shownText(const QuestionFileReader::Question &question)
+{
+    // The texts come in language order; one missing shifts the rest, so fall back to the first.
+    const QList<QString> &texts = question.question;
+    return texts.size() == 3 ? texts.value(controller->getCurrentLanguageId() - 1) : texts.value(0);
+}
+
 QList<QuestionFileReader::Question> ManageQuestionsMenu::allQuestions(bool *read)
 {
     QList<QuestionFileReader::Question> questions;
+    // One consistent view of the catalogue; a read that fails (a lock held too long)
+    // fails it, rather than passing for an empty catalogue.
     CatalogueChange reading(controller);
     const QList<int> questionIds = controller->getAllQuestionIds();
+    // One read per kind of text instead of several per question.
     const CatalogueTexts all = controller->getAllTexts();
     for (int questionId : questionIds) {
         QuestionFileReader::Question question;
@@ -166,7 +161,7 @@ bool ManageQuestionsMenu::writeMoodleXml()
     // A question without a true answer has no form on the platform: say which stayed out.
     QStringList names;
     for (int index : leftOut)
-        names << QStringLiteral("\"%1\"").arg(questions.at(index).question.value(0));
+        names << QStringLiteral("\"%1\"").arg(shownText(questions.at(index)));
     if (!names.isEmpty())
         outcome += QLatin1Char(' ') + tr("Left out, having no true answer: %1").arg(names.join(QStringLiteral(", ")));
     ui.tlExportFailed->setText(outcome);

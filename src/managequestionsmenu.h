@@ -36,6 +36,8 @@ private:
     // Every question of the catalogue, true answers first; *read is false when the
     // catalogue could not be read consistently.
     QList<QuestionFileReader::Question> allQuestions(bool *read);
+    // A question's text in the interface language, to name it in a message.
+    QString shownText(const QuestionFileReader::Question &question);
     // Shows why nothing was exported, in red below the buttons.
     void showExportFailure(const QString &message);
 
