@@ -57,22 +57,6 @@ bool inOrder(const QStringList &all, const QStringList &wanted)
     return true;
 }
 
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
-    if (!tool.waitForFinished(60000))
-        return {};
-    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-            QString::fromUtf8(tool.readAllStandardError())};
-}
 } // namespace
 
 // Foreign question banks: what each reader takes, leaves out (and why, where) and refuses,
@@ -407,12 +391,9 @@ private slots:
         TestWorkspace workspace;
         workspace.provision();
         const QStringList before = workspace.snapshot();
-        QProcess tool;
-        tool.setWorkingDirectory(workspace.path());
-        tool.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
-        QVERIFY(tool.waitForFinished(60000));
-        QCOMPARE(tool.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()), out);
+        const ToolRun tool = runTool(arguments);
+        QCOMPARE(tool.exitCode, exitCode);
+        QCOMPARE(tool.out, out);
         QCOMPARE(workspace.snapshot(), before);
         QCOMPARE(QFile::exists("out.xml") || QFile::exists("out.CSV"), exitCode == 0);
     }

@@ -3,34 +3,16 @@
 #include "testworkspace.h"
 
 namespace {
-// Beside the tests in the build tree.
-QString printer()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/velmora-csv");
-}
-
-// Exit status of the program; its standard output in out.
-int run(const QString &program, const QStringList &arguments, QString *out = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return -1;
-    if (out)
-        *out = QString::fromUtf8(process.readAllStandardOutput());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
 int print(const QStringList &arguments)
 {
-    return run(printer(), QStringList{QStringLiteral("print")} + arguments);
+    return runTool(QStringList{QStringLiteral("print")} + arguments).exitCode;
 }
 
 QString pdfText(const QString &file)
 {
-    QString text;
-    run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}, &text);
-    return text;
+    return runProgram(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), file, QStringLiteral("-")})
+        .out;
 }
 
 // Words separated by single spaces, without the direction marks the reader adds around
@@ -211,8 +193,7 @@ private slots:
         // Three times per version: the question, again in the explanations, and the
         // explanation of its true answer.
         QCOMPARE(printed.count(flattened(text)), 6);
-        QString fonts;
-        run(QStringLiteral("pdffonts"), {QStringLiteral("out.pdf")}, &fonts);
+        const QString fonts = runProgram(QStringLiteral("pdffonts"), {QStringLiteral("out.pdf")}).out;
         const QStringList rows = fonts.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
         QVERIFY(!rows.isEmpty());
         for (const QString &row : rows)
@@ -242,10 +223,10 @@ private slots:
                                    "--seed", "1"} +
                        options + QStringList{"out.pdf"}),
                  0);
-        QString info;
-        QString metadata;
-        run(QStringLiteral("pdfinfo"), {QStringLiteral("out.pdf")}, &info);
-        run(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), QStringLiteral("out.pdf")}, &metadata);
+        const QString info = runProgram(QStringLiteral("pdfinfo"), {QStringLiteral("out.pdf")}).out;
+        const QString metadata =
+            runProgram(QStringLiteral("pdfinfo"), {QStringLiteral("-meta"), QStringLiteral("out.pdf")})
+                .out;
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+") + pageSize)),
                  qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+") + title + '\n')),

@@ -50,23 +50,6 @@ QStringList shownState(QWidget *screen)
     return state;
 }
 
-// Runs the command-line tool in the working directory; its exit code, output and errors.
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList &arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(VELMORA_CSV_CHECKER), arguments);
-    if (!tool.waitForFinished(30000))
-        return {};
-    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardOutput()),
-            QString::fromUtf8(tool.readAllStandardError())};
-}
 
 const qint64 firstAnswerMs = 1796592029123; // 2026-12-06T21:20:29.123Z
 const qint64 dayMs = 24 * 3600 * 1000;
@@ -211,11 +194,9 @@ private slots:
         const QStringList before = workspace.snapshot();
         QuestionFileReader reader;
         QCOMPARE(reader.read(names), questions > 0);
-        QProcess checker;
-        checker.start(QStringLiteral(VELMORA_CSV_CHECKER), QStringList{"check"} + names);
-        QVERIFY(checker.waitForFinished(30000));
-        QCOMPARE(checker.exitCode(), names.isEmpty() ? 2 : questions > 0 ? 0 : 1);
-        QCOMPARE(QString::fromUtf8(checker.readAllStandardError()).section('\n', 0, 0), diagnostic);
+        const ToolRun checker = runTool(QStringList{"check"} + names);
+        QCOMPARE(checker.exitCode, names.isEmpty() ? 2 : questions > 0 ? 0 : 1);
+        QCOMPARE(checker.err.section('\n', 0, 0), diagnostic);
 
         // The import screen counts them, or refuses them with the checker's reasons; it
         // stores nothing yet. A cancelled dialog changes nothing.

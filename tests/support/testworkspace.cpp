@@ -177,3 +177,21 @@ void storeQuizSettings(const TestWorkspace &workspace, int number, int seconds,
         sql << QStringLiteral("INSERT INTO quiz_settings_current_category_id VALUES (%1)").arg(id);
     workspace.execute(sql);
 }
+
+ToolRun runProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return {};
+    const int exitCode =
+        process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return {exitCode, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString commandLineTool()
+{
+    // Tests and tools sit side by side in the build tree.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/velmora-csv");
+}

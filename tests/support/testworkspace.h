@@ -73,6 +73,23 @@ void exportCatalogue(Controller &controller, const QString &file);
 // line breaks, control characters and any letters included.
 void paste(QLineEdit *line, const QString &text);
 
+// A finished program: its exit status (-1 when it crashed or did not end in time), its
+// standard output and its standard error.
+struct ToolRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+ToolRun runProgram(const QString &program, const QStringList &arguments);
+// The command-line tool velmora-csv of the same build tree.
+QString commandLineTool();
+// velmora-csv with the given arguments, in the working directory.
+inline ToolRun runTool(const QStringList &arguments)
+{
+    return runProgram(commandLineTool(), arguments);
+}
+
 // Writes a file; a file that cannot be written ends the test program.
 QString writeFile(const QString &name, const QByteArray &contents);
 // A file's contents; empty when it cannot be read.
