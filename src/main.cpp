@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "controller.h"
 #include "databaseprovisioner.h"
 #include "programinfo.h"
@@ -6,6 +7,15 @@
 
 int main(int argc, char *argv[])
 {
+    // Read before the application object, which needs a display: --help, --version and
+    // mistakes are answered on any terminal.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine commandLine(arguments);
+    if (!commandLine.starts())
+        return commandLine.finish();
+
     // Must precede the application object: the window then scales with the screen's
     // device pixel ratio, and icons pick their larger source pictures there.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
