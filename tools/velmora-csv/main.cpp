@@ -9,6 +9,7 @@
 //     velmora-csv print --language de|en|ee --questions N --versions V --seed S
 //                       [--category NAME]... [--key] [--explanations] [--paper a4|letter]
 //                       [--database DB] OUT.pdf
+//     velmora-csv --help | --version
 //
 // check uses the import's own reader, so it accepts exactly the files the import accepts:
 // Velmora's CSV whole or not at all, Moodle XML, GIFT and Aiken banks in part, the format
@@ -42,6 +43,7 @@
 #include "databasevelmoraapp.h"
 #include "learningstore.h"
 #include "moodlexmlwriter.h"
+#include "programinfo.h"
 #include "questionfilereader.h"
 #include "questionfilewriter.h"
 #include "questionimport.h"
@@ -75,6 +77,54 @@ const char usage[] = "usage: velmora-csv check FILE...\n"
                      "--seed S\n"
                      "                         [--category NAME]... [--key] [--explanations]\n"
                      "                         [--paper a4|letter] [--database DB] OUT.pdf\n";
+
+// --help in the form help2man reads: the usage, then what each command and option does.
+const char help[] =
+    "Usage: velmora-csv check FILE...\n"
+    "  or:  velmora-csv convert IN OUT.csv|OUT.xml\n"
+    "  or:  velmora-csv import FILE... [--database DB]\n"
+    "  or:  velmora-csv history|memory [--database DB]\n"
+    "  or:  velmora-csv print --language L --questions N --versions V --seed S [OPTION]... OUT.pdf\n"
+    "  or:  velmora-csv --help|--version\n"
+    "Checks, converts and imports question files for Velmora, writes the learner's answer\n"
+    "history and memory out as CSV, and prints tests as PDF.\n"
+    "\n"
+    "Commands:\n"
+    "  check FILE...          Read the files as the import does; name the file, line and\n"
+    "                         reason of every problem and each question left out.\n"
+    "  convert IN OUT         Write what the import would take from IN as Velmora's CSV\n"
+    "                         (OUT.csv) or as Moodle XML (OUT.xml).\n"
+    "  import FILE...         Store the questions in the database, skipping those already\n"
+    "                         in the catalogue.\n"
+    "  history                Write every recorded answer, oldest first, in the review-log\n"
+    "                         form of the FSRS optimizer.\n"
+    "  memory                 Write the memory of every answered question.\n"
+    "  print OUT.pdf          Draw a test from the seed and write it as PDF, with answer\n"
+    "                         keys and explanations on request.\n"
+    "\n"
+    "Files are Velmora's CSV, Moodle XML, GIFT or Aiken, told by their content.\n"
+    "\n"
+    "Options:\n"
+    "  --database DB          The program's database file, databaseVelmoraApp (by default\n"
+    "                         the one in the current directory); history, memory and\n"
+    "                         print open it read-only.\n"
+    "  --language de|en|ee    print: the test's language (required).\n"
+    "  --questions N          print: questions per version (required).\n"
+    "  --versions V           print: versions of the test, each in its own order\n"
+    "                         (required).\n"
+    "  --seed S               print: the draw's seed; the same seed gives the same test\n"
+    "                         (required).\n"
+    "  --category NAME        print: draw from this category (named in the test's\n"
+    "                         language); repeatable; every category without it.\n"
+    "  --key                  print: add the answer keys.\n"
+    "  --explanations         print: add the explanations of the true answers.\n"
+    "  --paper a4|letter      print: the paper size (by default the system's).\n"
+    "  -h, --help             Show this help.\n"
+    "  -v, --version          Show the version.\n"
+    "\n"
+    "Exit status: 0 when the command did its work, 1 when it could not (the reasons on\n"
+    "standard error), 2 on wrong usage or, for history and memory, a database that cannot\n"
+    "be read.\n";
 
 QString describe(const BankReader::Note &note, const char *kind)
 {
@@ -458,7 +508,15 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString command = arguments.value(0);
     int status = 2;
-    if (command == QLatin1String("check") && arguments.size() >= 2)
+    if (arguments.size() == 1 &&
+        (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
+        out << help;
+        status = 0;
+    } else if (arguments.size() == 1 &&
+               (command == QLatin1String("--version") || command == QLatin1String("-v"))) {
+        out << "velmora-csv " << ProgramInfo::version() << '\n';
+        status = 0;
+    } else if (command == QLatin1String("check") && arguments.size() >= 2)
         status = check(arguments.mid(1), out, err);
     else if (command == QLatin1String("history") || command == QLatin1String("memory"))
         status = exportLearning(command, arguments.mid(1), out, err);
@@ -469,7 +527,7 @@ int main(int argc, char *argv[])
     else if (importing)
         status = import(arguments.mid(1), out, err);
     else
-        err << usage;
+        err << usage << "Try 'velmora-csv --help' for what each command does.\n";
     // The connection, if one was opened, is let go before the application ends.
     QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     return status;
