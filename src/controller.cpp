@@ -420,6 +420,12 @@ bool Controller::deleteQuestionAndAnswers(int questionId)
     return change.commit();
 }
 
+bool Controller::deleteQuestions(const QList<int> &questionIds,
+                                 const std::function<bool(int)> &step)
+{
+    return databaseApp.deleteQuestions(questionIds, step);
+}
+
 bool Controller::clearQuestionForRewrite(int questionId, int categoryId)
 {
     CatalogueChange change(this);

@@ -131,6 +131,10 @@ public:
     // when left empty. Joins the caller's change; false when it failed or the question is
     // gone.
     bool clearQuestionForRewrite(int questionId, int categoryId);
+    // Deletes the questions as deleteQuestionAndAnswers does each, all in one change;
+    // step is told the count done and cancels (rolls back) by returning false. False when
+    // nothing was deleted.
+    bool deleteQuestions(const QList<int> &questionIds, const std::function<bool(int)> &step = {});
 
     // Scoped all-or-nothing changes for screens that store several rows at once; use
     // them through CatalogueChange. Deliberately not slots.

@@ -1,6 +1,9 @@
 #include "databasevelmoraapp.h"
 
 #include <QDebug>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 const char databaseFileName[] = "./databaseVelmoraApp";
@@ -459,6 +462,63 @@ void DatabaseVelmoraApp::setQuestionAnswer(int answerId, int questionId, bool is
          {QStringLiteral(":question_id"), questionId},
          {QStringLiteral(":is_True"),
           isAnswerTrue ? QStringLiteral("true") : QStringLiteral("false")}});
+}
+
+bool DatabaseVelmoraApp::deleteQuestions(const QList<int> &questionIds,
+                                         const std::function<bool(int)> &step)
+{
+    // A few hundred ids per statement: long enough that the statements are few, short
+    // enough for any database's limit on a statement.
+    constexpr int idsPerStatement = 500;
+    const auto idList = [](const QList<int> &ids) {
+        QStringList texts;
+        for (int id : ids)
+            texts << QString::number(id);
+        return texts.join(QLatin1Char(','));
+    };
+    nextDenseIds.clear();
+    statements.beginChange();
+    bool cancelled = false;
+    QList<int> categoryIds;
+    for (int start = 0; start < questionIds.size(); start += idsPerStatement) {
+        if (step && !step(start)) {
+            cancelled = true;
+            break;
+        }
+        const QList<int> chunk = questionIds.mid(start, idsPerStatement);
+        const QString ids = idList(chunk);
+        categoryIds += statements.integers(
+            QStringLiteral("SELECT DISTINCT category_id FROM question WHERE question_id IN (%1)")
+                .arg(ids));
+        // The answers a single deletion finds: those linked as true or as false.
+        const QString answers =
+            QStringLiteral("SELECT answer_id FROM question_answer WHERE question_id IN (%1) AND "
+                           "is_True IN ('true', 'false')")
+                .arg(ids);
+        statements.run(
+            QStringLiteral("DELETE FROM answer_lang WHERE answer_id IN (%1)").arg(answers));
+        statements.run(QStringLiteral("DELETE FROM answer WHERE answer_id IN (%1)").arg(answers));
+        for (const char *table : {"question_answer", "question_lang", "question"})
+            statements.run(QStringLiteral("DELETE FROM %1 WHERE question_id IN (%2)")
+                               .arg(QLatin1String(table), ids));
+        learningStore.forgetQuestions(chunk);
+    }
+    // The categories left without a question go, as after the last single deletion;
+    // the questions left are read once per statement, not once per category.
+    std::sort(categoryIds.begin(), categoryIds.end());
+    categoryIds.erase(std::unique(categoryIds.begin(), categoryIds.end()), categoryIds.end());
+    for (int start = 0; start < categoryIds.size() && !cancelled; start += idsPerStatement) {
+        const QString ids = idList(categoryIds.mid(start, idsPerStatement));
+        for (const char *table : {"category_lang", "category"})
+            statements.run(QStringLiteral("DELETE FROM %1 WHERE category_id IN (%2) AND "
+                                          "category_id NOT IN (SELECT category_id FROM question)")
+                               .arg(QLatin1String(table), ids));
+    }
+    if (cancelled)
+        statements.failChange();
+    const bool stored = statements.endChange();
+    nextDenseIds.clear();
+    return stored && !cancelled;
 }
 
 int DatabaseVelmoraApp::getNextFreeId(const QList<int> &ids)

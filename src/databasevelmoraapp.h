@@ -7,6 +7,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 #include "learningstore.h"
 #include "sqlrunner.h"
 
@@ -96,6 +98,13 @@ public:
     void setAnswerText(int langId, int answerId, QString answerText, QString explanationText);
     void deleteAnswer(int answerId);
     void setQuestionAnswer(int answerId, int questionId, bool isAnswerTrue);
+    // Deletes the questions as deleting them one by one would (texts, answers with their
+    // texts and links, learning history and memory, the categories left empty), in one
+    // change whose cost grows with the number of questions, not with the catalogue.
+    // step is told the count done now and then; when it returns false, everything is
+    // rolled back. False when cancelled or nothing was deleted.
+    bool deleteQuestions(const QList<int> &questionIds,
+                         const std::function<bool(int)> &step = {});
 
     // Lowest positive id missing from an ascending id list.
     static int getNextFreeId(const QList<int> &ids);

@@ -1,6 +1,5 @@
 #include "deletequestion.h"
 
-#include "cataloguechange.h"
 #include "cataloguelist.h"
 #include "confirmations.h"
 #include "controller.h"
@@ -8,10 +7,11 @@
 #include "workprogress.h"
 
 DeleteQuestion::DeleteQuestion(Controller *controller, QWidget *parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), progressDelay(WorkProgress::defaultDelay)
 {
     ui.setupUi(this);
     ui.tlStoreFailed->hide();
+    ui.tlDeleteCancelled->hide();
     InvalidMarking::mark(ui.tlStoreFailed);
     // The category groups scroll; the form's placeholder group is not needed.
     delete ui.gbMain;
@@ -45,16 +45,23 @@ void DeleteQuestion::deleteSlot()
     if (!controller->confirmations()->confirm(this, tr("Delete questions"), question, tr("Delete")))
         return;
     ui.tlStoreFailed->hide();
-    // The selection goes as a whole or not at all; on failure it stays selected.
-    CatalogueChange change(controller);
+    ui.tlDeleteCancelled->hide();
+    // The selection goes as a whole or not at all; on failure or cancel it stays selected.
+    bool cancelled = false;
+    bool deleted = false;
     {
-        WorkProgress progress(this, tr("Deleting the questions..."), QString(), questionIds.size());
-        for (int i = 0; i < questionIds.size(); ++i) {
-            progress.step(i);
-            controller->deleteQuestionAndAnswers(questionIds.at(i));
-        }
+        WorkProgress progress(this, tr("Deleting the questions..."), tr("Cancel"),
+                              questionIds.size(), progressDelay);
+        deleted = controller->deleteQuestions(questionIds, [&](int done) {
+            cancelled = !progress.step(done);
+            return !cancelled;
+        });
     }
-    if (!change.commit()) {
+    if (cancelled) {
+        ui.tlDeleteCancelled->show();
+        return;
+    }
+    if (!deleted) {
         ui.tlStoreFailed->show();
         return;
     }

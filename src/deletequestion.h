@@ -18,6 +18,9 @@ class DeleteQuestion : public QWidget
 public:
     explicit DeleteQuestion(Controller *controller, QWidget *parent = nullptr);
 
+    // How long deleting may take before a progress dialog appears, in milliseconds.
+    void setProgressDelay(int milliseconds) { progressDelay = milliseconds; }
+
 public slots:
     void selectedQuestionsChanged();
     void deleteSlot();
@@ -26,6 +29,7 @@ private:
     Ui::DeleteQuestion ui;
     Controller *controller;
     CatalogueList *list;
+    int progressDelay;
 };
 
 #endif // DELETEQUESTION_H

@@ -249,6 +249,13 @@ bool LearningStore::forgetQuestion(int questionId)
     return forget({questionId});
 }
 
+bool LearningStore::forgetQuestions(const QList<int> &questionIds)
+{
+    if (questionIds.isEmpty() || !tablesExist())
+        return true;
+    return forget(questionIds);
+}
+
 bool LearningStore::textsChanged(int questionId, const QList<QString> &formerTexts)
 {
     if (!tablesExist())

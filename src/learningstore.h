@@ -81,6 +81,8 @@ public:
     bool reset();
     // Drops one question's answers and memory; joins the caller's change.
     bool forgetQuestion(int questionId);
+    // The same for several questions at once.
+    bool forgetQuestions(const QList<int> &questionIds);
     // After the question's texts were edited: its memory, if it was the memory of the
     // former texts, stays with it under the new ones. Joins the caller's change.
     bool textsChanged(int questionId, const QList<QString> &formerTexts);
