@@ -147,6 +147,71 @@ private slots:
         QCOMPARE(controller.getNumberOfQuestions(), 3);
     }
 
+    void bulkDeletionIsTheSingleOnesTogether_data()
+    {
+        QTest::addColumn<QList<int>>("deleted");
+        QTest::addColumn<int>("cancelAt"); // the count done when Cancel is pressed; -1: never
+        QList<int> thirdCategory; // more ids than one statement takes
+        for (int q = 1300; q >= 5; --q)
+            thirdCategory << q;
+        QTest::newRow("one of a category's two") << QList<int>{1} << -1;
+        QTest::newRow("a category emptied, an unknown id") << QList<int>{4, 99, 3} << -1;
+        QTest::newRow("many, a category emptied") << thirdCategory + QList<int>{2} << -1;
+        QTest::newRow("cancelled at once") << QList<int>{3, 4} << 0;
+        QTest::newRow("cancelled part way") << thirdCategory << 1000;
+    }
+
+    // Deleting many questions at once leaves what deleting them one by one leaves, history
+    // and memory included; cancelled, it leaves the file as it was, byte for byte.
+    void bulkDeletionIsTheSingleOnesTogether()
+    {
+        QFETCH(QList<int>, deleted);
+        QFETCH(int, cancelAt);
+        // Categories 1 and 2 hold two questions each, 3 the rest, 4 none.
+        QList<int> categories{1, 1, 2, 2};
+        while (categories.size() < 1300)
+            categories << 3;
+        const auto deleting = [&](bool together, QStringList *left) {
+            TestWorkspace workspace;
+            workspace.provision();
+            seedCatalogue(workspace, 4, categories);
+            Controller controller;
+            int runId = 0;
+            for (int q : {1, 3, 5, 700, 1300}) {
+                RecordedAnswer answer;
+                answer.questionId = q;
+                QVERIFY(controller.learning().record(runId, answer));
+            }
+            const QByteArray before = readFile(workspace.databaseFile());
+            if (together) {
+                QList<int> done;
+                const bool stored = controller.deleteQuestions(deleted, [&](int count) {
+                    done << count;
+                    return count != cancelAt;
+                });
+                QCOMPARE(stored, cancelAt < 0);
+                QCOMPARE(done.first(), 0);
+                QVERIFY(done.last() < deleted.size());
+            } else {
+                CatalogueChange change(&controller);
+                for (int q : deleted)
+                    controller.deleteQuestionAndAnswers(q);
+                QVERIFY(change.commit());
+            }
+            if (cancelAt >= 0)
+                QCOMPARE(readFile(workspace.databaseFile()), before);
+            *left = workspace.snapshot() +
+                    workspace.query("SELECT question_id FROM answer_history ORDER BY 1") +
+                    workspace.query("SELECT question_id FROM question_memory ORDER BY 1");
+        };
+        QStringList together, oneByOne;
+        deleting(true, &together);
+        if (cancelAt < 0 && !QTest::currentTestFailed()) {
+            deleting(false, &oneByOne);
+            QCOMPARE(together, oneByOne);
+        }
+    }
+
     void nestedScopes()
     {
         TestWorkspace workspace;

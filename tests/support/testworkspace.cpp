@@ -144,10 +144,12 @@ void seedCatalogue(const TestWorkspace &workspace, int categories,
     QStringList sql;
     for (int c = 1; c <= categories; ++c)
         sql << QStringLiteral("INSERT INTO category VALUES (%1)").arg(c);
+    // One statement for all questions: each statement of its own would commit on its own.
+    QStringList questions;
     for (int q = 1; q <= questionCategories.size(); ++q)
-        sql << QStringLiteral("INSERT INTO question VALUES (%1, %2)")
-                   .arg(q)
-                   .arg(questionCategories.at(q - 1));
+        questions << QStringLiteral("(%1, %2)").arg(q).arg(questionCategories.at(q - 1));
+    if (!questions.isEmpty())
+        sql << QStringLiteral("INSERT INTO question VALUES ") + questions.join(QLatin1Char(','));
     // Each text names its entry and language; answer 10q + k is true for k <= 1 + q % 3.
     workspace.execute(
         sql +
