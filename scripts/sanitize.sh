@@ -2,8 +2,8 @@
 # Builds the project with clang under AddressSanitizer and UndefinedBehaviorSanitizer
 # into <repo>/build-asan and runs the whole suite there, the fuzz target's corpus
 # included. Any sanitizer report fails the test that made it; leak checking is on, with
-# only the suppressions of scripts/lsan.supp. Called by test.sh (setup.sh has installed
-# clang by then).
+# only the suppressions of scripts/lsan.supp. The suite runs as an ordinary user, as in
+# test.sh. Called by test.sh (setup.sh has installed clang by then).
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -19,5 +19,6 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZ
     -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 
-cd "$build"
-ctest --output-on-failure --timeout 900 --parallel "$(nproc)"
+source "$root/scripts/tester.sh"
+run_as_tester "$build" ctest --test-dir "$build" --output-on-failure --timeout 900 \
+    --parallel "$(nproc)"

@@ -9,10 +9,11 @@ VELMORA_BUILD="${VELMORA_BUILD:-$VELMORA_ROOT/build}"
 # appstream and desktop-file-utils validate the installed desktop files; dpkg-dev lets
 # cpack find the package's library dependencies; clang-14 and its runtime build the
 # sanitizer suite and the fuzz target (scripts/sanitize.sh); qttranslations5-l10n holds
-# Qt's own texts (file dialogs, standard buttons) in German, which the program loads.
+# Qt's own texts (file dialogs, standard buttons) in German, which the program loads;
+# help2man writes the manual pages from --help, and lintian checks the package.
 packages=(cmake make g++ qtbase5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools sqlite3
     appstream desktop-file-utils dpkg-dev clang-14 libclang-rt-14-dev poppler-utils
-    qttranslations5-l10n)
+    qttranslations5-l10n help2man lintian)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -130,9 +130,10 @@ int importInChild(int argc, char *argv[])
     return 1;
 }
 
-// The workspace's database file and directory made read-only for the test, which acts as
-// another user meanwhile when it runs as root (root writes to any file); undone when it
-// goes, whatever the test did in between.
+// The workspace's database file and directory made read-only for the test; undone when it
+// goes, whatever the test did in between. The suites run as an ordinary user (see
+// scripts/tester.sh); run as root, which writes to any file, the test acts as user nobody
+// meanwhile.
 class ReadOnlyFor
 {
 public:
@@ -142,18 +143,19 @@ public:
         QFile::setPermissions(workspace.databaseFile(), readable);
         QFile::setPermissions(directory,
                               readable | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther);
-        if (geteuid() == 0 && seteuid(nobody) != 0)
+        if (asRoot && seteuid(nobody) != 0)
             qFatal("cannot act as another user");
     }
     ~ReadOnlyFor()
     {
-        if (geteuid() == nobody && seteuid(0) != 0)
+        if (asRoot && seteuid(0) != 0)
             qFatal("cannot act as root again");
         QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
 private:
     static const uid_t nobody = 65534;
+    const bool asRoot = geteuid() == 0;
     QString directory;
 };
 
@@ -321,8 +323,8 @@ private slots:
         }
         if (state == "user" || state == "read-only")
             QFile::setPermissions(name, QFileDevice::ReadOwner);
-        if (state == "read-only") // root writes regardless; then this proves only that
-                                  // the start alters nothing
+        if (state == "read-only") // as root, which writes regardless, this proves only
+                                  // that the start alters nothing
             QFile::setPermissions(workspace.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QByteArray before = readFile(name);
         const QFile::Permissions permissionsBefore = QFileInfo(name).permissions();
@@ -603,7 +605,6 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("stored");
         QTest::newRow("none") << "none" << true;
-        // Root writes to any file; as another user the file is read-only.
         QTest::newRow("read-only file") << "read-only" << false;
         QTest::newRow("another program reading throughout") << "read hold" << false;
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop needs of it: the
 # programs, the menu entry and metadata (as the validators judge them), the icons in the
-# theme's sizes, and the launcher, which must start the program in the user's data
-# directory and refuse to start at all when that directory cannot be created.
+# theme's sizes, the version and the manual pages, and the launcher, which must start the
+# program in the user's data directory and refuse to start at all when that directory
+# cannot be created.
 #
 #   check-install.sh BUILD_DIR
 set -euo pipefail
@@ -44,6 +45,26 @@ for size in 16 22 24 32 48 64 128 256 512; do
 done
 "$prefix/bin/velmora-csv" check "$prefix/share/doc/velmora/examples/sample-questions.csv" \
     >/dev/null 2>&1 || fail "the installed checker refuses the installed sample catalogue"
+
+# The version of CMakeLists.txt in the programs and the metadata; the manual pages, which
+# man renders without a warning; an option the program does not take, refused before any
+# window (so without a display).
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata lacks release $version"
+for program in velmora velmora-csv; do
+    said=$(env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/$program" --version)
+    [[ $said == "$program $version" ]] || fail "$program --version says '$said', not $version"
+    page=$prefix/share/man/man1/$program.1.gz
+    [[ -f $page ]] || fail "no manual page $program(1)"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [[ -z $warnings ]] || fail "$program(1): $warnings"
+    zcat "$page" | grep -q '^\.SH EXAMPLES' || fail "$program(1) has no examples"
+done
+status=0
+env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/velmora" --no-such-option 2>"$work/stderr" ||
+    status=$?
+((status == 2)) && grep -q 'no-such-option' "$work/stderr" ||
+    fail "an unknown option gave status $status and '$(cat "$work/stderr")'"
 
 # The installed launcher with the installed program, from some other directory: the
 # program must run with the data directory as its working directory and provision its
