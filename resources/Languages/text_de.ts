@@ -5,31 +5,31 @@
     <name>AboutWindow</name>
     <message>
         <source>About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Velmora</translation>
     </message>
     <message>
         <source>A quiz trainer for multiple-choice questions in German, English and Estonian.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quiztrainer für Multiple-Choice-Fragen auf Deutsch, Englisch und Estnisch.</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>Licence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz:</translation>
     </message>
     <message>
         <source>GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License, Version 3 oder später (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten:</translation>
     </message>
     <message>
         <source>User guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch:</translation>
     </message>
 </context>
 <context>
@@ -91,15 +91,15 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Question saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage gespeichert.</translation>
     </message>
     <message>
         <source>Question added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -182,32 +182,32 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Import them again</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem erneut importieren</translation>
     </message>
     <message>
         <source>Question files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragendateien</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiteres Problem</numerusform>
+            <numerusform>%n weitere Probleme</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of these questions are already in the catalogue with the same texts and are skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dieser Fragen ist mit denselben Texten schon im Katalog und wird übersprungen.</numerusform>
+            <numerusform>%n dieser Fragen sind mit denselben Texten schon im Katalog und werden übersprungen.</numerusform>
         </translation>
     </message>
 </context>
@@ -215,19 +215,19 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>AikenReader</name>
     <message>
         <source>no ANSWER: line</source>
-        <translation type="unfinished"></translation>
+        <translation>keine ANSWER:-Zeile</translation>
     </message>
     <message>
         <source>an ANSWER: line without a question</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ANSWER:-Zeile ohne Frage</translation>
     </message>
     <message>
         <source>line %1 is neither an option nor ANSWER:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist weder eine Antwort noch ANSWER:</translation>
     </message>
     <message>
         <source>ANSWER: %1 names no option</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSWER: %1 nennt keine der Antworten</translation>
     </message>
 </context>
 <context>
@@ -249,60 +249,60 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>AnswerMark</name>
     <message>
         <source>True answer, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort, gewählt</translation>
     </message>
     <message>
         <source>True answer, not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort, nicht gewählt</translation>
     </message>
     <message>
         <source>False answer, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Antwort, gewählt</translation>
     </message>
     <message>
         <source>False answer, not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsche Antwort, nicht gewählt</translation>
     </message>
 </context>
 <context>
     <name>BankReader</name>
     <message>
         <source>holds no question that can be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Frage, die sich importieren lässt</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage ausgelassen</numerusform>
+            <numerusform>%n Fragen ausgelassen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) in one language only</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage nur in einer Sprache</numerusform>
+            <numerusform>%n Fragen nur in einer Sprache</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) with &quot;;&quot; or line breaks replaced</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage mit ersetztem „;“ oder Zeilenumbruch</numerusform>
+            <numerusform>%n Fragen mit ersetztem „;“ oder Zeilenumbruch</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) explained by &quot;%1&quot;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage mit der Erklärung „%1“</numerusform>
+            <numerusform>%n Fragen mit der Erklärung „%1“</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n image(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Bild ausgelassen</numerusform>
+            <numerusform>%n Bilder ausgelassen</numerusform>
         </translation>
     </message>
 </context>
@@ -325,7 +325,7 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>CatalogueList</name>
     <message>
         <source>There is nothing to show!</source>
-        <translation type="unfinished">Es gibt nichts anzuzeigen!</translation>
+        <translation>Es gibt nichts anzuzeigen!</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -390,15 +390,15 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Print a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken</translation>
     </message>
     <message>
         <source>Edit questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen bearbeiten</translation>
     </message>
     <message>
         <source>Edit question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -448,71 +448,71 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n question(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage löschen?</numerusform>
+            <numerusform>%n Fragen löschen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of them are hidden by the search.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Davon ist %n durch die Suche ausgeblendet.</numerusform>
+            <numerusform>Davon sind %n durch die Suche ausgeblendet.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete questions</source>
-        <translation type="unfinished">Fragen löschen</translation>
+        <translation>Fragen löschen</translation>
     </message>
 </context>
 <context>
     <name>EditQuestions</name>
     <message>
         <source>Choose the question to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle die Frage, die du bearbeiten willst:</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished">Suchen:</translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>Words from the question</source>
-        <translation type="unfinished">Wörter aus der Frage</translation>
+        <translation>Wörter aus der Frage</translation>
     </message>
     <message>
         <source>Back to manage questions</source>
-        <translation type="unfinished">Zurück zur Fragenverwaltung</translation>
+        <translation>Zurück zur Fragenverwaltung</translation>
     </message>
 </context>
 <context>
     <name>GiftReader</name>
     <message>
         <source>a description, not a question: no answers in {}</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Beschreibung, keine Frage: keine Antworten in {}</translation>
     </message>
     <message>
         <source>&quot;{&quot; is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>„{“ wird nicht geschlossen</translation>
     </message>
     <message>
         <source>a short-answer question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Kurzantwortfrage, keine Multiple-Choice-Frage</translation>
     </message>
     <message>
         <source>an essay question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Freitextfrage, keine Multiple-Choice-Frage</translation>
     </message>
     <message>
         <source>a numeric question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>eine numerische Frage, keine Multiple-Choice-Frage</translation>
     </message>
     <message>
         <source>a true/false question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Wahr/Falsch-Frage, keine Multiple-Choice-Frage</translation>
     </message>
     <message>
         <source>a matching question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zuordnungsfrage, keine Multiple-Choice-Frage</translation>
     </message>
 </context>
 <context>
@@ -597,26 +597,26 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Edit questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen bearbeiten</translation>
     </message>
     <message>
         <source>Print a test (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test drucken (PDF)...</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage nach %1 exportiert.</numerusform>
+            <numerusform>%n Fragen nach %1 exportiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Left out, having no true answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassen, da ohne richtige Antwort: %1</translation>
     </message>
 </context>
 <context>
@@ -639,38 +639,38 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>&amp;About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Velmora</translation>
     </message>
     <message>
         <source>The language shown now</source>
-        <translation type="unfinished"></translation>
+        <translation>Die jetzt angezeigte Sprache</translation>
     </message>
     <message>
         <source>Shows the program in this language</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt das Programm in dieser Sprache</translation>
     </message>
 </context>
 <context>
     <name>MoodleXmlReader</name>
     <message>
         <source>question type &quot;%1&quot; is not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragetyp „%1“ ist nicht Multiple Choice</translation>
     </message>
     <message>
         <source>holds a document type declaration, which is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält eine Dokumenttypdeklaration, die nicht gelesen wird</translation>
     </message>
     <message>
         <source>elements nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <source>is not a Moodle XML file: its root is not &lt;quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine Moodle-XML-Datei: Ihr Wurzelelement ist nicht &lt;quiz&gt;</translation>
     </message>
     <message>
         <source>is not well-formed XML: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein wohlgeformtes XML: %1</translation>
     </message>
 </context>
 <context>
@@ -700,103 +700,103 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
 </context>
 <context>
     <name>PrintTest</name>
     <message>
         <source>Categories:</source>
-        <translation type="unfinished">Kategorien:</translation>
+        <translation>Kategorien:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fragen:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache:</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estnisch</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rsionen:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Start&amp;wert:</translation>
     </message>
     <message>
         <source>&amp;New seed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Startwert</translation>
     </message>
     <message>
         <source>Include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beifügen:</translation>
     </message>
     <message>
         <source>Answer &amp;keys</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lösungsschlüssel</translation>
     </message>
     <message>
         <source>E&amp;xplanations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erklärungen</translation>
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation type="unfinished">Zurück zur Fragen&amp;verwaltung</translation>
+        <translation>Zurück zur Fragen&amp;verwaltung</translation>
     </message>
     <message>
         <source>&amp;Save PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF &amp;speichern...</translation>
     </message>
     <message numerus="yes">
         <source>of %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>von %n</numerusform>
+            <numerusform>von %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose at least one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle mindestens eine Kategorie.</translation>
     </message>
     <message>
         <source>Save the test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Test als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The chosen categories hold no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählten Kategorien enthalten keine Fragen.</translation>
     </message>
     <message>
         <source>Writing the test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Test wird geschrieben...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) written to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite nach %1 geschrieben.</numerusform>
+            <numerusform>%n Seiten nach %1 geschrieben.</numerusform>
         </translation>
     </message>
 </context>
@@ -875,89 +875,89 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>QuestionBank</name>
     <message>
         <source>(no explanation given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Erklärung angegeben)</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ist größer als %1 MB</translation>
     </message>
     <message>
         <source>is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein gültiger UTF-8-Text</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s), not four</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Antwort, nicht vier</numerusform>
+            <numerusform>%n Antworten, nicht vier</numerusform>
         </translation>
     </message>
     <message>
         <source>no true answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine richtige Antwort</translation>
     </message>
     <message>
         <source>the question text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Fragetext ist leer</translation>
     </message>
     <message>
         <source>an answer or its explanation is empty in one language</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Antwort oder ihre Erklärung ist in einer Sprache leer</translation>
     </message>
     <message>
         <source>image left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild ausgelassen: %1</translation>
     </message>
 </context>
 <context>
     <name>QuestionFileReader</name>
     <message>
         <source>no file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei gewählt</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein gültiger UTF-8-Text</translation>
     </message>
     <message>
         <source>a line must have 3 or 6 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile muss 3 oder 6 Felder haben</translation>
     </message>
     <message>
         <source>incomplete last question: a question takes 6 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>unvollständige letzte Frage: Eine Frage umfasst 6 Zeilen</translation>
     </message>
     <message>
         <source>holds no question</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keine Frage</translation>
     </message>
     <message>
         <source>question has no true answer</source>
-        <translation type="unfinished"></translation>
+        <translation>die Frage hat keine richtige Antwort</translation>
     </message>
 </context>
 <context>
     <name>QuestionImport</name>
     <message numerus="yes">
         <source>%n question(s) imported into %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Frage in %1 importiert.</numerusform>
+            <numerusform>%n Fragen in %1 importiert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n category(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kategorie</numerusform>
+            <numerusform>%n Kategorien</numerusform>
         </translation>
     </message>
 </context>
@@ -1138,19 +1138,19 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
     <message>
         <source>The catalogue is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalog ist leer.</translation>
     </message>
     <message>
         <source>Import the sample catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispielkatalog importieren</translation>
     </message>
     <message>
         <source>The catalogue is empty. Questions are added in the management area: &quot;%1&quot; in the main menu, then &quot;%2&quot; or &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Katalog ist leer. Fragen werden in der Verwaltung hinzugefügt: „%1“ im Hauptmenü, dann „%2“ oder „%3“.</translation>
     </message>
     <message>
         <source>The sample catalogue could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beispielkatalog konnte nicht importiert werden.</translation>
     </message>
 </context>
 <context>
@@ -1164,59 +1164,59 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <name>TestPdfWriter</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert %1</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klasse:</translation>
     </message>
     <message>
         <source>Mark every true answer. A question counts only when exactly its true answers are marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuze jede richtige Antwort an. Eine Frage zählt nur, wenn genau ihre richtigen Antworten angekreuzt sind.</translation>
     </message>
     <message>
         <source>Answer key: version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsschlüssel: Version %1</translation>
     </message>
     <message>
         <source>Total points: %1 (one per question when exactly its true answers are marked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtpunktzahl: %1 (ein Punkt pro Frage, wenn genau ihre richtigen Antworten angekreuzt sind)</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Frage</translation>
+        <translation>Frage</translation>
     </message>
     <message>
         <source>Explanations: version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erklärungen: Version %1</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Das PDF konnte nicht begonnen werden</translation>
     </message>
     <message>
         <source>Cancelled: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 </TS>

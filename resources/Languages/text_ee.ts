@@ -5,31 +5,31 @@
     <name>AboutWindow</name>
     <message>
         <source>About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Teave Velmora kohta</translation>
     </message>
     <message>
         <source>A quiz trainer for multiple-choice questions in German, English and Estonian.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viktoriinitreener valikvastustega küsimustele saksa, inglise ja eesti keeles.</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioon:</translation>
     </message>
     <message>
         <source>Licence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Litsents:</translation>
     </message>
     <message>
         <source>GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License, versioon 3 või hilisem (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Andmed:</translation>
     </message>
     <message>
         <source>User guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kasutusjuhend:</translation>
     </message>
 </context>
 <context>
@@ -91,15 +91,15 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvesta</translation>
     </message>
     <message>
         <source>Question saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Küsimus salvestatud.</translation>
     </message>
     <message>
         <source>Question added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Küsimus lisatud.</translation>
     </message>
 </context>
 <context>
@@ -182,32 +182,32 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>Import them again</source>
-        <translation type="unfinished"></translation>
+        <translation>Impordi need uuesti</translation>
     </message>
     <message>
         <source>Question files</source>
-        <translation type="unfinished"></translation>
+        <translation>Küsimustefailid</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, rida %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>veel %n probleem</numerusform>
+            <numerusform>veel %n probleemi</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of these questions are already in the catalogue with the same texts and are skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neist küsimustest on samade tekstidega juba kataloogis ja jäetakse vahele.</numerusform>
+            <numerusform>%n neist küsimustest on samade tekstidega juba kataloogis ja jäetakse vahele.</numerusform>
         </translation>
     </message>
 </context>
@@ -215,19 +215,19 @@ Kui selgitus on antud, on vastus õige.</translation>
     <name>AikenReader</name>
     <message>
         <source>no ANSWER: line</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSWER:-rida puudub</translation>
     </message>
     <message>
         <source>an ANSWER: line without a question</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSWER:-rida ilma küsimuseta</translation>
     </message>
     <message>
         <source>line %1 is neither an option nor ANSWER:</source>
-        <translation type="unfinished"></translation>
+        <translation>rida %1 ei ole vastus ega ANSWER:</translation>
     </message>
     <message>
         <source>ANSWER: %1 names no option</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSWER: %1 ei nimeta ühtegi vastust</translation>
     </message>
 </context>
 <context>
@@ -249,60 +249,60 @@ Kui selgitus on antud, on vastus õige.</translation>
     <name>AnswerMark</name>
     <message>
         <source>True answer, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Õige vastus, valitud</translation>
     </message>
     <message>
         <source>True answer, not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Õige vastus, valimata</translation>
     </message>
     <message>
         <source>False answer, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale vastus, valitud</translation>
     </message>
     <message>
         <source>False answer, not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vale vastus, valimata</translation>
     </message>
 </context>
 <context>
     <name>BankReader</name>
     <message>
         <source>holds no question that can be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sisalda ühtegi imporditavat küsimust</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n küsimus jäeti välja</numerusform>
+            <numerusform>%n küsimust jäeti välja</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) in one language only</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n küsimus ainult ühes keeles</numerusform>
+            <numerusform>%n küsimust ainult ühes keeles</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) with &quot;;&quot; or line breaks replaced</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n küsimus, milles „;“ või reavahetused asendati</numerusform>
+            <numerusform>%n küsimust, milles „;“ või reavahetused asendati</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) explained by &quot;%1&quot;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n küsimus selgitusega „%1“</numerusform>
+            <numerusform>%n küsimust selgitusega „%1“</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n image(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pilt jäeti välja</numerusform>
+            <numerusform>%n pilti jäeti välja</numerusform>
         </translation>
     </message>
 </context>
@@ -325,7 +325,7 @@ Kui selgitus on antud, on vastus õige.</translation>
     <name>CatalogueList</name>
     <message>
         <source>There is nothing to show!</source>
-        <translation type="unfinished">Ei ole midagi näidata!</translation>
+        <translation>Ei ole midagi näidata!</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@ Kui selgitus on antud, on vastus õige.</translation>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Katkesta</translation>
+        <translation>Katkesta</translation>
     </message>
 </context>
 <context>
@@ -390,15 +390,15 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>Print a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prindi test</translation>
     </message>
     <message>
         <source>Edit questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Muuda küsimusi</translation>
     </message>
     <message>
         <source>Edit question</source>
-        <translation type="unfinished"></translation>
+        <translation>Muuda küsimust</translation>
     </message>
 </context>
 <context>
@@ -448,71 +448,71 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n question(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kas kustutada %n küsimus?</numerusform>
+            <numerusform>Kas kustutada %n küsimust?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of them are hidden by the search.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Neist %n on otsinguga peidetud.</numerusform>
+            <numerusform>Neist %n on otsinguga peidetud.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete questions</source>
-        <translation type="unfinished">Kustuta küsimused</translation>
+        <translation>Kustuta küsimused</translation>
     </message>
 </context>
 <context>
     <name>EditQuestions</name>
     <message>
         <source>Choose the question to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali küsimus, mida muuta:</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished">Otsi:</translation>
+        <translation>Otsi:</translation>
     </message>
     <message>
         <source>Words from the question</source>
-        <translation type="unfinished">Sõnad küsimusest</translation>
+        <translation>Sõnad küsimusest</translation>
     </message>
     <message>
         <source>Back to manage questions</source>
-        <translation type="unfinished">Tagasi küsimuste haldusse</translation>
+        <translation>Tagasi küsimuste haldusse</translation>
     </message>
 </context>
 <context>
     <name>GiftReader</name>
     <message>
         <source>a description, not a question: no answers in {}</source>
-        <translation type="unfinished"></translation>
+        <translation>kirjeldus, mitte küsimus: {} sees pole vastuseid</translation>
     </message>
     <message>
         <source>&quot;{&quot; is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>„{“ on sulgemata</translation>
     </message>
     <message>
         <source>a short-answer question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>lühivastusega küsimus, mitte valikvastustega</translation>
     </message>
     <message>
         <source>an essay question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>esseeküsimus, mitte valikvastustega</translation>
     </message>
     <message>
         <source>a numeric question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>arvuline küsimus, mitte valikvastustega</translation>
     </message>
     <message>
         <source>a true/false question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>õige/vale-küsimus, mitte valikvastustega</translation>
     </message>
     <message>
         <source>a matching question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>vastavusküsimus, mitte valikvastustega</translation>
     </message>
 </context>
 <context>
@@ -597,26 +597,26 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>Edit questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Muuda küsimusi</translation>
     </message>
     <message>
         <source>Print a test (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prindi test (PDF)...</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähtesta</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n küsimus eksporditi faili %1.</numerusform>
+            <numerusform>%n küsimust eksporditi faili %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Left out, having no true answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Välja jäeti, kuna õige vastus puudub: %1</translation>
     </message>
 </context>
 <context>
@@ -639,38 +639,38 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>&amp;About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teave Velmora kohta</translation>
     </message>
     <message>
         <source>The language shown now</source>
-        <translation type="unfinished"></translation>
+        <translation>Praegu kuvatav keel</translation>
     </message>
     <message>
         <source>Shows the program in this language</source>
-        <translation type="unfinished"></translation>
+        <translation>Näitab programmi selles keeles</translation>
     </message>
 </context>
 <context>
     <name>MoodleXmlReader</name>
     <message>
         <source>question type &quot;%1&quot; is not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>küsimuse tüüp „%1“ ei ole valikvastustega</translation>
     </message>
     <message>
         <source>holds a document type declaration, which is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>sisaldab dokumenditüübi deklaratsiooni, mida ei loeta</translation>
     </message>
     <message>
         <source>elements nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>elemendid on pesastatud sügavamale kui %1 taset</translation>
     </message>
     <message>
         <source>is not a Moodle XML file: its root is not &lt;quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ole Moodle XML-fail: selle juurelement ei ole &lt;quiz&gt;</translation>
     </message>
     <message>
         <source>is not well-formed XML: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ole korrektne XML: %1</translation>
     </message>
 </context>
 <context>
@@ -700,103 +700,103 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Parool</translation>
     </message>
 </context>
 <context>
     <name>PrintTest</name>
     <message>
         <source>Categories:</source>
-        <translation type="unfinished">Kategooriad:</translation>
+        <translation>Kategooriad:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Küsimusi:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kee&amp;l:</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>Saksa keel</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglise keel</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Eesti keel</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Variante:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>See&amp;me:</translation>
     </message>
     <message>
         <source>&amp;New seed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uus seeme</translation>
     </message>
     <message>
         <source>Include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisaks:</translation>
     </message>
     <message>
         <source>Answer &amp;keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastuste võ&amp;tmed</translation>
     </message>
     <message>
         <source>E&amp;xplanations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selgitused</translation>
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation type="unfinished">Tagasi küsimuste &amp;haldusse</translation>
+        <translation>Tagasi küsimuste &amp;haldusse</translation>
     </message>
     <message>
         <source>&amp;Save PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta &amp;PDF...</translation>
     </message>
     <message numerus="yes">
         <source>of %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n-st</numerusform>
+            <numerusform>%n-st</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose at least one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali vähemalt üks kategooria.</translation>
     </message>
     <message>
         <source>Save the test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta test PDF-ina</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-failid (*.pdf)</translation>
     </message>
     <message>
         <source>The chosen categories hold no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitud kategooriates pole küsimusi.</translation>
     </message>
     <message>
         <source>Writing the test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Testi kirjutatakse...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Katkesta</translation>
+        <translation>Katkesta</translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) written to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lehekülg kirjutati faili %1.</numerusform>
+            <numerusform>%n lehekülge kirjutati faili %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -875,89 +875,89 @@ Kui selgitus on antud, on vastus õige.</translation>
     <name>QuestionBank</name>
     <message>
         <source>(no explanation given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(selgitust pole antud)</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ole loetav</translation>
     </message>
     <message>
         <source>is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>on suurem kui %1 MB</translation>
     </message>
     <message>
         <source>is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ole kehtiv UTF-8-tekst</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s), not four</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vastus, mitte neli</numerusform>
+            <numerusform>%n vastust, mitte neli</numerusform>
         </translation>
     </message>
     <message>
         <source>no true answer</source>
-        <translation type="unfinished"></translation>
+        <translation>õige vastus puudub</translation>
     </message>
     <message>
         <source>the question text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>küsimuse tekst on tühi</translation>
     </message>
     <message>
         <source>an answer or its explanation is empty in one language</source>
-        <translation type="unfinished"></translation>
+        <translation>vastus või selle selgitus on ühes keeles tühi</translation>
     </message>
     <message>
         <source>image left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pilt jäeti välja: %1</translation>
     </message>
 </context>
 <context>
     <name>QuestionFileReader</name>
     <message>
         <source>no file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>faili pole valitud</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ole loetav</translation>
     </message>
     <message>
         <source>is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ole kehtiv UTF-8-tekst</translation>
     </message>
     <message>
         <source>a line must have 3 or 6 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>rea väljade arv peab olema 3 või 6</translation>
     </message>
     <message>
         <source>incomplete last question: a question takes 6 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>viimane küsimus on poolik: küsimus võtab 6 rida</translation>
     </message>
     <message>
         <source>holds no question</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sisalda ühtegi küsimust</translation>
     </message>
     <message>
         <source>question has no true answer</source>
-        <translation type="unfinished"></translation>
+        <translation>küsimusel pole õiget vastust</translation>
     </message>
 </context>
 <context>
     <name>QuestionImport</name>
     <message numerus="yes">
         <source>%n question(s) imported into %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n küsimus imporditi %1.</numerusform>
+            <numerusform>%n küsimust imporditi %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n category(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n kategooriasse</numerusform>
+            <numerusform>%n kategooriasse</numerusform>
         </translation>
     </message>
 </context>
@@ -1138,19 +1138,19 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
     <message>
         <source>The catalogue is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kataloog on tühi.</translation>
     </message>
     <message>
         <source>Import the sample catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Impordi näidiskataloog</translation>
     </message>
     <message>
         <source>The catalogue is empty. Questions are added in the management area: &quot;%1&quot; in the main menu, then &quot;%2&quot; or &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kataloog on tühi. Küsimusi lisatakse haldusalas: peamenüüs „%1“, seejärel „%2“ või „%3“.</translation>
     </message>
     <message>
         <source>The sample catalogue could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Näidiskataloogi ei õnnestunud importida.</translation>
     </message>
 </context>
 <context>
@@ -1164,59 +1164,59 @@ Kui selgitus on antud, on vastus õige.</translation>
     <name>TestPdfWriter</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Variant %1</translation>
     </message>
     <message>
         <source>Seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seeme %1</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehekülg %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi:</translation>
     </message>
     <message>
         <source>Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Klass:</translation>
     </message>
     <message>
         <source>Mark every true answer. A question counts only when exactly its true answers are marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Märgi kõik õiged vastused. Küsimus loeb ainult siis, kui märgitud on täpselt selle õiged vastused.</translation>
     </message>
     <message>
         <source>Answer key: version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vastuste võti: variant %1</translation>
     </message>
     <message>
         <source>Total points: %1 (one per question when exactly its true answers are marked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte kokku: %1 (üks küsimuse kohta, kui märgitud on täpselt selle õiged vastused)</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Küsimus</translation>
+        <translation>Küsimus</translation>
     </message>
     <message>
         <source>Explanations: version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Selgitused: variant %1</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei saa kirjutada: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei saa kirjutada: PDF-i ei õnnestunud alustada</translation>
     </message>
     <message>
         <source>Cancelled: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Katkestatud: midagi ei kirjutatud.</translation>
     </message>
 </context>
 </TS>

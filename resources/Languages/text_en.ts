@@ -5,31 +5,31 @@
     <name>AboutWindow</name>
     <message>
         <source>About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>About Velmora</translation>
     </message>
     <message>
         <source>A quiz trainer for multiple-choice questions in German, English and Estonian.</source>
-        <translation type="unfinished"></translation>
+        <translation>A quiz trainer for multiple-choice questions in German, English and Estonian.</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>Licence:</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence:</translation>
     </message>
     <message>
         <source>GNU General Public License, version 3 or later (GPL-3.0-or-later)</source>
-        <translation type="unfinished"></translation>
+        <translation>GNU General Public License, version 3 or later (GPL-3.0-or-later)</translation>
     </message>
     <message>
         <source>Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>User guide:</source>
-        <translation type="unfinished"></translation>
+        <translation>User guide:</translation>
     </message>
 </context>
 <context>
@@ -91,15 +91,15 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Question saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Question saved.</translation>
     </message>
     <message>
         <source>Question added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Question added.</translation>
     </message>
 </context>
 <context>
@@ -182,32 +182,32 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message>
         <source>Import them again</source>
-        <translation type="unfinished"></translation>
+        <translation>Import them again</translation>
     </message>
     <message>
         <source>Question files</source>
-        <translation type="unfinished"></translation>
+        <translation>Question files</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, line %2: %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n more problem(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n more problem</numerusform>
+            <numerusform>%n more problems</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of these questions are already in the catalogue with the same texts and are skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n of these questions is already in the catalogue with the same texts and is skipped.</numerusform>
+            <numerusform>%n of these questions are already in the catalogue with the same texts and are skipped.</numerusform>
         </translation>
     </message>
 </context>
@@ -215,19 +215,19 @@ If explanation is set, the answer is correct.</translation>
     <name>AikenReader</name>
     <message>
         <source>no ANSWER: line</source>
-        <translation type="unfinished"></translation>
+        <translation>no ANSWER: line</translation>
     </message>
     <message>
         <source>an ANSWER: line without a question</source>
-        <translation type="unfinished"></translation>
+        <translation>an ANSWER: line without a question</translation>
     </message>
     <message>
         <source>line %1 is neither an option nor ANSWER:</source>
-        <translation type="unfinished"></translation>
+        <translation>line %1 is neither an option nor ANSWER:</translation>
     </message>
     <message>
         <source>ANSWER: %1 names no option</source>
-        <translation type="unfinished"></translation>
+        <translation>ANSWER: %1 names no option</translation>
     </message>
 </context>
 <context>
@@ -249,60 +249,60 @@ If explanation is set, the answer is correct.</translation>
     <name>AnswerMark</name>
     <message>
         <source>True answer, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>True answer, chosen</translation>
     </message>
     <message>
         <source>True answer, not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>True answer, not chosen</translation>
     </message>
     <message>
         <source>False answer, chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>False answer, chosen</translation>
     </message>
     <message>
         <source>False answer, not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>False answer, not chosen</translation>
     </message>
 </context>
 <context>
     <name>BankReader</name>
     <message>
         <source>holds no question that can be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>holds no question that can be imported</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n question left out</numerusform>
+            <numerusform>%n questions left out</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) in one language only</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n question in one language only</numerusform>
+            <numerusform>%n questions in one language only</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) with &quot;;&quot; or line breaks replaced</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n question with &quot;;&quot; or line breaks replaced</numerusform>
+            <numerusform>%n questions with &quot;;&quot; or line breaks replaced</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) explained by &quot;%1&quot;</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n question explained by &quot;%1&quot;</numerusform>
+            <numerusform>%n questions explained by &quot;%1&quot;</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n image(s) left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n image left out</numerusform>
+            <numerusform>%n images left out</numerusform>
         </translation>
     </message>
 </context>
@@ -325,7 +325,7 @@ If explanation is set, the answer is correct.</translation>
     <name>CatalogueList</name>
     <message>
         <source>There is nothing to show!</source>
-        <translation type="unfinished">There is nothing to show!</translation>
+        <translation>There is nothing to show!</translation>
     </message>
 </context>
 <context>
@@ -339,7 +339,7 @@ If explanation is set, the answer is correct.</translation>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -390,15 +390,15 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message>
         <source>Print a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Print a test</translation>
     </message>
     <message>
         <source>Edit questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit questions</translation>
     </message>
     <message>
         <source>Edit question</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit question</translation>
     </message>
 </context>
 <context>
@@ -448,71 +448,71 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message numerus="yes">
         <source>Delete %n question(s)?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Delete %n question?</numerusform>
+            <numerusform>Delete %n questions?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of them are hidden by the search.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n of them is hidden by the search.</numerusform>
+            <numerusform>%n of them are hidden by the search.</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete questions</source>
-        <translation type="unfinished">Delete questions</translation>
+        <translation>Delete questions</translation>
     </message>
 </context>
 <context>
     <name>EditQuestions</name>
     <message>
         <source>Choose the question to edit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the question to edit:</translation>
     </message>
     <message>
         <source>Search:</source>
-        <translation type="unfinished">Search:</translation>
+        <translation>Search:</translation>
     </message>
     <message>
         <source>Words from the question</source>
-        <translation type="unfinished">Words from the question</translation>
+        <translation>Words from the question</translation>
     </message>
     <message>
         <source>Back to manage questions</source>
-        <translation type="unfinished">Back to manage questions</translation>
+        <translation>Back to manage questions</translation>
     </message>
 </context>
 <context>
     <name>GiftReader</name>
     <message>
         <source>a description, not a question: no answers in {}</source>
-        <translation type="unfinished"></translation>
+        <translation>a description, not a question: no answers in {}</translation>
     </message>
     <message>
         <source>&quot;{&quot; is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;{&quot; is not closed</translation>
     </message>
     <message>
         <source>a short-answer question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>a short-answer question, not multiple choice</translation>
     </message>
     <message>
         <source>an essay question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>an essay question, not multiple choice</translation>
     </message>
     <message>
         <source>a numeric question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>a numeric question, not multiple choice</translation>
     </message>
     <message>
         <source>a true/false question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>a true/false question, not multiple choice</translation>
     </message>
     <message>
         <source>a matching question, not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>a matching question, not multiple choice</translation>
     </message>
 </context>
 <context>
@@ -597,26 +597,26 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message>
         <source>Edit questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit questions</translation>
     </message>
     <message>
         <source>Print a test (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Print a test (PDF)...</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message numerus="yes">
         <source>%n question(s) exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n question exported to %1.</numerusform>
+            <numerusform>%n questions exported to %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Left out, having no true answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Left out, having no true answer: %1</translation>
     </message>
 </context>
 <context>
@@ -639,38 +639,38 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message>
         <source>&amp;About Velmora</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About Velmora</translation>
     </message>
     <message>
         <source>The language shown now</source>
-        <translation type="unfinished"></translation>
+        <translation>The language shown now</translation>
     </message>
     <message>
         <source>Shows the program in this language</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows the program in this language</translation>
     </message>
 </context>
 <context>
     <name>MoodleXmlReader</name>
     <message>
         <source>question type &quot;%1&quot; is not multiple choice</source>
-        <translation type="unfinished"></translation>
+        <translation>question type &quot;%1&quot; is not multiple choice</translation>
     </message>
     <message>
         <source>holds a document type declaration, which is not read</source>
-        <translation type="unfinished"></translation>
+        <translation>holds a document type declaration, which is not read</translation>
     </message>
     <message>
         <source>elements nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>elements nested more than %1 deep</translation>
     </message>
     <message>
         <source>is not a Moodle XML file: its root is not &lt;quiz&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>is not a Moodle XML file: its root is not &lt;quiz&gt;</translation>
     </message>
     <message>
         <source>is not well-formed XML: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>is not well-formed XML: %1</translation>
     </message>
 </context>
 <context>
@@ -700,103 +700,103 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
 </context>
 <context>
     <name>PrintTest</name>
     <message>
         <source>Categories:</source>
-        <translation type="unfinished">Categories:</translation>
+        <translation>Categories:</translation>
     </message>
     <message>
         <source>&amp;Questions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Questions:</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Language:</translation>
     </message>
     <message>
         <source>German</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Estonian</source>
-        <translation type="unfinished"></translation>
+        <translation>Estonian</translation>
     </message>
     <message>
         <source>&amp;Versions:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versions:</translation>
     </message>
     <message>
         <source>S&amp;eed:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;eed:</translation>
     </message>
     <message>
         <source>&amp;New seed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New seed</translation>
     </message>
     <message>
         <source>Include:</source>
-        <translation type="unfinished"></translation>
+        <translation>Include:</translation>
     </message>
     <message>
         <source>Answer &amp;keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer &amp;keys</translation>
     </message>
     <message>
         <source>E&amp;xplanations</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xplanations</translation>
     </message>
     <message>
         <source>Back to &amp;manage questions</source>
-        <translation type="unfinished">Back to &amp;manage questions</translation>
+        <translation>Back to &amp;manage questions</translation>
     </message>
     <message>
         <source>&amp;Save PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save PDF...</translation>
     </message>
     <message numerus="yes">
         <source>of %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>of %n</numerusform>
+            <numerusform>of %n</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose at least one category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose at least one category.</translation>
     </message>
     <message>
         <source>Save the test as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the test as PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF files (*.pdf)</translation>
     </message>
     <message>
         <source>The chosen categories hold no questions.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen categories hold no questions.</translation>
     </message>
     <message>
         <source>Writing the test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing the test...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) written to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page written to %1.</numerusform>
+            <numerusform>%n pages written to %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -875,89 +875,89 @@ If explanation is set, the answer is correct.</translation>
     <name>QuestionBank</name>
     <message>
         <source>(no explanation given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no explanation given)</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read</translation>
     </message>
     <message>
         <source>is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>is larger than %1 MB</translation>
     </message>
     <message>
         <source>is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>is not valid UTF-8 text</translation>
     </message>
     <message numerus="yes">
         <source>%n answer(s), not four</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n answer, not four</numerusform>
+            <numerusform>%n answers, not four</numerusform>
         </translation>
     </message>
     <message>
         <source>no true answer</source>
-        <translation type="unfinished"></translation>
+        <translation>no true answer</translation>
     </message>
     <message>
         <source>the question text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>the question text is empty</translation>
     </message>
     <message>
         <source>an answer or its explanation is empty in one language</source>
-        <translation type="unfinished"></translation>
+        <translation>an answer or its explanation is empty in one language</translation>
     </message>
     <message>
         <source>image left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>image left out: %1</translation>
     </message>
 </context>
 <context>
     <name>QuestionFileReader</name>
     <message>
         <source>no file chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>no file chosen</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>cannot be read</translation>
     </message>
     <message>
         <source>is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>is not valid UTF-8 text</translation>
     </message>
     <message>
         <source>a line must have 3 or 6 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>a line must have 3 or 6 fields</translation>
     </message>
     <message>
         <source>incomplete last question: a question takes 6 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>incomplete last question: a question takes 6 lines</translation>
     </message>
     <message>
         <source>holds no question</source>
-        <translation type="unfinished"></translation>
+        <translation>holds no question</translation>
     </message>
     <message>
         <source>question has no true answer</source>
-        <translation type="unfinished"></translation>
+        <translation>question has no true answer</translation>
     </message>
 </context>
 <context>
     <name>QuestionImport</name>
     <message numerus="yes">
         <source>%n question(s) imported into %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n question imported into %1.</numerusform>
+            <numerusform>%n questions imported into %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n category(ies)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n category</numerusform>
+            <numerusform>%n categories</numerusform>
         </translation>
     </message>
 </context>
@@ -1138,19 +1138,19 @@ If explanation is set, the answer is correct.</translation>
     </message>
     <message>
         <source>The catalogue is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The catalogue is empty.</translation>
     </message>
     <message>
         <source>Import the sample catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Import the sample catalogue</translation>
     </message>
     <message>
         <source>The catalogue is empty. Questions are added in the management area: &quot;%1&quot; in the main menu, then &quot;%2&quot; or &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>The catalogue is empty. Questions are added in the management area: &quot;%1&quot; in the main menu, then &quot;%2&quot; or &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>The sample catalogue could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sample catalogue could not be imported.</translation>
     </message>
 </context>
 <context>
@@ -1164,59 +1164,59 @@ If explanation is set, the answer is correct.</translation>
     <name>TestPdfWriter</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seed %1</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Class:</source>
-        <translation type="unfinished"></translation>
+        <translation>Class:</translation>
     </message>
     <message>
         <source>Mark every true answer. A question counts only when exactly its true answers are marked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark every true answer. A question counts only when exactly its true answers are marked.</translation>
     </message>
     <message>
         <source>Answer key: version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Answer key: version %1</translation>
     </message>
     <message>
         <source>Total points: %1 (one per question when exactly its true answers are marked)</source>
-        <translation type="unfinished"></translation>
+        <translation>Total points: %1 (one per question when exactly its true answers are marked)</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished">Question</translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Explanations: version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Explanations: version %1</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be written: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the PDF could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cannot be written: the PDF could not be started</translation>
     </message>
     <message>
         <source>Cancelled: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled: nothing was written.</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-// velmora_screenshots: renders every screen and the two small windows to PNG, in each
+// velmora_screenshots: renders every screen and the small windows to PNG, in each
 // interface language, on the sample catalogue.
 //
 //     QT_QPA_PLATFORM=offscreen velmora_screenshots QUESTION_FILE OUTPUT_DIR
@@ -23,12 +23,15 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QImageWriter>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -150,11 +153,82 @@ void answer(QWidget *quiz, bool right)
     }
 }
 
+// Presses the button and pictures the confirmation it asks, which is then cancelled: the
+// program's own modal question, shot from within its event loop.
+void shootConfirmation(QAbstractButton *button, Shooter &shot, const QString &name)
+{
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(topLevel("QMessageBox"));
+        asked = box != nullptr;
+        shot.shoot(box, name);
+        box->escapeButton()->click();
+    });
+    button->click();
+    if (!asked)
+        qFatal("velmora_screenshots: %s asked nothing", qPrintable(name));
+}
+
+// Files the import refuses, each for another reason.
+QStringList writeRefusedFiles()
+{
+    const QList<QPair<QString, QByteArray>> files = {
+        {QStringLiteral("capitals.csv"),
+         "Geographie;Geography;Geograafia\n"
+         "Welche Stadt ist die Hauptstadt Lettlands?;Which city is the capital of "
+         "Latvia?;Milline linn on L\xc3\xa4ti pealinn?\n"
+         "Riga;Riga;Riia;Riga ist die Hauptstadt.;Riga is the capital.\n"
+         "Tallinn;Tallinn;Tallinn\nVilnius;Vilnius;Vilnius\nKaunas;Kaunas;Kaunas\n"},
+        {QStringLiteral("moodle-bank.xml"),
+         "<?xml version=\"1.0\"?>\n<quiz>\n<question type=\"multichoice\">\n"
+         "<name><text>Rivers</text></name>\n</quiz>\n"},
+        {QStringLiteral("rivers.gift"),
+         "::Rivers:: Which river flows through Tartu? {\n=Emaj\xc3\xb5gi\n~Narva\n"},
+    };
+    QStringList names;
+    for (const auto &file : files) {
+        QFile out(file.first);
+        if (!out.open(QIODevice::WriteOnly) || out.write(file.second) != file.second.size())
+            qFatal("velmora_screenshots: cannot write %s", qPrintable(file.first));
+        names << QFileInfo(out).absoluteFilePath();
+    }
+    return names;
+}
+
+// The first question with more than one true answer, which shows more of the edit form.
+int questionToEdit(Controller &controller)
+{
+    const QList<int> ids = controller.getAllQuestionIds();
+    for (int id : ids) {
+        if (controller.getTrueAnswerIdsToQuestionId(id).size() > 1)
+            return id;
+    }
+    return ids.value(0);
+}
+
 void shootLanguage(Controller &controller, Shooter &shot, const QString &questionFile,
                    const std::function<void()> &chooseLanguage)
 {
     chooseLanguage();
     shot.shoot(&controller, QStringLiteral("menu"));
+
+    child<QPushButton>(screenOf(controller), "pbAbout")->click();
+    QWidget *about = topLevel("AboutWindow");
+    // As the installed program started from the menu shows them: the workspace's random
+    // name and this checkout's path would make every picture differ.
+    child<QLabel>(about, "tlDatabase")
+        ->setText(QStringLiteral("~/.local/share/velmora/databaseVelmoraApp"));
+    if (auto *guide = about->findChild<QLabel *>(QStringLiteral("tlUserGuide"))) {
+        guide->setText(QStringLiteral("<a href=\"file:///usr/share/doc/velmora/USER_GUIDE.md\">"
+                                      "/usr/share/doc/velmora/USER_GUIDE.md</a>"));
+    }
+    // As high as the window makes itself for its texts, measured anew.
+    const QList<QLayout *> layouts = about->findChildren<QLayout *>();
+    for (QLayout *layout : layouts)
+        layout->invalidate();
+    about->resize(about->width(), about->heightForWidth(about->width()));
+    shot.shoot(about, QStringLiteral("about"));
+    about->close();
 
     controller.showQuizSettings();
     shot.shoot(&controller, QStringLiteral("quiz-settings"));
@@ -200,6 +274,11 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     controller.showManageQuestionsMenu();
     shot.shoot(&controller, QStringLiteral("manage-questions"));
 
+    controller.showEditQuestions();
+    shot.shoot(&controller, QStringLiteral("edit-questions"));
+    controller.showEditQuestion(questionToEdit(controller));
+    shot.shoot(&controller, QStringLiteral("edit-question"));
+
     controller.showAddQuestion();
     shot.shoot(&controller, QStringLiteral("add-question"));
     QWidget *add = screenOf(controller);
@@ -220,8 +299,35 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     child<QPushButton>(screenOf(controller), "pbOpenFile")->click();
     shot.shoot(&controller, QStringLiteral("import-read"));
 
+    controller.showAddQuestionsPerFile();
+    controller.fileDialogs()->setNextOpenFileNames(writeRefusedFiles());
+    child<QPushButton>(screenOf(controller), "pbOpenFile")->click();
+    shot.shoot(&controller, QStringLiteral("import-refused"));
+
+    // Two questions checked, then a search that hides them and shows another to check.
     controller.showDeleteQuestion();
+    QWidget *remove = screenOf(controller);
+    QList<CheckBox *> rows = remove->findChildren<CheckBox *>();
+    for (int row = 0; row < 2 && row < rows.size(); ++row)
+        rows.at(row)->setChecked(true);
+    const QStringList words =
+        controller.getQuestionTextAt(controller.getAllQuestionIds().constLast())
+            .split(QRegularExpression(QStringLiteral("\\W+")), Qt::SkipEmptyParts);
+    QString longest;
+    for (const QString &word : words)
+        longest = word.size() > longest.size() ? word : longest;
+    child<QLineEdit>(remove, "leSearch")->setText(longest);
+    settle();
+    rows = remove->findChildren<CheckBox *>();
+    for (CheckBox *row : qAsConst(rows)) {
+        if (row->isVisibleTo(remove) && !row->isChecked()) {
+            row->setChecked(true);
+            break;
+        }
+    }
     shot.shoot(&controller, QStringLiteral("delete-questions"));
+    shootConfirmation(child<QPushButton>(remove, "pbDelete"), shot,
+                      QStringLiteral("delete-confirmation"));
 
     controller.showPrintTest();
     // A seed of its own would make every picture differ.
