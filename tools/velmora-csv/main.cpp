@@ -122,9 +122,9 @@ const char help[] =
     "  -h, --help             Show this help.\n"
     "  -v, --version          Show the version.\n"
     "\n"
-    "Exit status: 0 when the command did its work, 1 when it could not (the reasons on\n"
-    "standard error), 2 on wrong usage or, for history and memory, a database that cannot\n"
-    "be read.\n";
+    "Exit status:\n"
+    "0 when the command did its work, 1 when it could not (the reasons on standard error),\n"
+    "2 on wrong usage or, for history and memory, a database that cannot be read.\n";
 
 QString describe(const BankReader::Note &note, const char *kind)
 {
