@@ -2,6 +2,7 @@
 #include "checkboxselection.h"
 #include "clickablelabel.h"
 #include "controller.h"
+#include "deletequestion.h"
 #include "radiobuttonselection.h"
 #include "testworkspace.h"
 
@@ -209,6 +210,45 @@ private slots:
         QVERIFY2(QRegularExpression(asked).match(question).hasMatch(), qPrintable(question));
         QCOMPARE(workspace.query("SELECT group_concat(question_id, ' ') FROM question"),
                  QStringList{left});
+    }
+
+    // Cancel on the progress of a long deletion keeps every question, and says so.
+    void cancelledDeletionDeletesNothing()
+    {
+        TestWorkspace workspace;
+        workspace.provision();
+        seedCatalogue(workspace, 1, QVector<int>(1100, 1).toList());
+        const QStringList before = workspace.snapshot();
+        Controller controller;
+        controller.show();
+        controller.showDeleteQuestion();
+        auto *screen = static_cast<DeleteQuestion *>(currentScreen(&controller));
+        auto *list = child<QScrollArea>(screen, "mainScrollArea");
+        // Rows are built as the end of the list comes near; it moves as they are.
+        QTRY_COMPARE((list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum()),
+                      screen->findChildren<QCheckBox *>().size()),
+                     1100);
+        for (QCheckBox *box : screen->findChildren<QCheckBox *>())
+            box->setChecked(true);
+        screen->setProgressDelay(0);
+        int doneWhenCancelled = -1;
+        // The dialog lets events through once it is shown: cancel it from there.
+        QTimer::singleShot(0, screen, [&] {
+            auto *dialog = screen->findChild<QProgressDialog *>();
+            if (dialog && dialog->isVisible()) {
+                doneWhenCancelled = dialog->value();
+                dialog->cancel();
+            }
+        });
+        controller.confirmations()->setNextConfirmation(true);
+        child<QPushButton>(screen, "pbDelete")->click();
+        QVERIFY(doneWhenCancelled > 0 && doneWhenCancelled < 1100);
+        QCOMPARE(workspace.snapshot(), before);
+        QCOMPARE(currentScreen(&controller), screen);
+        QCOMPARE(child<QLabel>(screen, "tlDeleteCancelled")->text(),
+                 QString("Deleting cancelled: no question was deleted."));
+        QVERIFY(child<QLabel>(screen, "tlDeleteCancelled")->isVisible());
+        QCOMPARE(child<QLabel>(screen, "tlSelectedQuestions")->text(), QString("1100"));
     }
 
     void rowsOfALargeCatalogueAppearWhenScrolledTo()
