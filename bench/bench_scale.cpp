@@ -3,7 +3,7 @@
 // a floor where one exists.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_scale [--quick] [--runs N] [--keep DIR]
-//                                                       [--only import|screens|start|open]
+//                                                       [--only import|screens|start|open|100k]
 //
 // Every case runs in a child process of its own (this program started again with
 // --child), so that its peak memory (VmHWM, read by the child itself at its end: a
@@ -353,6 +353,14 @@ void childScreens(const QString &database, int runs, QTextStream &out)
         time(QStringLiteral("add form"), [&] { controller.showAddQuestion(); });
         time(QStringLiteral("management menu from add form"),
              [&] { controller.showManageQuestionsMenu(); });
+        time(QStringLiteral("edit list"), [&] { controller.showEditQuestions(); });
+        time(QStringLiteral("management menu from edit list"),
+             [&] { controller.showManageQuestionsMenu(); });
+        time(QStringLiteral("print-test screen"), [&] { controller.showPrintTest(); });
+        time(QStringLiteral("management menu from print-test screen"),
+             [&] { controller.showManageQuestionsMenu(); });
+        time(QStringLiteral("progress screen"), [&] { controller.showProgress(); });
+        time(QStringLiteral("menu from progress screen"), [&] { controller.showMenu(); });
         time(QStringLiteral("delete screen"), [&] { controller.showDeleteQuestion(); });
         time(QStringLiteral("management menu from delete screen"),
              [&] { controller.showManageQuestionsMenu(); });
@@ -372,6 +380,77 @@ void childScreens(const QString &database, int runs, QTextStream &out)
              [&] { button(controller, "pbDelete")->click(); });
         controller.showMenu();
     }
+}
+
+// The questions a deletion case deletes, as its floor script and its child both take them.
+QList<int> deletedQuestions(const QString &which, int questions)
+{
+    QList<int> ids;
+    // Every tenth question (spread over the whole file, no category emptied), or the
+    // questions of the first of 20 categories (question q is in category q % 20).
+    const bool tenth = which == QLatin1String("tenth");
+    for (int q = 1; q <= questions; ++q) {
+        if (tenth ? q % 10 == 0 : (q - 1) % 20 == 0)
+            ids << q;
+    }
+    return ids;
+}
+
+// Deletes the questions from a fresh copy of the catalogue in each run: the deletion
+// alone, then the delete screen rebuilt as after a deletion there.
+void childDelete(const QString &database, const QString &which, int runs, QTextStream &out)
+{
+    for (int run = 0; run < runs; ++run) {
+        TestWorkspace workspace;
+        QFile::copy(database, workspace.databaseFile());
+        QFile::setPermissions(workspace.databaseFile(), QFile::ReadOwner | QFile::WriteOwner);
+        const QList<int> ids =
+            deletedQuestions(which, workspace.query(QStringLiteral("SELECT max(question_id) FROM "
+                                                                   "question"))
+                                        .value(0)
+                                        .toInt());
+        Controller controller;
+        controller.show();
+        controller.showDeleteQuestion();
+        settle(&controller);
+        QElapsedTimer timer;
+        timer.start();
+        if (!controller.deleteQuestions(ids))
+            qFatal("deleting failed");
+        report(out, QStringLiteral("delete"), timer.nsecsElapsed() / 1e6);
+        controller.showDeleteQuestion();
+        settle(&controller);
+        report(out, QStringLiteral("delete up to the rebuilt screen"), timer.nsecsElapsed() / 1e6);
+        if (run == runs - 1)
+            out << "rows "
+                << workspace.query(QStringLiteral("SELECT count(*) FROM answer_lang")).value(0)
+                << '\n';
+    }
+}
+
+// The same deletions run by the shell in one transaction.
+QString deleteScript(const QList<int> &ids)
+{
+    QStringList values;
+    for (int id : ids)
+        values << QStringLiteral("(%1)").arg(id);
+    const QString answers = QStringLiteral(
+        "SELECT answer_id FROM question_answer WHERE question_id IN (SELECT id FROM d)");
+    return QStringLiteral("BEGIN;\nCREATE TEMP TABLE d(id INTEGER PRIMARY KEY);\n"
+                          "INSERT INTO d VALUES %1;\n"
+                          "CREATE TEMP TABLE c AS SELECT DISTINCT category_id FROM question "
+                          "WHERE question_id IN (SELECT id FROM d);\n"
+                          "DELETE FROM answer_lang WHERE answer_id IN (%2);\n"
+                          "DELETE FROM answer WHERE answer_id IN (%2);\n"
+                          "DELETE FROM question_answer WHERE question_id IN (SELECT id FROM d);\n"
+                          "DELETE FROM question_lang WHERE question_id IN (SELECT id FROM d);\n"
+                          "DELETE FROM question WHERE question_id IN (SELECT id FROM d);\n"
+                          "DELETE FROM category_lang WHERE category_id IN (SELECT category_id "
+                          "FROM c) AND category_id NOT IN (SELECT category_id FROM question);\n"
+                          "DELETE FROM category WHERE category_id IN (SELECT category_id FROM c) "
+                          "AND category_id NOT IN (SELECT category_id FROM question);\n"
+                          "COMMIT;\n")
+        .arg(values.join(QLatin1Char(',')), answers);
 }
 
 // The peak resident memory of this process so far.
@@ -413,6 +492,8 @@ int child(int argc, char **argv)
         childOpen(path, runs, out);
     else if (kind == QLatin1String("screens"))
         childScreens(path, runs, out);
+    else if (kind == QLatin1String("delete"))
+        childDelete(path, QString::fromLocal8Bit(argv[5]), runs, out);
     out.flush();
     reportPeak();
     return 0;
@@ -477,12 +558,12 @@ public:
 
     // The floor of an import: the shell storing the same rows in one transaction. The
     // database it leaves is the large catalogue of the screen cases.
-    double importFloor(const Bank &bank, const QString &database) const
+    double importFloor(const Bank &bank, const QString &database, int floorRuns = 0) const
     {
         const QString script = filePath(QStringLiteral("rows.sql"));
         writeFile(script, sqlScript(bank));
         std::vector<double> times;
-        for (int run = 0; run < runs; ++run) {
+        for (int run = 0; run < (floorRuns > 0 ? floorRuns : runs); ++run) {
             QFile::remove(database);
             QFile::copy(templateCopy(QStringLiteral("template")), database);
             times.push_back(runProcess({QStringLiteral("sqlite3"), database}, scratchPath, script)
@@ -515,10 +596,12 @@ public:
         return median(times);
     }
 
-    Outcome child(const QString &kind, const QString &path) const
+    Outcome child(const QString &kind, const QString &path, const QString &extra = QString()) const
     {
-        return runProcess({self, QStringLiteral("--child"), kind, path, QString::number(runs)},
-                          scratchPath);
+        QStringList arguments{self, QStringLiteral("--child"), kind, path, QString::number(runs)};
+        if (!extra.isEmpty())
+            arguments << extra;
+        return runProcess(arguments, scratchPath);
     }
 
     QString csv(const Bank &bank, const QString &name) const
@@ -532,19 +615,57 @@ public:
     {
         const QString database = filePath(QStringLiteral("catalogue-") + fileKey(label));
         const double floor = importFloor(bank, database);
-        const Outcome outcome = child(QStringLiteral("import"), csv(bank, fileKey(label) + ".csv"));
+        const QString file = csv(bank, fileKey(label) + ".csv");
+        const Outcome outcome = child(QStringLiteral("import"), file);
         const QString rows = outcome.output.section(QStringLiteral("rows "), 1).section('\n', 0, 0);
         if (rows.toInt() != bank.questions * 12)
             qFatal("import of %s stored %s answer texts", qPrintable(label), qPrintable(rows));
-        results.push_back({QStringLiteral("import ") + label, medians(outcome.output).at(0).second,
-                           outcome.peakMegabytes, floor});
+        // The memory allowed: one and a half times the file and 40 MB.
+        const double megabytes = QFileInfo(file).size() / 1048576.0;
+        results.push_back({QStringLiteral("import %1 (%2 MB, peak allowed %3 MB)")
+                               .arg(label)
+                               .arg(megabytes, 0, 'f', 1)
+                               .arg(1.5 * megabytes + 40, 0, 'f', 0),
+                           medians(outcome.output).at(0).second, outcome.peakMegabytes, floor});
+    }
+
+    // Deleting questions from a large catalogue (made by an earlier case), against the
+    // shell running the same deletions in one transaction.
+    void deleteCase(const Bank &bank, const QString &which, const QString &label)
+    {
+        const QString database =
+            filePath(QStringLiteral("catalogue-") +
+                     fileKey(QStringLiteral("%1 q / %2 cat").arg(bank.questions).arg(bank.categories)));
+        if (!QFile::exists(database))
+            importFloor(bank, database, 1);
+        const QList<int> ids = deletedQuestions(which, bank.questions);
+        const QString script = filePath(QStringLiteral("delete.sql"));
+        writeFile(script, deleteScript(ids));
+        const QString copy = filePath(QStringLiteral("delete-floor"));
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            QFile::remove(copy);
+            QFile::copy(database, copy);
+            times.push_back(
+                runProcess({QStringLiteral("sqlite3"), copy}, scratchPath, script).milliseconds);
+        }
+        QFile::remove(copy);
+        const Outcome outcome = child(QStringLiteral("delete"), database, which);
+        const QString rows = outcome.output.section(QStringLiteral("rows "), 1).section('\n', 0, 0);
+        if (rows.toInt() != (bank.questions - ids.size()) * 12)
+            qFatal("deleting %s left %s answer texts", qPrintable(label), qPrintable(rows));
+        const auto timed = medians(outcome.output);
+        results.push_back({QStringLiteral("delete ") + label, timed.at(0).second,
+                           outcome.peakMegabytes, median(times)});
+        results.push_back({QStringLiteral("delete ") + label + QStringLiteral(", rebuilt screen"),
+                           timed.at(1).second, outcome.peakMegabytes, 0});
     }
 
     void screenCases(const Bank &bank, const QString &label)
     {
         const QString database = filePath(QStringLiteral("catalogue-") + fileKey(label));
         if (!QFile::exists(database))
-            importFloor(bank, database);
+            importFloor(bank, database, 1);
         const double floor = exportFloor(database);
         const Outcome outcome = child(QStringLiteral("screens"), database);
         for (const auto &entry : medians(outcome.output)) {
@@ -587,13 +708,13 @@ public:
     {
         QTextStream out(stdout);
         out << QStringLiteral("%1 %2 %3 %4\n")
-                   .arg(QStringLiteral("case"), -58)
+                   .arg(QStringLiteral("case"), -74)
                    .arg(QStringLiteral("median ms"), 10)
                    .arg(QStringLiteral("peak MB"), 8)
                    .arg(QStringLiteral("x floor"), 8);
         for (const Result &result : results) {
             out << QStringLiteral("%1 %2 %3 %4\n")
-                       .arg(result.name, -58)
+                       .arg(result.name, -74)
                        .arg(result.milliseconds, 10, 'f', 1)
                        .arg(result.peakMegabytes, 8, 'f', 1)
                        .arg(result.floorMilliseconds > 0
@@ -648,6 +769,19 @@ int main(int argc, char **argv)
     if (wanted("screens")) {
         runner.screenCases(large20, QStringLiteral("%1 q / 20 cat").arg(large));
         runner.screenCases(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
+    }
+    if (wanted("100k")) {
+        // A hundred thousand questions: import, every screen, deleting.
+        const int huge = quick ? 200 : 100000;
+        const Bank huge20{huge, 20, 0};
+        const QString label20 = QStringLiteral("%1 q / 20 cat").arg(huge);
+        runner.importCase(huge20, label20);
+        runner.screenCases(huge20, label20);
+        runner.screenCases(Bank{huge, many, 0}, QStringLiteral("%1 q / %2 cat").arg(huge).arg(many));
+        runner.deleteCase(huge20, QStringLiteral("tenth"),
+                          QStringLiteral("every tenth of %1 q (%2)").arg(huge).arg(huge / 10));
+        runner.deleteCase(huge20, QStringLiteral("category"),
+                          QStringLiteral("a category of %1 q (%2)").arg(huge).arg(huge / 20));
     }
     if (wanted("start"))
         runner.startCase(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
