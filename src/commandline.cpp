@@ -25,13 +25,14 @@ CommandLine::CommandLine(const QStringList &arguments)
 {
     parser.setApplicationDescription(
         tr("A quiz trainer for multiple-choice questions in German, English and Estonian.\n"
-           "It keeps its catalogue in the file databaseVelmoraApp in the directory it is "
+           "It keeps its catalogue in the file databaseVelmoraApp in the directory it is\n"
            "started in, creating it on the first start."));
     // Qt's options come with one dash; "-h" and "-v" stay what they are.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version});
     // The program's own options follow, one addOption() each; main() reads them by name.
 
+    // Qt's own, accepted but not shown.
     for (const char *qtOption : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(qtOption), QString(), QStringLiteral("x"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
