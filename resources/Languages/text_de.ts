@@ -336,6 +336,31 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Zeigt die Version des Programms.</translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</source>
+        <translation>Ein Quiztrainer für Multiple-Choice-Fragen auf Deutsch, Englisch und Estnisch.
+Er hält seinen Katalog in der Datei databaseVelmoraApp in dem Verzeichnis, in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Die Optionen nennt „%1 --help“.</translation>
+    </message>
+</context>
+<context>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
@@ -463,6 +488,14 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
     <message>
         <source>Delete questions</source>
         <translation>Fragen löschen</translation>
+    </message>
+    <message>
+        <source>Deleting cancelled: no question was deleted.</source>
+        <translation>Löschen abgebrochen: Es wurde keine Frage gelöscht.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,31 @@ Kui selgitus on antud, on vastus õige.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help.</source>
+        <translation>Näitab seda abiteavet.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Näitab programmi versiooni.</translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</source>
+        <translation>Viktoriinitreener valikvastustega küsimustele saksa, inglise ja eesti keeles.
+Oma kataloogi hoiab see failis databaseVelmoraApp selles kaustas, kus see käivitatakse, ning loob faili esimesel käivitamisel.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Ootamatu argument: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Valikud loetleb „%1 --help“.</translation>
+    </message>
+</context>
+<context>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
@@ -463,6 +488,14 @@ Kui selgitus on antud, on vastus õige.</translation>
     <message>
         <source>Delete questions</source>
         <translation>Kustuta küsimused</translation>
+    </message>
+    <message>
+        <source>Deleting cancelled: no question was deleted.</source>
+        <translation>Kustutamine katkestati: ühtegi küsimust ei kustutatud.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Katkesta</translation>
     </message>
 </context>
 <context>

@@ -336,6 +336,31 @@ If explanation is set, the answer is correct.</translation>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Show this help.</source>
+        <translation>Show this help.</translation>
+    </message>
+    <message>
+        <source>Show the program&apos;s version.</source>
+        <translation>Show the program&apos;s version.</translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</source>
+        <translation>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <translation>Unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos; for the options.</source>
+        <translation>Try &apos;%1 --help&apos; for the options.</translation>
+    </message>
+</context>
+<context>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
@@ -463,6 +488,14 @@ If explanation is set, the answer is correct.</translation>
     <message>
         <source>Delete questions</source>
         <translation>Delete questions</translation>
+    </message>
+    <message>
+        <source>Deleting cancelled: no question was deleted.</source>
+        <translation>Deleting cancelled: no question was deleted.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
