@@ -13,7 +13,7 @@
 
 namespace {
 // How much of the files the preview shows at most.
-constexpr int previewLines = 300;
+constexpr int previewLineCount = 300;
 constexpr int previewCharacters = 60000;
 // How many problems of refused files the screen lists before it only counts the rest.
 constexpr int problemsListed = 20;
@@ -34,6 +34,7 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     ui.tlNumberOfQuestions->hide();
     ui.pbAddValues->hide();
     ui.tlStoreFailed->hide();
+    ui.tlFileChanged->hide();
     ui.tlImportCancelled->hide();
     ui.tlProblems->hide();
     ui.tlLeftOut->hide();
@@ -41,6 +42,7 @@ AddQuestionsPerFile::AddQuestionsPerFile(Controller *controller, QWidget *parent
     ui.cbImportAgain->hide();
     ui.tlImported->hide();
     InvalidMarking::mark(ui.tlStoreFailed);
+    InvalidMarking::mark(ui.tlFileChanged);
     InvalidMarking::mark(ui.tlProblems);
     connect(ui.pbMenu, &QPushButton::clicked, controller, &Controller::showManageQuestionsMenu);
     connect(ui.pbOpenFile, &QPushButton::clicked, this, &AddQuestionsPerFile::openFileDialog);
@@ -60,8 +62,8 @@ void AddQuestionsPerFile::openFileDialog()
     if (chosen.isEmpty())
         return;
     fileNames = chosen;
-    fileLines.clear();
     ui.tlImported->hide();
+    ui.tlFileChanged->hide();
     if (readFiles()) {
         showDuplicates();
         showFileTexts();
@@ -75,8 +77,32 @@ void AddQuestionsPerFile::openFileDialog()
 
 bool AddQuestionsPerFile::readFiles()
 {
-    BankReader reader;
-    const bool accepted = reader.read(fileNames);
+    // The catalogue's questions are read once, each question of the files compared as it
+    // comes; of the files only what the preview shows is kept.
+    QuestionImport catalogue(controller);
+    catalogue.readCatalogue();
+    previewLines.clear();
+    lineCount = 0;
+    duplicates.clear();
+    const auto take = [&](const QStringList &questionLines) {
+        if (catalogue.inCatalogue(questionLines))
+            duplicates.insert(lineCount / QuestionFileReader::linesPerQuestion);
+        if (previewLines.size() < previewLineCount)
+            previewLines += questionLines;
+        lineCount += questionLines.size();
+        return true;
+    };
+    const auto keepFirst = [&](int questions) {
+        lineCount = questions * QuestionFileReader::linesPerQuestion;
+        previewLines = previewLines.mid(0, lineCount);
+        for (auto it = duplicates.begin(); it != duplicates.end();) {
+            if (*it >= questions)
+                it = duplicates.erase(it);
+            else
+                ++it;
+        }
+    };
+    const bool accepted = reader.read(fileNames, take, keepFirst);
     // "file, line N: reason", or without the line when it is about the whole file.
     const auto describe = [this](const BankReader::Note &note) {
         const QString file = QFileInfo(note.fileName).fileName();
@@ -101,7 +127,6 @@ bool AddQuestionsPerFile::readFiles()
         ui.tlProblems->setText(problems.join(QLatin1Char('\n')));
         return false;
     }
-    fileLines = reader.lines();
     // What a foreign bank leaves out is listed whole: the teacher decides on all of it.
     QStringList leftOut;
     if (!reader.counts().isEmpty())
@@ -120,7 +145,6 @@ bool AddQuestionsPerFile::readFiles()
 
 void AddQuestionsPerFile::showDuplicates()
 {
-    duplicates = QuestionImport(controller).alreadyInCatalogue(fileLines);
     ui.tlDuplicates->setText(
         tr("%n of these questions are already in the catalogue with the same texts and are "
            "skipped.",
@@ -142,8 +166,8 @@ void AddQuestionsPerFile::showFileTexts()
     // part: laying out megabytes in one label would take many seconds and much memory.
     QString text;
     int shown = 0;
-    for (; shown < fileLines.size() && shown < previewLines; ++shown) {
-        const QString &line = fileLines.at(shown);
+    for (; shown < previewLines.size() && shown < previewLineCount; ++shown) {
+        const QString &line = previewLines.at(shown);
         if (text.size() + line.size() > previewCharacters) {
             if (shown == 0) {
                 text += line.left(previewCharacters) + QStringLiteral("...\r\n");
@@ -153,12 +177,11 @@ void AddQuestionsPerFile::showFileTexts()
         }
         text += line + QStringLiteral("\r\n");
     }
-    if (shown < fileLines.size()) {
+    if (shown < lineCount) {
         const int questionsShown = shown / QuestionFileReader::linesPerQuestion;
-        const int moreQuestions =
-            fileLines.size() / QuestionFileReader::linesPerQuestion - questionsShown;
+        const int moreQuestions = lineCount / QuestionFileReader::linesPerQuestion - questionsShown;
         text += tr("... and %1 (%2)")
-                    .arg(tr("%n more line(s)", nullptr, fileLines.size() - shown),
+                    .arg(tr("%n more line(s)", nullptr, lineCount - shown),
                          tr("%n more question(s)", nullptr, moreQuestions));
     }
     ui.tlFileTexts->setText(text);
@@ -177,10 +200,12 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
     ui.tlStoreFailed->hide();
     ui.tlImportCancelled->hide();
     const QSet<int> skip = ui.cbImportAgain->isChecked() ? QSet<int>() : duplicates;
-    const int count = fileLines.size() / QuestionFileReader::linesPerQuestion - skip.size();
+    const int count = lineCount / QuestionFileReader::linesPerQuestion - skip.size();
     WorkProgress progress(this, tr("Storing the questions..."), tr("Cancel"), count, progressDelay);
+    // The files are read again rather than kept: a large file would be held whole.
     const QuestionImport::Outcome outcome = QuestionImport(controller).store(
-        fileLines, skip, [&progress](int done) { return progress.step(done); });
+        [this](const QuestionImport::Take &take) { return reader.readAgain(take); }, skip,
+        [&progress](int done) { return progress.step(done); });
     switch (outcome.result) {
     case QuestionImport::Result::Cancelled:
         ui.tlImportCancelled->show();
@@ -191,6 +216,16 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
         qDebug().noquote() << QStringLiteral("CSV-Datei konnte nicht gespeichert werden!");
         ui.tlStoreFailed->show();
         ui.pbAddValues->setEnabled(true);
+        return;
+    case QuestionImport::Result::Changed:
+        // What was read is no longer what would be stored: the files must be read anew.
+        ui.tlFileChanged->setText(
+            tr("%1 has changed since it was read: nothing was stored. Open it again.")
+                .arg(QFileInfo(reader.changedFile()).fileName()));
+        ui.tlFileChanged->show();
+        ui.pbAddValues->hide();
+        ui.pbAddValues->setEnabled(true);
+        ui.pbOpenFile->show();
         return;
     case QuestionImport::Result::Stored:
         break;

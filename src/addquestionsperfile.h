@@ -1,6 +1,7 @@
 #ifndef ADDQUESTIONSPERFILE_H
 #define ADDQUESTIONSPERFILE_H
 
+#include "bankreader.h"
 #include "ui_addquestionsperfile.h"
 
 #include <QList>
@@ -20,8 +21,10 @@ class AddQuestionsPerFile : public QWidget
 public:
     explicit AddQuestionsPerFile(Controller *controller, QWidget *parent = nullptr);
 
-    // Reads every chosen file into fileLines; false when nothing was chosen or a file is
-    // refused (the reasons are listed on the screen and go to the debug log).
+    // Reads every chosen file, keeping only what the screen shows of them and which of
+    // their questions the catalogue already holds; false when nothing was chosen or a file
+    // is refused (the reasons are listed on the screen and go to the debug log). "&Add
+    // values" reads the files again.
     bool readFiles();
     // Says what the last import stored, until the next file is opened.
     void showImported(const QString &summary);
@@ -41,9 +44,13 @@ private:
     Controller *controller;
     int progressDelay;
     QList<QString> fileNames;
-    // Every counted line of the files, as read: the one form the files are kept in.
-    QList<QString> fileLines;
-    // Questions of fileLines (by index) already in the catalogue with the same texts.
+    // The files as read, to read them again on "&Add values".
+    BankReader reader;
+    // The first counted lines of the files, as many as the preview may show, and the
+    // count of all of them.
+    QList<QString> previewLines;
+    int lineCount = 0;
+    // Questions of the files (by index) already in the catalogue with the same texts.
     QSet<int> duplicates;
 };
 

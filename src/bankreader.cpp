@@ -3,7 +3,9 @@
 #include "questionfilereader.h"
 #include "questionfilewriter.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextCodec>
 
 namespace {
@@ -40,9 +42,85 @@ BankReader::Note note(const QuestionFileReader::Finding &finding)
 {
     return {finding.fileName, finding.line, finding.translatedMessage()};
 }
+
+QByteArray hashOfFile(const QString &fileName)
+{
+    QFile file(fileName);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return QByteArray();
+    return hash.result();
+}
 } // namespace
 
+bool BankReader::handOn(const QuestionBank &bank, const Take &take, QStringList *lines)
+{
+    for (const auto &question : bank.questions) {
+        QStringList questionLines{QuestionFileWriter::buildCsvLine(question.category),
+                                  QuestionFileWriter::buildCsvLine(question.question)};
+        for (int n = 0; n < question.answers.size(); ++n)
+            questionLines << QuestionFileWriter::answerLine(question.answers.at(n),
+                                                            question.explanations.at(n),
+                                                            question.answerTrue.at(n));
+        if (!take)
+            *lines += questionLines;
+        else if (!take(questionLines))
+            return false;
+    }
+    return true;
+}
+
 bool BankReader::read(const QStringList &fileNames)
+{
+    return readFiles(fileNames, {}, {});
+}
+
+bool BankReader::read(const QStringList &fileNames, const Take &take,
+                      const std::function<void(int)> &keepFirst)
+{
+    return readFiles(fileNames, take, keepFirst);
+}
+
+bool BankReader::readAgain(const Take &take)
+{
+    changed.clear();
+    for (const Source &source : qAsConst(sources)) {
+        const QFileInfo info(source.fileName);
+        // The size tells most changes at once; the bytes tell the rest (a file written anew
+        // with the same contents is still what was read).
+        if (!info.isFile() || info.size() != source.size) {
+            changed = source.fileName;
+            return false;
+        }
+        if (source.format == BankFormat::Csv) {
+            QuestionFileReader csv;
+            csv.handTo(take);
+            const bool read = csv.read({source.fileName});
+            if (csv.stopped())
+                return false;
+            if (!read || csv.fileHash() != source.hash) {
+                changed = source.fileName;
+                return false;
+            }
+            continue;
+        }
+        if (hashOfFile(source.fileName) != source.hash) {
+            changed = source.fileName;
+            return false;
+        }
+        const QuestionBank bank = BankFormat::read(source.fileName, source.format);
+        if (bank.refused()) {
+            changed = source.fileName;
+            return false;
+        }
+        if (!handOn(bank, take, nullptr))
+            return false;
+    }
+    return true;
+}
+
+bool BankReader::readFiles(const QStringList &fileNames, const Take &take,
+                           const std::function<void(int)> &keepFirst)
 {
     *this = BankReader();
     if (fileNames.isEmpty()) {
@@ -51,37 +129,54 @@ bool BankReader::read(const QStringList &fileNames)
     }
     QStringList foreignWithoutQuestions;
     for (const QString &fileName : fileNames) {
+        const QFileInfo info(fileName);
+        const qint64 size = info.size();
+        const int before = questions;
         QuestionFileReader csv;
+        if (take) {
+            csv.handTo([&](const QStringList &questionLines) {
+                ++questions;
+                return take(questionLines);
+            });
+        }
         const bool notCsv = surelyNotCsv(fileName);
         if (!notCsv && csv.read({fileName})) {
             fileFormats << BankFormat::Csv;
-            questionLines += csv.lines();
+            sources << Source{fileName, BankFormat::Csv, size, csv.fileHash()};
+            if (!take) {
+                questionLines += csv.lines();
+                questions += csv.questionCount();
+            }
             for (const auto &finding : csv.warnings())
                 warningList << note(finding);
             continue;
         }
+        // What the file handed as CSV is not taken.
+        if (questions > before) {
+            questions = before;
+            if (keepFirst)
+                keepFirst(before);
+        }
         const BankFormat::Format format = BankFormat::recognise(fileName);
         fileFormats << format;
         if (format == BankFormat::Unknown) {
+            QuestionFileReader errors;
             if (notCsv)
-                csv.read({fileName});
-            for (const auto &finding : csv.errors())
+                errors.read({fileName});
+            for (const auto &finding : (notCsv ? errors : csv).errors())
                 errorList << note(finding);
             continue;
         }
+        // Taken before the read: a file changed meanwhile is refused when read again.
+        const QByteArray hash = take ? hashOfFile(fileName) : QByteArray();
         const QuestionBank bank = BankFormat::read(fileName, format);
         if (bank.refused()) {
             errorList << bank.refusal;
             continue;
         }
-        for (const auto &question : bank.questions) {
-            questionLines << QuestionFileWriter::buildCsvLine(question.category)
-                          << QuestionFileWriter::buildCsvLine(question.question);
-            for (int n = 0; n < question.answers.size(); ++n)
-                questionLines << QuestionFileWriter::answerLine(question.answers.at(n),
-                                                                question.explanations.at(n),
-                                                                question.answerTrue.at(n));
-        }
+        sources << Source{fileName, format, size, hash};
+        handOn(bank, take, &questionLines);
+        questions += bank.questions.size();
         if (bank.questions.isEmpty())
             foreignWithoutQuestions << fileName;
         leftOutList += bank.leftOut;
@@ -91,7 +186,7 @@ bool BankReader::read(const QStringList &fileNames)
         placeholder += bank.placeholder;
         imagesLeftOut += bank.imagesLeftOut;
     }
-    if (errorList.isEmpty() && questionLines.isEmpty()) {
+    if (errorList.isEmpty() && questions == 0) {
         for (const QString &fileName : qAsConst(foreignWithoutQuestions))
             errorList << Note{fileName, 0, tr("holds no question that can be imported")};
     }
@@ -100,7 +195,7 @@ bool BankReader::read(const QStringList &fileNames)
 
 int BankReader::questionCount() const
 {
-    return questionLines.size() / QuestionFileReader::linesPerQuestion;
+    return questions;
 }
 
 bool BankReader::anyForeign() const

@@ -1,6 +1,7 @@
 #include "questionfilereader.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTextCodec>
 
@@ -155,15 +156,20 @@ QList<QuestionFileReader::Question> QuestionFileReader::questions(const QStringL
 bool QuestionFileReader::read(const QStringList &fileNames)
 {
     countedLines.clear();
+    questionTotal = 0;
+    stoppedByTake = false;
     errorList.clear();
     warningList.clear();
     if (fileNames.isEmpty()) {
         errorList << Finding{QString(), 0, Problem::NoFile};
         return false;
     }
-    for (const QString &fileName : fileNames)
+    for (const QString &fileName : fileNames) {
         readFile(fileName);
-    if (errorList.isEmpty() && countedLines.isEmpty()) {
+        if (stoppedByTake)
+            return false;
+    }
+    if (errorList.isEmpty() && questionTotal == 0) {
         for (const QString &fileName : fileNames)
             errorList << Finding{fileName, 0, Problem::NoQuestion};
     }
@@ -172,6 +178,7 @@ bool QuestionFileReader::read(const QStringList &fileNames)
 
 void QuestionFileReader::readFile(const QString &fileName)
 {
+    lastFileHash.clear();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         errorList << Finding{fileName, 0, Problem::Unreadable};
@@ -182,13 +189,17 @@ void QuestionFileReader::readFile(const QString &fileName)
     QTextCodec *codec =
         QTextCodec::codecForUtfText(file.peek(4), QTextCodec::codecForName("UTF-8"));
     QTextDecoder decoder(codec);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
     LineSplitter splitter;
-    QList<CountedLine> fileLines;
+    QList<CountedLine> block; // the question being read
+    QStringList kept;         // the file's lines, unless handed on
+    QList<Finding> fileWarnings;
+    int fileQuestions = 0;
     int lineNumber = 0;
     int wrongLine = 0; // the first line with a wrong field count
     const auto take = [&](QString line) {
         ++lineNumber;
-        if (wrongLine > 0)
+        if (wrongLine > 0 || stoppedByTake)
             return;
         if (lineNumber == 1 && line.startsWith(QChar(QChar::ByteOrderMark)))
             line.remove(0, 1);
@@ -197,13 +208,33 @@ void QuestionFileReader::readFile(const QString &fileName)
             return;
         if (fields != 3 && fields != 6) {
             wrongLine = lineNumber;
-            fileLines.clear();
             return;
         }
-        fileLines << CountedLine{line, lineNumber, fields};
+        block << CountedLine{line, lineNumber, fields};
+        if (block.size() < linesPerQuestion)
+            return;
+        bool anyTrue = false;
+        for (int answer = 2; answer < linesPerQuestion; ++answer)
+            anyTrue = anyTrue || block.at(answer).fieldCount == 6;
+        if (!anyTrue)
+            fileWarnings << Finding{fileName, block.at(0).lineNumber, Problem::NoTrueAnswer};
+        QStringList questionLines;
+        for (const CountedLine &counted : qAsConst(block))
+            questionLines << counted.text;
+        block.clear();
+        ++fileQuestions;
+        if (taker)
+            stoppedByTake = !taker(questionLines);
+        else
+            kept += questionLines;
     };
-    while (!file.atEnd() && file.error() == QFileDevice::NoError)
-        splitter.feed(decoder.toUnicode(file.read(readSize)), take);
+    while (!file.atEnd() && file.error() == QFileDevice::NoError && !stoppedByTake) {
+        const QByteArray bytes = file.read(readSize);
+        hash.addData(bytes);
+        splitter.feed(decoder.toUnicode(bytes), take);
+    }
+    if (stoppedByTake)
+        return;
     if (file.error() != QFileDevice::NoError) {
         errorList << Finding{fileName, 0, Problem::Unreadable};
         return;
@@ -214,24 +245,19 @@ void QuestionFileReader::readFile(const QString &fileName)
         return;
     }
     splitter.finish(take);
+    if (stoppedByTake)
+        return;
     if (wrongLine > 0) {
         errorList << Finding{fileName, wrongLine, Problem::WrongFieldCount};
         return;
     }
     // Every earlier file held whole questions (or was refused), so a file must too.
-    const int incomplete = fileLines.size() % linesPerQuestion;
-    if (incomplete != 0) {
-        errorList << Finding{fileName, fileLines.at(fileLines.size() - incomplete).lineNumber,
-                             Problem::IncompleteQuestion};
+    if (!block.isEmpty()) {
+        errorList << Finding{fileName, block.at(0).lineNumber, Problem::IncompleteQuestion};
         return;
     }
-    for (int block = 0; block < fileLines.size(); block += linesPerQuestion) {
-        bool anyTrue = false;
-        for (int answer = 2; answer < linesPerQuestion; ++answer)
-            anyTrue = anyTrue || fileLines.at(block + answer).fieldCount == 6;
-        if (!anyTrue)
-            warningList << Finding{fileName, fileLines.at(block).lineNumber, Problem::NoTrueAnswer};
-    }
-    for (const CountedLine &line : qAsConst(fileLines))
-        countedLines << line.text;
+    warningList += fileWarnings;
+    countedLines += kept;
+    questionTotal += fileQuestions;
+    lastFileHash = hash.result();
 }

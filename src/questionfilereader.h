@@ -1,9 +1,12 @@
 #ifndef QUESTIONFILEREADER_H
 #define QUESTIONFILEREADER_H
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // Reads CSV question files: ";" separates fields, there is no quoting, empty fields are
 // dropped, lines without any field are ignored, every other line must give 3 or 6
@@ -57,8 +60,19 @@ public:
     // is reported, but the result stays false.
     bool read(const QStringList &fileNames);
 
+    // Receives one question's six counted lines; false stops the reading.
+    using Take = std::function<bool(const QStringList &questionLines)>;
+    // From now on every question is handed to take as soon as its lines are read instead of
+    // being kept in lines(), so that a large file is never held whole. A file refused later
+    // (a wrong line further down) has handed its first questions all the same.
+    void handTo(const Take &take) { taker = take; }
+    // Whether take stopped the last read.
+    bool stopped() const { return stoppedByTake; }
+    // SHA-1 of the bytes of the last file read.
+    const QByteArray &fileHash() const { return lastFileHash; }
+
     const QStringList &lines() const { return countedLines; }
-    int questionCount() const { return countedLines.size() / linesPerQuestion; }
+    int questionCount() const { return questionTotal; }
     const QList<Finding> &errors() const { return errorList; }
     const QList<Finding> &warnings() const { return warningList; }
 
@@ -78,6 +92,10 @@ private:
     void readFile(const QString &fileName);
 
     QStringList countedLines;
+    int questionTotal = 0;
+    Take taker;
+    bool stoppedByTake = false;
+    QByteArray lastFileHash;
     QList<Finding> errorList;
     QList<Finding> warningList;
 };

@@ -52,15 +52,12 @@ QString QuestionImport::Outcome::summary() const
 
 QuestionImport::QuestionImport(Controller *controller) : controller(controller) {}
 
-QSet<int> QuestionImport::alreadyInCatalogue(const QStringList &lines)
+void QuestionImport::readCatalogue()
 {
-    QSet<int> found;
+    storedKeys.clear();
     const CatalogueTexts all = controller->getAllTexts();
-    if (all.questionTexts.isEmpty())
-        return found;
     language = controller->getCurrentLanguageId();
-    QSet<QString> stored;
-    stored.reserve(all.questionTexts.size());
+    storedKeys.reserve(all.questionTexts.size());
     for (auto it = all.questionTexts.constBegin(); it != all.questionTexts.constEnd(); ++it) {
         QuestionFileReader::Question question;
         question.category = all.categoryNames.value(all.categoryOfQuestion.value(it.key()));
@@ -74,11 +71,24 @@ QSet<int> QuestionImport::alreadyInCatalogue(const QStringList &lines)
                 question.answerTrue << isTrue;
             }
         }
-        stored.insert(questionKey(question, language));
+        storedKeys.insert(questionKey(question, language));
     }
+}
+
+bool QuestionImport::inCatalogue(const QStringList &questionLines) const
+{
+    return !storedKeys.isEmpty() &&
+           storedKeys.contains(questionKey(QuestionFileReader::question(questionLines, 0), language));
+}
+
+QSet<int> QuestionImport::alreadyInCatalogue(const QStringList &lines)
+{
+    QSet<int> found;
+    readCatalogue();
     const int count = lines.size() / QuestionFileReader::linesPerQuestion;
-    for (int q = 0; q < count; ++q) {
-        if (stored.contains(questionKey(QuestionFileReader::question(lines, q), language)))
+    for (int q = 0; q < count && !storedKeys.isEmpty(); ++q) {
+        if (inCatalogue(lines.mid(q * QuestionFileReader::linesPerQuestion,
+                                  QuestionFileReader::linesPerQuestion)))
             found.insert(q);
     }
     return found;
@@ -117,25 +127,43 @@ int QuestionImport::categoryIdFor(const QStringList &names, QHash<QString, int> 
 QuestionImport::Outcome QuestionImport::store(const QStringList &lines, const QSet<int> &skip,
                                               const std::function<bool(int)> &step)
 {
+    const auto source = [&lines](const Take &take) {
+        const int count = lines.size() / QuestionFileReader::linesPerQuestion;
+        for (int q = 0; q < count; ++q) {
+            if (!take(lines.mid(q * QuestionFileReader::linesPerQuestion,
+                                QuestionFileReader::linesPerQuestion)))
+                return false;
+        }
+        return true;
+    };
+    return store(source, skip, step);
+}
+
+QuestionImport::Outcome QuestionImport::store(const std::function<bool(const Take &)> &source,
+                                              const QSet<int> &skip,
+                                              const std::function<bool(int)> &step)
+{
     Outcome outcome;
-    const int count = lines.size() / QuestionFileReader::linesPerQuestion;
     // The whole import is one change: every question of the files is stored, or none.
     CatalogueChange change(controller);
     language = controller->getCurrentLanguageId();
     // Categories by name for the length of this import; the ones it creates join them.
     QHash<QString, int> categoryByName = categoriesByName();
     QSet<int> categoriesUsed;
-    for (int q = 0; q < count; ++q) {
-        if (skip.contains(q))
-            continue;
+    int index = 0;
+    bool cancelled = false;
+    const bool read = source([&](const QStringList &questionLines) {
+        if (skip.contains(index++))
+            return true;
         // Left without commit, the change is rolled back: nothing of the files stays.
         if (step && !step(outcome.questions)) {
-            outcome.result = Result::Cancelled;
-            return outcome;
+            cancelled = true;
+            return false;
         }
         // The lines are split only now, one question at a time: kept split, a large
         // file would take several times its size.
-        const QuestionFileReader::Question question = QuestionFileReader::question(lines, q);
+        const QuestionFileReader::Question question =
+            QuestionFileReader::question(questionLines, 0);
         const int categoryId = categoryIdFor(question.category, &categoryByName);
         categoriesUsed.insert(categoryId);
         const int questionId = controller->addQuestion(categoryId);
@@ -153,6 +181,12 @@ QuestionImport::Outcome QuestionImport::store(const QStringList &lines, const QS
             controller->setQuestionAnswer(answerId, questionId, question.answerTrue.at(n) ? 1 : 0);
         }
         ++outcome.questions;
+        return true;
+    });
+    if (cancelled || !read) {
+        outcome = Outcome();
+        outcome.result = cancelled ? Result::Cancelled : Result::Changed;
+        return outcome;
     }
     outcome.categories = categoriesUsed.size();
     outcome.result = change.commit() ? Result::Stored : Result::Failed;

@@ -29,6 +29,7 @@ public:
         Stored,
         Cancelled, // by the step function: nothing was stored
         Failed,    // a write failed: nothing was stored
+        Changed,   // the source failed (a file changed since it was read): nothing was stored
     };
 
     struct Outcome
@@ -46,11 +47,23 @@ public:
     // Indexes of the lines' questions that the catalogue already holds. Reads the
     // catalogue's texts once.
     QSet<int> alreadyInCatalogue(const QStringList &lines);
+    // The same one question at a time: readCatalogue() once, then inCatalogue() with each
+    // question's six lines.
+    void readCatalogue();
+    bool inCatalogue(const QStringList &questionLines) const;
 
     // Stores every question of the lines but those in skip, in file order, all or none.
     // step is told the count done before each question; when it returns false, the import
     // is cancelled.
     Outcome store(const QStringList &lines, const QSet<int> &skip = {},
+                  const std::function<bool(int)> &step = {});
+
+    // Hands one question's six lines to the import; false stops the source.
+    using Take = std::function<bool(const QStringList &questionLines)>;
+    // The same with the questions coming from a source one at a time (see
+    // BankReader::readAgain), so that they are never all held at once. A source that
+    // returns false without being stopped fails the import (Result::Changed).
+    Outcome store(const std::function<bool(const Take &)> &source, const QSet<int> &skip = {},
                   const std::function<bool(int)> &step = {});
 
 private:
@@ -61,6 +74,7 @@ private:
 
     Controller *controller;
     int language = 0;
+    QSet<QString> storedKeys;
 };
 
 #endif // QUESTIONIMPORT_H

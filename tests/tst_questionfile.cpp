@@ -436,6 +436,58 @@ private slots:
         QVERIFY(!screen->findChild<QProgressDialog *>());
     }
 
+    void changedFileStoresNothing_data()
+    {
+        QTest::addColumn<QByteArray>("changed"); // the file's new contents; empty: removed
+        QTest::addColumn<bool>("sameTime");      // its time of change set back
+        const QByteArray two = block("C;C;C", "Q1") + block("C;C;C", "Q2");
+        QTest::newRow("a question added") << two + block("C;C;C", "Q3") << false;
+        QTest::newRow("same size and time, other text") << QByteArray(two).replace("Q2", "Q9")
+                                                        << true;
+        QTest::newRow("now incorrect") << two + "x;y" << false;
+        QTest::newRow("removed") << QByteArray() << false;
+        QTest::newRow("unchanged, rewritten") << two << false;
+    }
+
+    // Storing reads the files again: one that changed since it was read is refused whole,
+    // with the reason; one written anew with the same contents is stored.
+    void changedFileStoresNothing()
+    {
+        QFETCH(QByteArray, changed);
+        QFETCH(bool, sameTime);
+        TestWorkspace workspace;
+        workspace.provision();
+        Controller controller;
+        const QByteArray two = block("C;C;C", "Q1") + block("C;C;C", "Q2");
+        const QString name = writeFile("questions.csv", two);
+        QWidget *screen = openQuestionFiles(controller, {name});
+        const QStringList before = workspace.snapshot();
+        const QDateTime time = QFileInfo(name).lastModified();
+        QThread::msleep(20);
+        if (changed.isEmpty()) {
+            QFile::remove(name);
+        } else {
+            writeFile(name, changed);
+            if (sameTime) {
+                QFile file(name);
+                QVERIFY(file.open(QIODevice::ReadWrite) &&
+                        file.setFileTime(time, QFileDevice::FileModificationTime));
+            }
+        }
+        child<QPushButton>(screen, "pbAddValues")->click();
+        if (changed == two) {
+            QCOMPARE(workspace.query("SELECT count(*) FROM question"), QStringList{"2"});
+            return;
+        }
+        QCOMPARE(workspace.snapshot(), before);
+        QCOMPARE(currentScreen(&controller), screen);
+        QCOMPARE(child<QLabel>(screen, "tlFileChanged")->text(),
+                 QString("questions.csv has changed since it was read: nothing was stored. Open "
+                         "it again."));
+        QVERIFY(shown(screen, "tlFileChanged") && shown(screen, "pbOpenFile"));
+        QVERIFY(!shown(screen, "pbAddValues"));
+    }
+
     void exportNamesAndFormat()
     {
         TestWorkspace workspace;
