@@ -202,10 +202,15 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
     const QSet<int> skip = ui.cbImportAgain->isChecked() ? QSet<int>() : duplicates;
     const int count = lineCount / QuestionFileReader::linesPerQuestion - skip.size();
     WorkProgress progress(this, tr("Storing the questions..."), tr("Cancel"), count, progressDelay);
+    // The bar repaints on every new count: a thousand steps at most, whatever the size,
+    // the last question among them.
+    const int stride = qMax(1, count / 1000);
     // The files are read again rather than kept: a large file would be held whole.
     const QuestionImport::Outcome outcome = QuestionImport(controller).store(
         [this](const QuestionImport::Take &take) { return reader.readAgain(take); }, skip,
-        [&progress](int done) { return progress.step(done); });
+        [&progress, stride, count](int done) {
+            return (done % stride != 0 && done + 1 != count) || progress.step(done);
+        });
     switch (outcome.result) {
     case QuestionImport::Result::Cancelled:
         ui.tlImportCancelled->show();

@@ -130,6 +130,27 @@ int importInChild(int argc, char *argv[])
     return 1;
 }
 
+const char deleteArgument[] = "--delete-in-child";
+
+// The child of a killed deletion: deletes questions 2 and on in one change and kills itself
+// once the count done reaches killAt, or after the deletion when none does.
+int deleteInChild(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const int killAt = QByteArray(argv[2]).toInt();
+    Controller controller;
+    QList<int> questionIds;
+    for (int q = 2; q <= killedImportQuestions + 1; ++q)
+        questionIds << q;
+    controller.deleteQuestions(questionIds, [killAt](int done) {
+        if (done >= killAt)
+            raise(SIGKILL);
+        return true;
+    });
+    raise(SIGKILL);
+    return 1;
+}
+
 // The workspace's database file and directory made read-only for the test; undone when it
 // goes, whatever the test did in between. The suites run as an ordinary user (see
 // scripts/tester.sh); run as root, which writes to any file, the test acts as user nobody
@@ -522,16 +543,23 @@ private slots:
     void killedImport_data()
     {
         QTest::addColumn<int>("killAt"); // questions done; beyond the last: once it has ended
+        QTest::addColumn<bool>("deleting"); // 2000 of 2001 questions instead of importing 2000
         for (int killAt : {2, 1000, killedImportQuestions - 1, killedImportQuestions + 1})
-            QTest::addRow("at %d", killAt) << killAt;
+            QTest::addRow("at %d", killAt) << killAt << false;
+        for (int killAt : {1000, killedImportQuestions + 1})
+            QTest::addRow("deleting, at %d", killAt) << killAt << true;
     }
 
     void killedImport()
     {
         QFETCH(int, killAt);
+        QFETCH(bool, deleting);
         TestWorkspace workspace;
         workspace.provision();
-        seedCatalogue(workspace, 1, {1});
+        QList<int> categories{1};
+        for (int q = 0; deleting && q < killedImportQuestions; ++q)
+            categories << 2 + q % 7;
+        seedCatalogue(workspace, deleting ? 8 : 1, categories);
         QByteArray file;
         for (int q = 0; q < killedImportQuestions; ++q)
             file += QByteArray::number(q % 7) + ";K;K\nQ" + QByteArray::number(q) +
@@ -541,13 +569,19 @@ private slots:
         QProcess process;
         process.setWorkingDirectory(workspace.path());
         process.start(QCoreApplication::applicationFilePath(),
-                      {QLatin1String(importArgument), "many.csv", QString::number(killAt)});
+                      deleting ? QStringList{QLatin1String(deleteArgument), QString::number(killAt)}
+                               : QStringList{QLatin1String(importArgument), "many.csv",
+                                             QString::number(killAt)});
         QVERIFY(process.waitForFinished(120000));
         QCOMPARE(process.exitStatus(), QProcess::CrashExit);
 
         QCOMPARE(workspace.query("PRAGMA integrity_check"), QStringList("ok"));
         if (killAt <= killedImportQuestions) {
             QCOMPARE(workspace.snapshot(), before);
+        } else if (deleting) { // all but question 1 and its category gone
+            QCOMPARE(workspace.query("SELECT count(*), count(DISTINCT category_id) FROM question"),
+                     QStringList("1|1"));
+            QCOMPARE(workspace.query("SELECT count(*) FROM category"), QStringList("1"));
         } else {
             QCOMPARE(workspace.query("SELECT count(*), count(DISTINCT category_id) FROM question"),
                      QStringList(QString::number(killedImportQuestions + 1) + "|2"));
@@ -668,6 +702,8 @@ int main(int argc, char *argv[])
 {
     if (argc == 4 && qstrcmp(argv[1], importArgument) == 0)
         return importInChild(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], deleteArgument) == 0)
+        return deleteInChild(argc, argv);
     if (argc == 2 && qstrcmp(argv[1], recordArgument) == 0)
         return recordInChild(argc, argv);
     QApplication application(argc, argv);
