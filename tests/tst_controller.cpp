@@ -156,7 +156,9 @@ private slots:
             auto *button = child<QPushButton>(screen(), flag);
             const bool current = button->objectName() == row[5];
             QCOMPARE(button->isChecked(), current);
-            QCOMPARE(button->accessibleDescription() == "The language shown now", current);
+            QCOMPARE(button->accessibleDescription() ==
+                         QCoreApplication::translate("Menu", "The language shown now"),
+                     current);
             flags << button->toolTip() + '|' + button->accessibleName();
         }
         QCOMPARE(flags, QStringList({"Deutsch|Deutsch", "English|English", "Eesti|Eesti"}));
@@ -649,7 +651,7 @@ private slots:
         press(screen(), "pbAbout");
         QPointer<AboutWindow> about = shownWindow<AboutWindow>();
         QVERIFY(about);
-        QCOMPARE(about->windowTitle(), "About Velmora");
+        QCOMPARE(about->windowTitle(), QCoreApplication::translate("AboutWindow", "About Velmora"));
         QCOMPARE(child<QLabel>(about, "tlVersion")->text(), VELMORA_VERSION);
         QVERIFY(child<QLabel>(about, "tlLicence")->text().contains("GPL-3.0-or-later"));
         const QFileInfo database(child<QLabel>(about, "tlDatabase")->text());
