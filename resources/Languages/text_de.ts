@@ -210,6 +210,14 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
             <numerusform>%n dieser Fragen sind mit denselben Texten schon im Katalog und werden übersprungen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A file has changed since it was read: nothing was stored. Open it again.</source>
+        <translation>Eine Datei hat sich seit dem Lesen geändert: Es wurde nichts gespeichert. Öffne sie erneut.</translation>
+    </message>
+    <message>
+        <source>%1 has changed since it was read: nothing was stored. Open it again.</source>
+        <translation>%1 hat sich seit dem Lesen geändert: Es wurde nichts gespeichert. Öffne die Datei erneut.</translation>
+    </message>
 </context>
 <context>
     <name>AikenReader</name>
@@ -346,18 +354,20 @@ Wenn eine Erklärung angegeben ist, ist die Antwort richtig.</translation>
         <translation>Zeigt die Version des Programms.</translation>
     </message>
     <message>
-        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
-It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</source>
-        <translation>Ein Quiztrainer für Multiple-Choice-Fragen auf Deutsch, Englisch und Estnisch.
-Er hält seinen Katalog in der Datei databaseVelmoraApp in dem Verzeichnis, in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
-    </message>
-    <message>
         <source>Unexpected argument: %1</source>
         <translation>Unerwartetes Argument: %1</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for the options.</source>
         <translation>Die Optionen nennt „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is
+started in, creating it on the first start.</source>
+        <translation>Ein Quiztrainer für Multiple-Choice-Fragen auf Deutsch, Englisch und Estnisch.
+Er hält seinen Katalog in der Datei databaseVelmoraApp in dem Verzeichnis,
+in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
     </message>
 </context>
 <context>

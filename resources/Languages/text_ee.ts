@@ -210,6 +210,14 @@ Kui selgitus on antud, on vastus õige.</translation>
             <numerusform>%n neist küsimustest on samade tekstidega juba kataloogis ja jäetakse vahele.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A file has changed since it was read: nothing was stored. Open it again.</source>
+        <translation>Fail on pärast lugemist muutunud: midagi ei salvestatud. Ava see uuesti.</translation>
+    </message>
+    <message>
+        <source>%1 has changed since it was read: nothing was stored. Open it again.</source>
+        <translation>%1 on pärast lugemist muutunud: midagi ei salvestatud. Ava see uuesti.</translation>
+    </message>
 </context>
 <context>
     <name>AikenReader</name>
@@ -346,18 +354,20 @@ Kui selgitus on antud, on vastus õige.</translation>
         <translation>Näitab programmi versiooni.</translation>
     </message>
     <message>
-        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
-It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</source>
-        <translation>Viktoriinitreener valikvastustega küsimustele saksa, inglise ja eesti keeles.
-Oma kataloogi hoiab see failis databaseVelmoraApp selles kaustas, kus see käivitatakse, ning loob faili esimesel käivitamisel.</translation>
-    </message>
-    <message>
         <source>Unexpected argument: %1</source>
         <translation>Ootamatu argument: %1</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for the options.</source>
         <translation>Valikud loetleb „%1 --help“.</translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is
+started in, creating it on the first start.</source>
+        <translation>Viktoriinitreener valikvastustega küsimustele saksa, inglise ja eesti keeles.
+Oma kataloogi hoiab see failis databaseVelmoraApp selles kaustas, kus see
+käivitatakse, ning loob faili esimesel käivitamisel.</translation>
     </message>
 </context>
 <context>

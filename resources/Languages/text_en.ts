@@ -210,6 +210,14 @@ If explanation is set, the answer is correct.</translation>
             <numerusform>%n of these questions are already in the catalogue with the same texts and are skipped.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A file has changed since it was read: nothing was stored. Open it again.</source>
+        <translation>A file has changed since it was read: nothing was stored. Open it again.</translation>
+    </message>
+    <message>
+        <source>%1 has changed since it was read: nothing was stored. Open it again.</source>
+        <translation>%1 has changed since it was read: nothing was stored. Open it again.</translation>
+    </message>
 </context>
 <context>
     <name>AikenReader</name>
@@ -346,18 +354,20 @@ If explanation is set, the answer is correct.</translation>
         <translation>Show the program&apos;s version.</translation>
     </message>
     <message>
-        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
-It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</source>
-        <translation>A quiz trainer for multiple-choice questions in German, English and Estonian.
-It keeps its catalogue in the file databaseVelmoraApp in the directory it is started in, creating it on the first start.</translation>
-    </message>
-    <message>
         <source>Unexpected argument: %1</source>
         <translation>Unexpected argument: %1</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for the options.</source>
         <translation>Try &apos;%1 --help&apos; for the options.</translation>
+    </message>
+    <message>
+        <source>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is
+started in, creating it on the first start.</source>
+        <translation>A quiz trainer for multiple-choice questions in German, English and Estonian.
+It keeps its catalogue in the file databaseVelmoraApp in the directory it is
+started in, creating it on the first start.</translation>
     </message>
 </context>
 <context>
