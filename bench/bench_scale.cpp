@@ -3,7 +3,7 @@
 // a floor where one exists.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_scale [--quick] [--runs N] [--keep DIR]
-//                                                       [--only import|screens|start|open|100k]
+//         [--only import|screens|start|open|100k|100k-import|100k-screens|100k-delete]
 //
 // Every case runs in a child process of its own (this program started again with
 // --child), so that its peak memory (VmHWM, read by the child itself at its end: a
@@ -770,14 +770,21 @@ int main(int argc, char **argv)
         runner.screenCases(large20, QStringLiteral("%1 q / 20 cat").arg(large));
         runner.screenCases(large1000, QStringLiteral("%1 q / %2 cat").arg(large).arg(many));
     }
-    if (wanted("100k")) {
-        // A hundred thousand questions: import, every screen, deleting.
-        const int huge = quick ? 200 : 100000;
-        const Bank huge20{huge, 20, 0};
-        const QString label20 = QStringLiteral("%1 q / 20 cat").arg(huge);
+    // A hundred thousand questions: import, every screen, deleting; "--only 100k" runs
+    // them all, "--only 100k-import" (-screens, -delete) a part.
+    const auto wanted100k = [&](const char *part) {
+        return wanted("100k") || only == QLatin1String("100k-") + QLatin1String(part);
+    };
+    const int huge = quick ? 200 : 100000;
+    const Bank huge20{huge, 20, 0};
+    const QString label20 = QStringLiteral("%1 q / 20 cat").arg(huge);
+    if (wanted100k("import"))
         runner.importCase(huge20, label20);
+    if (wanted100k("screens")) {
         runner.screenCases(huge20, label20);
         runner.screenCases(Bank{huge, many, 0}, QStringLiteral("%1 q / %2 cat").arg(huge).arg(many));
+    }
+    if (wanted100k("delete")) {
         runner.deleteCase(huge20, QStringLiteral("tenth"),
                           QStringLiteral("every tenth of %1 q (%2)").arg(huge).arg(huge / 10));
         runner.deleteCase(huge20, QStringLiteral("category"),

@@ -206,11 +206,13 @@ void AddQuestionsPerFile::addSplitLinesToDatabase()
     // the last question among them.
     const int stride = qMax(1, count / 1000);
     // The files are read again rather than kept: a large file would be held whole.
-    const QuestionImport::Outcome outcome = QuestionImport(controller).store(
-        [this](const QuestionImport::Take &take) { return reader.readAgain(take); }, skip,
-        [&progress, stride, count](int done) {
-            return (done % stride != 0 && done + 1 != count) || progress.step(done);
-        });
+    const QuestionImport::Outcome outcome =
+        QuestionImport(controller)
+            .store([this](const QuestionImport::Take &take) { return reader.readAgain(take); },
+                   skip,
+                   [&progress, stride, count](int done) {
+                       return (done % stride != 0 && done + 1 != count) || progress.step(done);
+                   });
     switch (outcome.result) {
     case QuestionImport::Result::Cancelled:
         ui.tlImportCancelled->show();

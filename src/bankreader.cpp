@@ -59,9 +59,8 @@ bool BankReader::handOn(const QuestionBank &bank, const Take &take, QStringList 
         QStringList questionLines{QuestionFileWriter::buildCsvLine(question.category),
                                   QuestionFileWriter::buildCsvLine(question.question)};
         for (int n = 0; n < question.answers.size(); ++n)
-            questionLines << QuestionFileWriter::answerLine(question.answers.at(n),
-                                                            question.explanations.at(n),
-                                                            question.answerTrue.at(n));
+            questionLines << QuestionFileWriter::answerLine(
+                question.answers.at(n), question.explanations.at(n), question.answerTrue.at(n));
         if (!take)
             *lines += questionLines;
         else if (!take(questionLines))

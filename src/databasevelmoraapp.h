@@ -103,8 +103,7 @@ public:
     // change whose cost grows with the number of questions, not with the catalogue.
     // step is told the count done now and then; when it returns false, everything is
     // rolled back. False when cancelled or nothing was deleted.
-    bool deleteQuestions(const QList<int> &questionIds,
-                         const std::function<bool(int)> &step = {});
+    bool deleteQuestions(const QList<int> &questionIds, const std::function<bool(int)> &step = {});
 
     // Lowest positive id missing from an ascending id list.
     static int getNextFreeId(const QList<int> &ids);

@@ -77,8 +77,8 @@ void QuestionImport::readCatalogue()
 
 bool QuestionImport::inCatalogue(const QStringList &questionLines) const
 {
-    return !storedKeys.isEmpty() &&
-           storedKeys.contains(questionKey(QuestionFileReader::question(questionLines, 0), language));
+    return !storedKeys.isEmpty() && storedKeys.contains(questionKey(
+                                        QuestionFileReader::question(questionLines, 0), language));
 }
 
 QSet<int> QuestionImport::alreadyInCatalogue(const QStringList &lines)

@@ -151,7 +151,7 @@ private slots:
     {
         QTest::addColumn<QList<int>>("deleted");
         QTest::addColumn<int>("cancelAt"); // the count done when Cancel is pressed; -1: never
-        QList<int> thirdCategory; // more ids than one statement takes
+        QList<int> thirdCategory;          // more ids than one statement takes
         for (int q = 1300; q >= 5; --q)
             thirdCategory << q;
         QTest::newRow("one of a category's two") << QList<int>{1} << -1;

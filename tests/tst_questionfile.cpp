@@ -442,8 +442,8 @@ private slots:
         QTest::addColumn<bool>("sameTime");      // its time of change set back
         const QByteArray two = block("C;C;C", "Q1") + block("C;C;C", "Q2");
         QTest::newRow("a question added") << two + block("C;C;C", "Q3") << false;
-        QTest::newRow("same size and time, other text") << QByteArray(two).replace("Q2", "Q9")
-                                                        << true;
+        QTest::newRow("same size and time, other text")
+            << QByteArray(two).replace("Q2", "Q9") << true;
         QTest::newRow("now incorrect") << two + "x;y" << false;
         QTest::newRow("removed") << QByteArray() << false;
         QTest::newRow("unchanged, rewritten") << two << false;
