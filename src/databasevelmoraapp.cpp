@@ -10,6 +10,25 @@ const char databaseFileName[] = "./databaseVelmoraApp";
 // The external editor may hold a lock on the same file for a moment; wait for it
 // instead of losing the write.
 const char connectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
+
+// Column 1 of every row, gathered by column 0, in the order returned.
+QHash<int, QList<QString>> textsByKey(SqlRunner &statements, const QString &statement)
+{
+    QHash<int, QList<QString>> texts;
+    const auto rows = statements.pairs(statement);
+    for (const auto &row : rows)
+        texts[row.first].append(row.second.toString());
+    return texts;
+}
+
+QHash<int, QList<int>> idsByKey(SqlRunner &statements, const QString &statement)
+{
+    QHash<int, QList<int>> ids;
+    const auto rows = statements.pairs(statement);
+    for (const auto &row : rows)
+        ids[row.first].append(row.second.toInt());
+    return ids;
+}
 } // namespace
 
 DatabaseVelmoraApp::DatabaseVelmoraApp(QObject *parent) : QObject(parent)
@@ -289,29 +308,17 @@ QHash<int, QString> DatabaseVelmoraApp::getAllQuestionTexts()
 
 QHash<int, QList<int>> DatabaseVelmoraApp::getQuestionIdsOfAllCategories()
 {
-    return idsByKey(
+    return idsByKey(statements,
         QStringLiteral("SELECT category_id, question_id FROM question ORDER BY question_id ASC"));
 }
 
-QHash<int, QList<QString>> DatabaseVelmoraApp::textsByKey(const QString &statement)
-{
-    QHash<int, QList<QString>> texts;
-    const auto rows = statements.pairs(statement);
-    for (const auto &row : rows)
-        texts[row.first].append(row.second.toString());
-    return texts;
-}
-
-QHash<int, QList<int>> DatabaseVelmoraApp::idsByKey(const QString &statement)
-{
-    QHash<int, QList<int>> ids;
-    const auto rows = statements.pairs(statement);
-    for (const auto &row : rows)
-        ids[row.first].append(row.second.toInt());
-    return ids;
-}
 
 CatalogueTexts DatabaseVelmoraApp::getAllTexts()
+{
+    return readAllTexts(statements);
+}
+
+CatalogueTexts DatabaseVelmoraApp::readAllTexts(SqlRunner &statements)
 {
     // Ordered as the single reads return their rows: by the tables' keys.
     CatalogueTexts all;
@@ -319,18 +326,18 @@ CatalogueTexts DatabaseVelmoraApp::getAllTexts()
         statements.pairs(QStringLiteral("SELECT question_id, category_id FROM question"));
     for (const auto &row : categories)
         all.categoryOfQuestion.insert(row.first, row.second.toInt());
-    all.categoryNames = textsByKey(QStringLiteral(
+    all.categoryNames = textsByKey(statements, QStringLiteral(
         "SELECT category_id, category_text FROM category_lang ORDER BY category_id, lang_id"));
-    all.questionTexts = textsByKey(QStringLiteral(
+    all.questionTexts = textsByKey(statements, QStringLiteral(
         "SELECT question_id, question_text FROM question_lang ORDER BY question_id, lang_id"));
-    all.answerTexts = textsByKey(QStringLiteral(
+    all.answerTexts = textsByKey(statements, QStringLiteral(
         "SELECT answer_id, answer_text FROM answer_lang ORDER BY answer_id, lang_id"));
-    all.explanationTexts = textsByKey(QStringLiteral(
+    all.explanationTexts = textsByKey(statements, QStringLiteral(
         "SELECT answer_id, explanation_text FROM answer_lang ORDER BY answer_id, lang_id"));
-    all.trueAnswerIds = idsByKey(
+    all.trueAnswerIds = idsByKey(statements,
         QStringLiteral("SELECT question_id, answer_id FROM question_answer WHERE is_True = "
                        "'true' ORDER BY question_id, answer_id"));
-    all.falseAnswerIds = idsByKey(
+    all.falseAnswerIds = idsByKey(statements,
         QStringLiteral("SELECT question_id, answer_id FROM question_answer WHERE is_True = "
                        "'false' ORDER BY question_id, answer_id"));
     return all;

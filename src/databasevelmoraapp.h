@@ -82,6 +82,8 @@ public:
     QHash<int, QList<int>> getQuestionIdsOfAllCategories();
 
     CatalogueTexts getAllTexts();
+    // The same read on any connection's runner: for tools that open the file read-only.
+    static CatalogueTexts readAllTexts(SqlRunner &statements);
 
     // Catalogue writes. New entries get the lowest id their table does not use.
     int addCategory();
@@ -123,9 +125,6 @@ public:
 
 private:
     QString languageCondition();
-    // Column 1 of every row, gathered by column 0, in the order returned.
-    QHash<int, QList<QString>> textsByKey(const QString &statement);
-    QHash<int, QList<int>> idsByKey(const QString &statement);
     int lowestFreeId(const QString &table, const QString &column, bool *dense = nullptr);
     // The id an add operation inserts, and the bookkeeping after its insert.
     int allocateId(const QString &table, const QString &column);

@@ -341,52 +341,6 @@ int exportLearning(const QString &command, const QStringList &arguments, QTextSt
     out << text;
     return 0;
 }
-// Column 1 of every row gathered by column 0, as DatabaseVelmoraApp::getAllTexts reads
-// them; that class opens its own file read-write, which this tool must not.
-QHash<int, QList<QVariant>> byKey(SqlRunner &statements, const char *statement)
-{
-    QHash<int, QList<QVariant>> values;
-    for (const auto &row : statements.pairs(QString::fromLatin1(statement)))
-        values[row.first].append(row.second);
-    return values;
-}
-
-CatalogueTexts readCatalogue(SqlRunner &statements)
-{
-    CatalogueTexts all;
-    const auto texts = [&](const char *statement) {
-        QHash<int, QList<QString>> result;
-        const auto values = byKey(statements, statement);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            for (const QVariant &value : it.value())
-                result[it.key()].append(value.toString());
-        return result;
-    };
-    const auto ids = [&](const char *statement) {
-        QHash<int, QList<int>> result;
-        const auto values = byKey(statements, statement);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            for (const QVariant &value : it.value())
-                result[it.key()].append(value.toInt());
-        return result;
-    };
-    for (const auto &row : statements.pairs(QStringLiteral("SELECT question_id, category_id FROM question")))
-        all.categoryOfQuestion.insert(row.first, row.second.toInt());
-    all.categoryNames = texts(
-        "SELECT category_id, category_text FROM category_lang ORDER BY category_id, lang_id");
-    all.questionTexts = texts(
-        "SELECT question_id, question_text FROM question_lang ORDER BY question_id, lang_id");
-    all.answerTexts =
-        texts("SELECT answer_id, answer_text FROM answer_lang ORDER BY answer_id, lang_id");
-    all.explanationTexts =
-        texts("SELECT answer_id, explanation_text FROM answer_lang ORDER BY answer_id, lang_id");
-    all.trueAnswerIds = ids("SELECT question_id, answer_id FROM question_answer WHERE is_True = "
-                            "'true' ORDER BY question_id, answer_id");
-    all.falseAnswerIds = ids("SELECT question_id, answer_id FROM question_answer WHERE is_True = "
-                             "'false' ORDER BY question_id, answer_id");
-    return all;
-}
-
 // A whole number in [minimum, maximum]; false when the text is none.
 bool numberIn(const QString &text, qint64 minimum, qint64 maximum, qint64 *value)
 {
@@ -445,7 +399,7 @@ int printTest(const QStringList &arguments, QTextStream &out, QTextStream &err)
     }
     SqlRunner statements;
     statements.beginChange();
-    const CatalogueTexts catalogue = readCatalogue(statements);
+    const CatalogueTexts catalogue = DatabaseVelmoraApp::readAllTexts(statements);
     if (!statements.endChange()) {
         err << "velmora-csv: error: " << fileName << " could not be read to its end\n";
         return 1;
