@@ -11,12 +11,11 @@ namespace {
 QString stateQuery()
 {
     QStringList parts;
-    for (const char *table :
-         {"velmora_schema", "question", "question_answer", "answer", "lang", "category",
-          "category_lang", "question_lang", "answer_lang", "quiz_settings",
-          "quiz_settings_current_category_id", "settings", "learner_settings",
-          "learner_quiz_settings", "learner_quiz_category", "practice_settings", "quiz_run",
-          "answer_history", "question_memory"})
+    for (const char *table : {"velmora_schema", "question", "question_answer", "answer", "lang",
+                              "category", "category_lang", "question_lang", "answer_lang",
+                              "quiz_settings", "quiz_settings_current_category_id", "settings",
+                              "learner_settings", "learner_quiz_settings", "learner_quiz_category",
+                              "practice_settings", "quiz_run", "answer_history", "question_memory"})
         parts << QStringLiteral("SELECT '%1:' || t::text FROM %1 t").arg(table);
     parts << "SELECT 'acl:' || relname || relrowsecurity || relforcerowsecurity"
              " || coalesce(relacl::text, '') FROM pg_class"
@@ -40,15 +39,14 @@ QString learnerRows(int answers)
     QStringList values;
     for (int i = 0; i < answers; ++i)
         values << QStringLiteral("(1, %1, '11', 1, 0, 900, 1, 2)").arg(100 + i);
-    return QStringLiteral(
-               "INSERT INTO quiz_run (started_utc) VALUES (100);"
-               "INSERT INTO %1 VALUES %2;"
-               "INSERT INTO question_memory (question_id, fingerprint, reviews, lapses,"
-               " stability, difficulty, last_answer_utc, due_utc)"
-               " VALUES (1, 7, %3, 0, 2.5, 5.0, 101, 1000);"
-               "INSERT INTO learner_settings (current_country_code, current_lang_id)"
-               " VALUES ('DE', 1);"
-               "INSERT INTO practice_settings (quiz_mode) VALUES (1)")
+    return QStringLiteral("INSERT INTO quiz_run (started_utc) VALUES (100);"
+                          "INSERT INTO %1 VALUES %2;"
+                          "INSERT INTO question_memory (question_id, fingerprint, reviews, lapses,"
+                          " stability, difficulty, last_answer_utc, due_utc)"
+                          " VALUES (1, 7, %3, 0, 2.5, 5.0, 101, 1000);"
+                          "INSERT INTO learner_settings (current_country_code, current_lang_id)"
+                          " VALUES ('DE', 1);"
+                          "INSERT INTO practice_settings (quiz_mode) VALUES (1)")
         .arg(answerColumns, values.join(','))
         .arg(answers);
 }
@@ -84,9 +82,9 @@ private slots:
         QVERIFY2(server->createSchoolDatabase("school"), qPrintable(server->errorString()));
         QVERIFY2(server->createSchoolDatabase("other", {"teacher=t2", "learner=l2"}),
                  qPrintable(server->errorString()));
-        QVERIFY(server->createLearner("ann") && server->createLearner("ben")
-                && server->createTeacher("tom") && server->createLearner("lena", "l2")
-                && server->createTeacher("tina", "t2"));
+        QVERIFY(server->createLearner("ann") && server->createLearner("ben") &&
+                server->createTeacher("tom") && server->createLearner("lena", "l2") &&
+                server->createTeacher("tina", "t2"));
         check(server->psql("tom", "school",
                            "INSERT INTO category VALUES (1);"
                            "INSERT INTO category_lang VALUES (1, 2, 'Cat');"
@@ -124,15 +122,14 @@ private slots:
                 .arg(change);
         };
 
-        row("own history only", "ann", "SELECT learner, count(*) FROM answer_history GROUP BY 1",
-            0, "ann|2");
+        row("own history only", "ann", "SELECT learner, count(*) FROM answer_history GROUP BY 1", 0,
+            "ann|2");
         row("other's history by name", "ann",
             "SELECT count(*) FROM answer_history WHERE learner = 'ben'", 0, "0");
         row("own memory only", "ann", "SELECT learner, reviews FROM question_memory", 0, "ann|2");
         row("own runs only", "ann", "SELECT learner FROM quiz_run", 0, "ann");
         row("own settings only", "ann", "SELECT learner FROM learner_settings", 0, "ann");
-        row("own practice settings only", "ann", "SELECT learner FROM practice_settings", 0,
-            "ann");
+        row("own practice settings only", "ann", "SELECT learner FROM practice_settings", 0, "ann");
         row("own rows written", "ann",
             QStringLiteral("BEGIN; INSERT INTO %1 VALUES (1, 200, '', 0, 1, 25000, 2, 2);"
                            "UPDATE question_memory SET reviews = 3;"
@@ -145,8 +142,8 @@ private slots:
             " correct, timed_out, duration_ms, run_id, lang_id)"
             " VALUES ('ben', 1, 200, '', 0, 1, 25000, 2, 2)",
             1, refusedByPolicy);
-        row("own history handed to another", "ann", "UPDATE answer_history SET learner = 'ben'",
-            1, refusedByPolicy);
+        row("own history handed to another", "ann", "UPDATE answer_history SET learner = 'ben'", 1,
+            refusedByPolicy);
         row("settings written for another", "ann",
             "INSERT INTO learner_settings VALUES ('ben', 'EE', 3) "
             "ON CONFLICT (learner) DO UPDATE SET current_lang_id = 3",
@@ -157,15 +154,16 @@ private slots:
             count("DELETE FROM question_memory WHERE learner = 'ben'"), 0, "0");
         row("other's settings deleted", "ann",
             count("DELETE FROM learner_settings WHERE learner <> current_user"), 0, "0");
-        row("other's runs deleted", "ann", count("DELETE FROM quiz_run WHERE learner = 'ben'"),
-            0, "0");
+        row("other's runs deleted", "ann", count("DELETE FROM quiz_run WHERE learner = 'ben'"), 0,
+            "0");
         for (const auto &[name, sql, table] :
              {std::tuple{"question added", "INSERT INTO question VALUES (2, 1)", "question"},
               {"category renamed", "UPDATE category_lang SET category_text = 'X'", "category_lang"},
               {"answer text deleted", "DELETE FROM answer_lang", "answer_lang"},
               {"truth changed", "UPDATE question_answer SET is_true = false", "question_answer"},
               {"defaults changed", "UPDATE settings SET current_lang_id = 1", "settings"},
-              {"schema version changed", "UPDATE velmora_schema SET version = 2", "velmora_schema"}})
+              {"schema version changed", "UPDATE velmora_schema SET version = 2",
+               "velmora_schema"}})
             row(name, "ann", sql, 1, QStringLiteral("permission denied for table %1").arg(table));
         row("everyone's history", "ann", "SELECT count(*) FROM every_answer_history", 1,
             "permission denied for view every_answer_history");
@@ -178,18 +176,18 @@ private slots:
         row("roles created", "ann", "ALTER ROLE ann CREATEROLE", 1, "permission denied");
         row("another's session", "ann", "SET SESSION AUTHORIZATION ben", 1,
             "permission denied to set session authorization");
-        row("security switched off", "ann",
-            "ALTER TABLE answer_history DISABLE ROW LEVEL SECURITY", 1,
-            "must be owner of table answer_history");
+        row("security switched off", "ann", "ALTER TABLE answer_history DISABLE ROW LEVEL SECURITY",
+            1, "must be owner of table answer_history");
         row("policy dropped", "ann", "DROP POLICY own_rows ON answer_history", 1,
             "must be owner of relation answer_history");
-        row("security bypassed", "ann", "SET row_security = off; SELECT * FROM answer_history",
-            1, "query would be affected by row-level security policy");
+        row("security bypassed", "ann", "SET row_security = off; SELECT * FROM answer_history", 1,
+            "query would be affected by row-level security policy");
         row("table planted", "ann", "CREATE TABLE public.notes (t text)", 1,
             "permission denied for schema public");
 
         QTest::newRow("teacher changes the catalogue")
-            << "tom" << "school"
+            << "tom"
+            << "school"
             << "INSERT INTO category VALUES (2); INSERT INTO category_lang VALUES (2, 2, 'Two');"
                "UPDATE answer_lang SET explanation_text = 'since' WHERE answer_id = 11;"
                "DELETE FROM question_answer WHERE answer_id = 11;"
@@ -210,14 +208,14 @@ private slots:
             "ALTER TABLE question_memory DISABLE ROW LEVEL SECURITY", 1,
             "must be owner of table question_memory");
 
-        row("other school's learner, own history", "lena", "SELECT learner FROM answer_history",
-            0, "lena", "other");
+        row("other school's learner, own history", "lena", "SELECT learner FROM answer_history", 0,
+            "lena", "other");
         row("other school's learner here", "lena", "SELECT count(*) FROM answer_history", 1,
             "permission denied for table answer_history");
         row("learner in the other school", "ann", "SELECT count(*) FROM answer_history", 1,
             "permission denied for table answer_history", "other");
-        row("learner reads the other school's catalogue", "ann",
-            "SELECT count(*) FROM question", 1, "permission denied for table question", "other");
+        row("learner reads the other school's catalogue", "ann", "SELECT count(*) FROM question", 1,
+            "permission denied for table question", "other");
         row("other school's teacher here", "tina", "INSERT INTO category VALUES (3)", 1,
             "permission denied for table category");
         row("teacher in the other school", "tom", "INSERT INTO category VALUES (3)", 1,

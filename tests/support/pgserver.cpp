@@ -20,21 +20,21 @@ const int processTimeoutMs = 120000;
 
 QString identifier(QString name)
 {
-    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\""))
-           + QLatin1Char('"');
+    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
 }
 
 QString literal(QString text)
 {
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''"))
-           + QLatin1Char('\'');
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) +
+           QLatin1Char('\'');
 }
 
 // pg_ctl hands its -o options to the shell.
 QString shellWord(QString word)
 {
-    return QLatin1Char('\'') + word.replace(QLatin1Char('\''), QStringLiteral("'\\''"))
-           + QLatin1Char('\'');
+    return QLatin1Char('\'') + word.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
 }
 
 // Nothing of the caller's libpq settings (PGHOST, PGPORT, PGUSER...) may steer a tool to
@@ -47,7 +47,8 @@ QProcessEnvironment toolEnvironment()
             environment.remove(name);
     }
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("PGOPTIONS"), QStringLiteral("-c client_min_messages=warning"));
+    environment.insert(QStringLiteral("PGOPTIONS"),
+                       QStringLiteral("-c client_min_messages=warning"));
     return environment;
 }
 
@@ -91,17 +92,16 @@ PgServer::PgServer()
         return;
     }
     // The test program reaches the socket; initdb makes the data directory itself, 0700.
-    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                      | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     QFile::setPermissions(dir.path(), open);
     QFile::setPermissions(socket, open);
     if (geteuid() == 0) {
         if (!getpwnam(clusterUser)) {
-            const Result added = execute(
-                QStringLiteral("useradd"),
-                {"--system", "--user-group", "--create-home", "--home-dir",
-                 QStringLiteral("/var/lib/") + clusterUser, "--shell", "/usr/sbin/nologin",
-                 clusterUser});
+            const Result added = execute(QStringLiteral("useradd"),
+                                         {"--system", "--user-group", "--create-home", "--home-dir",
+                                          QStringLiteral("/var/lib/") + clusterUser, "--shell",
+                                          "/usr/sbin/nologin", clusterUser});
             if (added.exitCode != 0) {
                 fail(QStringLiteral("useradd"), added.err);
                 return;
@@ -109,16 +109,16 @@ PgServer::PgServer()
         }
         const passwd *user = getpwnam(clusterUser);
         for (const QString &path : {dir.path(), socket}) {
-            if (!user || chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) != 0) {
+            if (!user ||
+                chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) != 0) {
                 fail(QStringLiteral("chown"), path);
                 return;
             }
         }
     }
     watchOverCluster();
-    if (!control(QStringLiteral("initdb"),
-                 {"-D", dataDirectory(), "-A", "trust", "-U", "postgres", "--no-sync", "-E",
-                  "UTF8", "--locale=C.UTF-8"}))
+    if (!control(QStringLiteral("initdb"), {"-D", dataDirectory(), "-A", "trust", "-U", "postgres",
+                                            "--no-sync", "-E", "UTF8", "--locale=C.UTF-8"}))
         return;
     if (start())
         qInfo("PostgreSQL ready in %lld ms at %s", timer.elapsed(), qPrintable(socket));
@@ -162,13 +162,16 @@ QString PgServer::dataDirectory() const
 
 bool PgServer::start()
 {
-    const QStringList options = {
-        "-c listen_addresses=''", "-k " + shellWord(socketDirectory()), "-c fsync=off",
-        "-c synchronous_commit=off", "-c full_page_writes=off", "-c max_connections=200"};
+    const QStringList options = {"-c listen_addresses=''",
+                                 "-k " + shellWord(socketDirectory()),
+                                 "-c fsync=off",
+                                 "-c synchronous_commit=off",
+                                 "-c full_page_writes=off",
+                                 "-c max_connections=200"};
     const QString log = dir.filePath(QStringLiteral("server.log"));
-    running = control(QStringLiteral("pg_ctl"),
-                      {"start", "-w", "-s", "-t", "60", "-D", dataDirectory(), "-l", log, "-o",
-                       options.join(QLatin1Char(' '))});
+    running =
+        control(QStringLiteral("pg_ctl"), {"start", "-w", "-s", "-t", "60", "-D", dataDirectory(),
+                                           "-l", log, "-o", options.join(QLatin1Char(' '))});
     if (!running) {
         QFile file(log);
         if (file.open(QIODevice::ReadOnly))
@@ -215,9 +218,9 @@ PgServer::Result PgServer::runPsql(const QString &role, const QString &database,
                                    const QStringList &arguments) const
 {
     return execute(QStringLiteral("psql"),
-                   QStringList{"-X", "-q", "-At", "-v", "ON_ERROR_STOP=1", "-h",
-                               socketDirectory(), "-U", role, "-d", database}
-                       + arguments);
+                   QStringList{"-X", "-q", "-At", "-v", "ON_ERROR_STOP=1", "-h", socketDirectory(),
+                               "-U", role, "-d", database} +
+                       arguments);
 }
 
 PgServer::Result PgServer::psql(const QString &role, const QString &database,
@@ -229,16 +232,16 @@ PgServer::Result PgServer::psql(const QString &role, const QString &database,
 PgServer::Result PgServer::dump(const QString &database) const
 {
     // pg_dump writes a random \\restrict key into every dump unless it is given one.
-    return execute(serverBinaries + QStringLiteral("pg_dump"),
-                   {"--restrict-key=velmora", "-h", socketDirectory(), "-U", "postgres", "-d",
-                    database});
+    return execute(
+        serverBinaries + QStringLiteral("pg_dump"),
+        {"--restrict-key=velmora", "-h", socketDirectory(), "-U", "postgres", "-d", database});
 }
 
 bool PgServer::createSchoolDatabase(const QString &database, const QStringList &variables)
 {
-    const Result exists = psql(
-        QStringLiteral("postgres"), QStringLiteral("postgres"),
-        QStringLiteral("SELECT count(*) FROM pg_database WHERE datname = %1").arg(literal(database)));
+    const Result exists = psql(QStringLiteral("postgres"), QStringLiteral("postgres"),
+                               QStringLiteral("SELECT count(*) FROM pg_database WHERE datname = %1")
+                                   .arg(literal(database)));
     if (exists.exitCode != 0)
         return fail(QStringLiteral("psql"), exists.err);
     if (exists.out.trimmed() == QLatin1String("0")) {
@@ -259,9 +262,9 @@ bool PgServer::createSchoolDatabase(const QString &database, const QStringList &
 
 bool PgServer::createLoginRole(const QString &role, const QString &group)
 {
-    const Result created =
-        psql(QStringLiteral("postgres"), QStringLiteral("postgres"),
-             QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE %2").arg(identifier(role), identifier(group)));
+    const Result created = psql(
+        QStringLiteral("postgres"), QStringLiteral("postgres"),
+        QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE %2").arg(identifier(role), identifier(group)));
     return created.exitCode == 0 || fail(QStringLiteral("CREATE ROLE"), created.err);
 }
 

@@ -12,7 +12,7 @@
 class PgServer
 {
 public:
-    PgServer(); // starts the cluster; see isRunning()/errorString()
+    PgServer();  // starts the cluster; see isRunning()/errorString()
     ~PgServer(); // stops it at once and removes the directory
     PgServer(const PgServer &) = delete;
     PgServer &operator=(const PgServer &) = delete;
@@ -42,7 +42,7 @@ public:
     // pg_dump of the database, schema and data, as "postgres".
     Result dump(const QString &database) const;
 
-    bool stop(); // a fast shutdown; the socket disappears
+    bool stop();  // a fast shutdown; the socket disappears
     bool start(); // again on the same directory and socket
 
 private:
