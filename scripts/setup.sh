@@ -11,9 +11,14 @@ VELMORA_BUILD="${VELMORA_BUILD:-$VELMORA_ROOT/build}"
 # sanitizer suite and the fuzz target (scripts/sanitize.sh); qttranslations5-l10n holds
 # Qt's own texts (file dialogs, standard buttons) in German, which the program loads;
 # help2man writes the manual pages from --help, and lintian checks the package.
+# libqt5sql5-psql is Qt's PostgreSQL driver (QPSQL), which the program uses for a catalogue
+# on a server and the tests load; postgresql (server 15 with its client, psql and pg_dump)
+# runs the throw-away servers of the tests and applies the schema; libpq-dev and pkg-config
+# let the program link libpq, which reads a server's URI as psql does.
 packages=(cmake make g++ qtbase5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools sqlite3
     appstream desktop-file-utils dpkg-dev clang-14 libclang-rt-14-dev poppler-utils
-    qttranslations5-l10n help2man lintian)
+    qttranslations5-l10n help2man lintian libqt5sql5-psql postgresql postgresql-client libpq-dev
+    pkg-config)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
