@@ -31,6 +31,13 @@ CommandLine::CommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({help, version});
     // The program's own options follow, one addOption() each; main() reads them by name.
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("database"),
+        tr("The catalogue's database: a PostgreSQL connection URI\n"
+           "(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:\n"
+           "the environment variable VELMORA_DATABASE, then the key database/url of\n"
+           "velmora.conf, then the file databaseVelmoraApp in the working directory."),
+        QStringLiteral("URI")));
 
     // Qt's own, accepted but not shown.
     for (const char *qtOption : qtOptionsWithValue) {

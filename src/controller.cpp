@@ -17,13 +17,17 @@
 #include "quizsettings.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLayoutItem>
 #include <QLibraryInfo>
 #include <QProcess>
 
-Controller::Controller(QWidget *parent) : QWidget(parent)
+Controller::Controller(QWidget *parent) : Controller(DatabaseLocation::resolve(), parent) {}
+
+Controller::Controller(const DatabaseLocation &location, QWidget *parent)
+    : QWidget(parent), databaseApp(location)
 {
     // Id lists travel in signals and through invokeMethod.
     qRegisterMetaType<QList<int>>();
@@ -38,7 +42,48 @@ Controller::Controller(QWidget *parent) : QWidget(parent)
     quit->setShortcutContext(Qt::ApplicationShortcut);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     addAction(quit);
+    databaseApp.connection().setWaitingNotifier(
+        [this](int waitedMs) { showCatalogueWait(waitedMs); });
     showMenu();
+}
+
+bool Controller::catalogueChangeAllowed()
+{
+    if (databaseApp.connection().mayChangeCatalogue())
+        return true;
+    showManageQuestionsMenu();
+    if (manageQuestionsMenuWidget)
+        manageQuestionsMenuWidget->showRefusal(
+            tr("Only a teacher may change the catalogue on this server."));
+    return false;
+}
+
+void Controller::showCatalogueWait(int waitedMs)
+{
+    if (!catalogueWait) {
+        catalogueWait = new QLabel(this);
+        catalogueWait->setObjectName(QStringLiteral("tlWaitingForCatalogue"));
+        catalogueWait->setAlignment(Qt::AlignCenter);
+        catalogueWait->setWordWrap(true);
+        catalogueWait->setAutoFillBackground(true);
+        catalogueWait->setFrameShape(QFrame::Box);
+        catalogueWait->setMargin(12);
+    }
+    if (waitedMs < 0) {
+        catalogueWait->hide();
+        return;
+    }
+    catalogueWait->setText(
+        tr("Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.")
+            .arg(waitedMs / 1000)
+            .arg(DatabaseConnection::catalogueLockWait / 1000));
+    catalogueWait->resize(qMin(width() - 40, 420), catalogueWait->heightForWidth(qMin(width() - 40, 420)));
+    catalogueWait->move((width() - catalogueWait->width()) / 2,
+                        (height() - catalogueWait->height()) / 2);
+    catalogueWait->show();
+    catalogueWait->raise();
+    // Painted, but no click reaches a screen while its change is on the way.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 Controller::~Controller() = default;
@@ -163,6 +208,8 @@ void Controller::showManageQuestionsMenu()
 
 void Controller::showAddQuestion()
 {
+    if (!catalogueChangeAllowed())
+        return;
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Add questions"));
     addQuestionWidget = new AddQuestion(this);
@@ -171,6 +218,8 @@ void Controller::showAddQuestion()
 
 void Controller::showAddQuestionsPerFile()
 {
+    if (!catalogueChangeAllowed())
+        return;
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Add questions per CSV-file"));
     addQuestionsPerFileWidget = new AddQuestionsPerFile(this);
@@ -179,6 +228,8 @@ void Controller::showAddQuestionsPerFile()
 
 void Controller::showDeleteQuestion()
 {
+    if (!catalogueChangeAllowed())
+        return;
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Delete questions"));
     deleteQuestionWidget = new DeleteQuestion(this);
@@ -192,6 +243,8 @@ void Controller::showEditQuestions()
 
 void Controller::showEditQuestions(const QString &outcome)
 {
+    if (!catalogueChangeAllowed())
+        return;
     const int changesBefore = screenChanges;
     beginScreenChange(tr("Edit questions"));
     auto *screen = new EditQuestions(this);
@@ -219,6 +272,8 @@ void Controller::showPasswordCheck()
 
 void Controller::showDatabaseEditor()
 {
+    if (!catalogueChangeAllowed())
+        return;
     // Started detached from the working directory; nothing is expected back, and a
     // missing editor is silently ignored.
     QProcess::startDetached(QStringLiteral("./Database_editor"), {}, QDir::currentPath());

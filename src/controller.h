@@ -15,6 +15,7 @@
 #include <QWidget>
 
 class AddQuestion;
+class QLabel;
 class AddQuestionsPerFile;
 class DeleteQuestion;
 class ManageQuestionsMenu;
@@ -30,7 +31,9 @@ class Controller : public QWidget
     Q_OBJECT
 
 public:
+    // On the database the program is pointed at (see DatabaseLocation::resolve).
     explicit Controller(QWidget *parent = nullptr);
+    explicit Controller(const DatabaseLocation &location, QWidget *parent = nullptr);
     ~Controller() override;
 
     // The generator of quiz runs, reseeded from its clock whenever a quiz is built.
@@ -146,6 +149,8 @@ public:
 
     // The learner's answer history, memory model and practice mode.
     LearningStore &learning() { return databaseApp.learning(); }
+    // The connection: where the catalogue is, whether this role may change it.
+    DatabaseConnection &connection() { return databaseApp.connection(); }
 
 private:
     // Steps shared by every screen slot: the title (translated by the catalogue
@@ -156,6 +161,11 @@ private:
     // being built has already taken its place: the screen requested last stays.
     bool installScreen(QWidget *screen, int changesBefore);
     void changeLanguage(const QString &countryCode, int languageId);
+    // On a server only a teacher may change the catalogue: anyone else is told so on the
+    // management menu, and false is returned.
+    bool catalogueChangeAllowed();
+    // Says, over the screen, that a change of the catalogue waits for another's.
+    void showCatalogueWait(int waitedMs);
     QWidget *currentScreen() const;
 
     Ui::Controller ui;
@@ -171,6 +181,7 @@ private:
     // Qt's own catalogue of the interface language, when the system has one.
     QTranslator qtTranslator;
     DatabaseVelmoraApp databaseApp;
+    QLabel *catalogueWait = nullptr;
     int screenChanges = 0;
     RandomSource random;
     FileDialogs dialogs;

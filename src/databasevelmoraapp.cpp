@@ -6,11 +6,6 @@
 #include <algorithm>
 
 namespace {
-const char databaseFileName[] = "./databaseVelmoraApp";
-// The external editor may hold a lock on the same file for a moment; wait for it
-// instead of losing the write.
-const char connectOptions[] = "QSQLITE_BUSY_TIMEOUT=5000";
-
 // Column 1 of every row, gathered by column 0, in the order returned.
 QHash<int, QList<QString>> textsByKey(SqlRunner &statements, const QString &statement)
 {
@@ -31,7 +26,13 @@ QHash<int, QList<int>> idsByKey(SqlRunner &statements, const QString &statement)
 }
 } // namespace
 
-DatabaseVelmoraApp::DatabaseVelmoraApp(QObject *parent) : QObject(parent)
+DatabaseVelmoraApp::DatabaseVelmoraApp(QObject *parent)
+    : DatabaseVelmoraApp(DatabaseLocation::resolve(), parent)
+{
+}
+
+DatabaseVelmoraApp::DatabaseVelmoraApp(const DatabaseLocation &location, QObject *parent)
+    : QObject(parent), databaseConnection(location)
 {
     openDatabase();
 }
@@ -39,100 +40,102 @@ DatabaseVelmoraApp::DatabaseVelmoraApp(QObject *parent) : QObject(parent)
 DatabaseVelmoraApp::~DatabaseVelmoraApp()
 {
     closeDatabase();
-    // Release the handle before unregistering, so the next instance (a restarted
-    // program, a test) registers a fresh default connection without a warning.
-    const QString name = database.connectionName();
-    database = QSqlDatabase();
-    if (!name.isEmpty())
-        QSqlDatabase::removeDatabase(name);
 }
 
 void DatabaseVelmoraApp::openDatabase()
 {
     statements.forgetPrepared();
     nextDenseIds.clear();
-    database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    database.setDatabaseName(QString::fromLatin1(databaseFileName));
-    database.setConnectOptions(QString::fromLatin1(connectOptions));
-    // SQLite opens lazily, so a file that is not a database (or is damaged) only shows
-    // on the first read: probe the schema now and treat such a file as not openable.
-    // The file itself is left exactly as it is.
-    if (!database.open() || !statements.isReadable()) {
-        qDebug().noquote() << QStringLiteral("DB Verbingung könnte nicht geöffnet werden!");
-        database.close();
+    if (!databaseConnection.open()) {
+        qDebug().noquote() << QStringLiteral("DB Verbingung könnte nicht geöffnet werden!")
+                           << databaseConnection.errorString();
     }
 }
 
 void DatabaseVelmoraApp::setBusyTimeout(int milliseconds)
 {
-    statements.run(QStringLiteral("PRAGMA busy_timeout = ") + QString::number(milliseconds));
+    statements.run(statements.dialect().lockWait(milliseconds));
 }
 
 void DatabaseVelmoraApp::closeDatabase()
 {
     statements.forgetPrepared();
-    database.close();
+    databaseConnection.close();
+}
+
+QString DatabaseVelmoraApp::settingsTable(const char *name) const
+{
+    return statements.dialect().table(QLatin1String(name));
 }
 
 QString DatabaseVelmoraApp::getCurrentCountryCode()
 {
-    return statements.text(QStringLiteral("SELECT current_country_code FROM settings"));
+    return statements.text(QStringLiteral("SELECT current_country_code FROM ") +
+                           settingsTable("settings"));
 }
 
 void DatabaseVelmoraApp::setCurrentCountryCode(QString countryCode)
 {
     // Bound, not spliced into the statement: no text can change what runs.
     statements.runPrepared(
-        QStringLiteral("UPDATE settings SET current_country_code = :current_country_code"),
+        QStringLiteral("UPDATE %1 SET current_country_code = :current_country_code")
+            .arg(settingsTable("settings")),
         {{QStringLiteral(":current_country_code"), countryCode}});
 }
 
 int DatabaseVelmoraApp::getCurrentLanguageId()
 {
-    return statements.integer(QStringLiteral("SELECT current_lang_id FROM settings"));
+    return statements.integer(QStringLiteral("SELECT current_lang_id FROM ") +
+                              settingsTable("settings"));
 }
 
 void DatabaseVelmoraApp::setCurrentLanguageId(int langId)
 {
-    statements.run(QStringLiteral("UPDATE settings SET current_lang_id = ") +
+    statements.run(QStringLiteral("UPDATE %1 SET current_lang_id = ").arg(settingsTable("settings")) +
                    QString::number(langId));
 }
 
 int DatabaseVelmoraApp::getNumberOfQuestions()
 {
-    return statements.integer(QStringLiteral("SELECT question_number FROM quiz_settings"));
+    return statements.integer(QStringLiteral("SELECT question_number FROM ") +
+                              settingsTable("quiz_settings"));
 }
 
 void DatabaseVelmoraApp::setNumberOfQuestions(int qNumber)
 {
-    statements.run(QStringLiteral("UPDATE quiz_settings SET question_number = ") +
+    statements.run(QStringLiteral("UPDATE %1 SET question_number = ")
+                       .arg(settingsTable("quiz_settings")) +
                    QString::number(qNumber));
 }
 
 int DatabaseVelmoraApp::getTimePerQuestion()
 {
-    return statements.integer(QStringLiteral("SELECT time_per_question FROM quiz_settings"));
+    return statements.integer(QStringLiteral("SELECT time_per_question FROM ") +
+                              settingsTable("quiz_settings"));
 }
 
 void DatabaseVelmoraApp::setTimePerQuestion(int time)
 {
-    statements.run(QStringLiteral("UPDATE quiz_settings SET time_per_question = ") +
+    statements.run(QStringLiteral("UPDATE %1 SET time_per_question = ")
+                       .arg(settingsTable("quiz_settings")) +
                    QString::number(time));
 }
 
 QList<int> DatabaseVelmoraApp::getCurrentCategoryIds()
 {
-    return statements.integers(
-        QStringLiteral("SELECT current_category_id FROM quiz_settings_current_category_id"));
+    return statements.integers(QStringLiteral("SELECT current_category_id FROM ") +
+                               settingsTable("quiz_settings_current_category_id"));
 }
 
 void DatabaseVelmoraApp::setCurrentCategoryIds(QList<int> categoryIds)
 {
-    statements.run(QStringLiteral("DELETE FROM quiz_settings_current_category_id"));
+    const QString table = settingsTable("quiz_settings_current_category_id");
+    statements.run(QStringLiteral("DELETE FROM ") + table);
     for (int id : categoryIds) {
+        // The column is named: on a server the table also holds the learner's role.
         statements.runPrepared(
-            QStringLiteral(
-                "INSERT INTO quiz_settings_current_category_id VALUES( :current_category_id )"),
+            QStringLiteral("INSERT INTO %1( current_category_id ) VALUES( :current_category_id )")
+                .arg(table),
             {{QStringLiteral(":current_category_id"), id}});
     }
 }
@@ -483,8 +486,7 @@ bool DatabaseVelmoraApp::deleteQuestions(const QList<int> &questionIds,
             texts << QString::number(id);
         return texts.join(QLatin1Char(','));
     };
-    nextDenseIds.clear();
-    statements.beginChange();
+    beginChange();
     bool cancelled = false;
     QList<int> categoryIds;
     for (int start = 0; start < questionIds.size(); start += idsPerStatement) {
@@ -523,8 +525,7 @@ bool DatabaseVelmoraApp::deleteQuestions(const QList<int> &questionIds,
     }
     if (cancelled)
         statements.failChange();
-    const bool stored = statements.endChange();
-    nextDenseIds.clear();
+    const bool stored = endChange();
     return stored && !cancelled;
 }
 
@@ -544,9 +545,9 @@ int DatabaseVelmoraApp::lowestFreeId(const QString &table, const QString &column
 {
     const int count = statements.integer(QStringLiteral("SELECT count(*) FROM %1").arg(table));
     const int minimum =
-        statements.integer(QStringLiteral("SELECT ifnull(min(%2), 1) FROM %1").arg(table, column));
+        statements.integer(QStringLiteral("SELECT coalesce(min(%2), 1) FROM %1").arg(table, column));
     const int maximum =
-        statements.integer(QStringLiteral("SELECT ifnull(max(%2), 0) FROM %1").arg(table, column));
+        statements.integer(QStringLiteral("SELECT coalesce(max(%2), 0) FROM %1").arg(table, column));
     if (minimum >= 1 && count == maximum) {
         if (dense)
             *dense = true;
@@ -603,9 +604,14 @@ int DatabaseVelmoraApp::getNewAnswerId()
 
 void DatabaseVelmoraApp::beginChange()
 {
-    if (statements.changeDepth() == 0)
+    const bool outermost = statements.changeDepth() == 0;
+    if (outermost)
         nextDenseIds.clear();
     statements.beginChange();
+    // On a server the change sees, and waits for, every other change of the catalogue:
+    // the lowest free id and the categories matched by name are those committed last.
+    if (outermost && !statements.changeFailed() && !databaseConnection.lockCatalogue())
+        statements.failChange();
 }
 
 bool DatabaseVelmoraApp::endChange()

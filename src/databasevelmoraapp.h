@@ -4,11 +4,11 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QSqlDatabase>
 #include <QString>
 
 #include <functional>
 
+#include "databaseconnection.h"
 #include "learningstore.h"
 #include "sqlrunner.h"
 
@@ -27,21 +27,25 @@ struct CatalogueTexts
     QHash<int, QList<int>> falseAnswerIds;
 };
 
-// The one data-access object: owns the default SQLite connection on
-// "./databaseVelmoraApp" and runs every settings and catalogue statement on it.
+// The one data-access object: owns the default connection (the SQLite file
+// "./databaseVelmoraApp" unless another database was chosen) and runs every settings and
+// catalogue statement on it.
 class DatabaseVelmoraApp : public QObject
 {
     Q_OBJECT
 
 public:
     explicit DatabaseVelmoraApp(QObject *parent = nullptr);
+    explicit DatabaseVelmoraApp(const DatabaseLocation &location, QObject *parent = nullptr);
     ~DatabaseVelmoraApp() override;
 
     void openDatabase();
     void closeDatabase();
-    // How long a statement waits for a lock another program holds on the file before it
-    // fails; tests shorten it.
+    // How long a statement waits for a lock another program holds on the file (or another
+    // connection on the server) before it fails; tests shorten it.
     void setBusyTimeout(int milliseconds);
+    // The connection, its location and why it could not be opened.
+    DatabaseConnection &connection() { return databaseConnection; }
 
     // Settings
     QString getCurrentCountryCode();
@@ -124,14 +128,16 @@ public:
     LearningStore &learning() { return learningStore; }
 
 private:
+    // A settings table as this database names it (see SqlDialect::table).
+    QString settingsTable(const char *name) const;
     QString languageCondition();
     int lowestFreeId(const QString &table, const QString &column, bool *dense = nullptr);
     // The id an add operation inserts, and the bookkeeping after its insert.
     int allocateId(const QString &table, const QString &column);
     void allocated(const QString &table, int id, bool stored);
 
-    QSqlDatabase database;
-    SqlRunner statements;
+    DatabaseConnection databaseConnection;
+    SqlRunner statements{&databaseConnection};
     LearningStore learningStore{statements};
     // Inside a change: the next id of each table known to hold exactly 1..id-1.
     QHash<QString, int> nextDenseIds;

@@ -1,5 +1,6 @@
 #include "learningstore.h"
 
+#include "sqldialect.h"
 #include "sqlrunner.h"
 
 #include <QCryptographicHash>
@@ -69,13 +70,17 @@ qint64 LearningStore::fingerprint(const QList<QString> &questionTexts)
 
 bool LearningStore::tablesExist()
 {
-    return statements.integer(QStringLiteral(
-               "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = "
-               "'question_memory'")) > 0;
+    // A server has them from its schema script.
+    if (!statements.dialect().createsTables())
+        return true;
+    return statements.integer(statements.dialect().tableExists(QStringLiteral("question_memory"))) >
+           0;
 }
 
 bool LearningStore::createTables()
 {
+    if (!statements.dialect().createsTables())
+        return true;
     bool ok = true;
     for (const char *statement : createStatements)
         ok = statements.run(QString::fromLatin1(statement)) && ok;
@@ -100,7 +105,7 @@ std::optional<Fsrs::Memory> LearningStore::storedMemory(int questionId, qint64 c
         return std::nullopt;
     if (rows.first().at(1).toLongLong() != currentFingerprint) {
         // The id now names another question: its predecessor's answers are not its own.
-        forget({questionId});
+        forget({questionId}, OwnRows);
         return std::nullopt;
     }
     return memoryOfRow(rows.first());
@@ -115,10 +120,11 @@ bool LearningStore::record(int &runId, const RecordedAnswer &answer)
     const std::optional<Fsrs::Memory> before = storedMemory(answer.questionId, texts);
     int run = runId;
     if (run == 0) {
-        statements.runPrepared(
-            QStringLiteral("INSERT INTO quiz_run( started_utc ) VALUES( :started_utc )"),
-            {{QStringLiteral(":started_utc"), at}});
-        run = statements.integer(QStringLiteral("SELECT max(run_id) FROM quiz_run"));
+        run = statements
+                  .valuePrepared(QStringLiteral("INSERT INTO quiz_run( started_utc ) VALUES( "
+                                                ":started_utc ) RETURNING run_id"),
+                                 {{QStringLiteral(":started_utc"), at}})
+                  .toInt();
     }
     statements.runPrepared(
         QStringLiteral("INSERT INTO answer_history( question_id, answered_utc, "
@@ -136,9 +142,13 @@ bool LearningStore::record(int &runId, const RecordedAnswer &answer)
     const Fsrs::Memory after =
         fsrs.answered(before, at, answer.correct ? Fsrs::Good : Fsrs::Again);
     statements.runPrepared(
-        QStringLiteral("INSERT OR REPLACE INTO question_memory( %1 ) VALUES( :question_id, "
-                       ":fingerprint, :reviews, :lapses, :stability, :difficulty, :last, :due )")
-            .arg(QLatin1String(memoryColumns)),
+        QStringLiteral("INSERT INTO question_memory( %1 ) VALUES( :question_id, :fingerprint, "
+                       ":reviews, :lapses, :stability, :difficulty, :last, :due ) ON CONFLICT( "
+                       "%2 ) DO UPDATE SET fingerprint = excluded.fingerprint, reviews = "
+                       "excluded.reviews, lapses = excluded.lapses, stability = "
+                       "excluded.stability, difficulty = excluded.difficulty, last_answer_utc = "
+                       "excluded.last_answer_utc, due_utc = excluded.due_utc")
+            .arg(QLatin1String(memoryColumns), statements.dialect().memoryKey()),
         {{QStringLiteral(":question_id"), answer.questionId},
          {QStringLiteral(":fingerprint"), texts},
          {QStringLiteral(":reviews"), after.reviews},
@@ -205,10 +215,11 @@ QList<int> LearningStore::mistakesOfLastRun()
 {
     if (!tablesExist())
         return {};
-    const QList<int> ids = statements.integers(QStringLiteral(
-        "SELECT DISTINCT question_id FROM answer_history WHERE correct = 0 AND run_id = (SELECT "
-        "run_id FROM answer_history ORDER BY answered_utc DESC, rowid DESC LIMIT 1) ORDER BY "
-        "question_id"));
+    const QList<int> ids = statements.integers(
+        QStringLiteral("SELECT DISTINCT question_id FROM answer_history WHERE correct = 0 AND "
+                       "run_id = (SELECT run_id FROM answer_history ORDER BY answered_utc DESC, "
+                       "%1 DESC LIMIT 1) ORDER BY question_id")
+            .arg(statements.dialect().recordedOrder()));
     // Only questions that still exist as they were answered.
     const QHash<int, Fsrs::Memory> remembered = memories();
     QList<int> result;
@@ -230,15 +241,19 @@ bool LearningStore::reset()
     return statements.endChange();
 }
 
-bool LearningStore::forget(const QList<int> &questionIds)
+bool LearningStore::forget(const QList<int> &questionIds, Whose whose)
 {
     if (questionIds.isEmpty())
         return true;
     const QString ids = idList(questionIds);
+    const SqlDialect dialect = statements.dialect();
+    const QString prefix = whose == EveryLearner ? QStringLiteral("every_") : QString();
     const bool history =
-        statements.run(QStringLiteral("DELETE FROM answer_history WHERE question_id IN (%1)").arg(ids));
-    const bool memory = statements.run(
-        QStringLiteral("DELETE FROM question_memory WHERE question_id IN (%1)").arg(ids));
+        statements.run(QStringLiteral("DELETE FROM %1 WHERE question_id IN (%2)")
+                           .arg(dialect.table(prefix + QStringLiteral("answer_history")), ids));
+    const bool memory =
+        statements.run(QStringLiteral("DELETE FROM %1 WHERE question_id IN (%2)")
+                           .arg(dialect.table(prefix + QStringLiteral("question_memory")), ids));
     return history && memory;
 }
 
@@ -246,14 +261,14 @@ bool LearningStore::forgetQuestion(int questionId)
 {
     if (!tablesExist())
         return true;
-    return forget({questionId});
+    return forget({questionId}, EveryLearner);
 }
 
 bool LearningStore::forgetQuestions(const QList<int> &questionIds)
 {
     if (questionIds.isEmpty() || !tablesExist())
         return true;
-    return forget(questionIds);
+    return forget(questionIds, EveryLearner);
 }
 
 bool LearningStore::textsChanged(int questionId, const QList<QString> &formerTexts)
@@ -261,9 +276,11 @@ bool LearningStore::textsChanged(int questionId, const QList<QString> &formerTex
     if (!tablesExist())
         return true;
     // A memory of other texts (a replaced question) is not revived by the edit.
+    // Every learner's memory of the question follows its new texts.
     return statements.runPrepared(
-        QStringLiteral("UPDATE question_memory SET fingerprint = :fingerprint WHERE question_id "
-                       "= :question_id AND fingerprint = :former"),
+        QStringLiteral("UPDATE %1 SET fingerprint = :fingerprint WHERE question_id = "
+                       ":question_id AND fingerprint = :former")
+            .arg(statements.dialect().table(QStringLiteral("every_question_memory"))),
         {{QStringLiteral(":fingerprint"), fingerprint(questionTexts(questionId))},
          {QStringLiteral(":question_id"), questionId},
          {QStringLiteral(":former"), fingerprint(formerTexts)}});
@@ -286,7 +303,7 @@ bool LearningStore::forgetReplacedQuestions(QHash<int, Fsrs::Memory> *kept)
     if (stale.isEmpty())
         return true;
     statements.beginChange();
-    forget(stale);
+    forget(stale, OwnRows);
     return statements.endChange();
 }
 
@@ -302,9 +319,10 @@ QList<HistoryEntry> LearningStore::history()
     QList<HistoryEntry> entries;
     if (!tablesExist())
         return entries;
-    const QList<QVariantList> rows = statements.rows(QStringLiteral(
-        "SELECT question_id, answered_utc, correct, timed_out, duration_ms FROM answer_history "
-        "ORDER BY answered_utc, rowid"));
+    const QList<QVariantList> rows = statements.rows(
+        QStringLiteral("SELECT question_id, answered_utc, correct, timed_out, duration_ms FROM "
+                       "answer_history ORDER BY answered_utc, %1")
+            .arg(statements.dialect().recordedOrder()));
     entries.reserve(rows.size());
     QSet<int> seen;
     for (const QVariantList &row : rows) {
@@ -328,14 +346,19 @@ QMap<QDate, int> LearningStore::answersPerDay(const QDate &from)
         return days;
     // A day's start in local time, a day early so that no time zone is cut off.
     const qint64 since = QDateTime(from.addDays(-1), QTime(0, 0)).toMSecsSinceEpoch();
-    const QList<QVariantList> rows = statements.rows(
-        QStringLiteral("SELECT date(answered_utc / 1000, 'unixepoch', 'localtime') AS day, "
-                       "count(*) FROM answer_history WHERE answered_utc >= %1 GROUP BY day")
+    // Counted per quarter of an hour, the step of every time zone's offset, and put into
+    // this computer's local days here: a server knows nothing of the learner's zone.
+    constexpr qint64 quarterHour = 15 * 60 * 1000;
+    const QList<QPair<int, QVariant>> rows = statements.pairs(
+        QStringLiteral("SELECT answered_utc / %1 AS quarter, count(*) FROM answer_history WHERE "
+                       "answered_utc >= %2 GROUP BY answered_utc / %1")
+            .arg(quarterHour)
             .arg(since));
-    for (const QVariantList &row : rows) {
-        const QDate day = QDate::fromString(row.at(0).toString(), Qt::ISODate);
+    for (const auto &row : rows) {
+        const QDate day =
+            QDateTime::fromMSecsSinceEpoch(qint64(row.first) * quarterHour).toLocalTime().date();
         if (day.isValid() && day >= from)
-            days.insert(day, row.at(1).toInt());
+            days[day] += row.second.toInt();
     }
     return days;
 }
@@ -345,7 +368,7 @@ QPair<int, int> LearningStore::answersSince(qint64 sinceMs)
     if (!tablesExist())
         return {0, 0};
     const QList<QVariantList> rows = statements.rows(
-        QStringLiteral("SELECT count(*), ifnull(sum(correct), 0) FROM answer_history WHERE "
+        QStringLiteral("SELECT count(*), coalesce(sum(correct), 0) FROM answer_history WHERE "
                        "answered_utc >= %1")
             .arg(sinceMs));
     if (rows.isEmpty())

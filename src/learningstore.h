@@ -111,7 +111,10 @@ private:
     bool createTables();
     QList<QString> questionTexts(int questionId);
     std::optional<Fsrs::Memory> storedMemory(int questionId, qint64 currentFingerprint);
-    bool forget(const QList<int> &questionIds);
+    // The learner's own rows, or every learner's (a teacher's change of the catalogue; on a
+    // file they are the same rows).
+    enum Whose { OwnRows, EveryLearner };
+    bool forget(const QList<int> &questionIds, Whose whose);
 
     SqlRunner &statements;
     Fsrs fsrs;

@@ -1,5 +1,7 @@
 #include "commandline.h"
+#include "connectionwindow.h"
 #include "controller.h"
+#include "databaselocation.h"
 #include "databaseprovisioner.h"
 #include "programinfo.h"
 
@@ -25,8 +27,13 @@ int main(int argc, char *argv[])
     // The desktop finds the menu entry, and with it the icon, of the running program.
     QGuiApplication::setDesktopFileName(ProgramInfo::desktopFileName());
     QApplication::setWindowIcon(ProgramInfo::icon());
-    DatabaseProvisioner::provision();
-    Controller controller;
+    const DatabaseLocation location =
+        DatabaseLocation::resolve(commandLine.value(QStringLiteral("database")));
+    if (!location.isServer())
+        DatabaseProvisioner::provision(DatabaseProvisioner::templatePath, location.filePath());
+    else if (!ConnectionWindow::untilUsable(location))
+        return 1;
+    Controller controller(location);
     controller.show();
     return application.exec();
 }

@@ -27,6 +27,9 @@ public:
     // not at all, and names the questions left out.
     bool writeMoodleXml();
 
+    // Says in red below the buttons why a change was refused.
+    void showRefusal(const QString &message) { showExportFailure(message); }
+
 public slots:
     void openExportFileDialog();
     // Asks first; then drops every recorded answer and memory in one change.

@@ -1,5 +1,7 @@
 #include "sqlrunner.h"
 
+#include "databaseconnection.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,9 +15,37 @@ bool connectionOpen()
 }
 } // namespace
 
+SqlRunner::SqlRunner()
+    : fixedDialect(SqlDialect::ofDriver(
+          QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
+              .driverName()))
+{
+}
+
+SqlRunner::SqlRunner(DatabaseConnection *connection) : connection(connection) {}
+
+SqlDialect SqlRunner::dialect() const
+{
+    return connection ? connection->dialect() : fixedDialect;
+}
+
+bool SqlRunner::usable()
+{
+    if (depth > 0 && failed)
+        return false;
+    if (connection && depth == 0 && !connection->reconnectIfLost())
+        return false;
+    // Statements prepared on a connection that was opened again are gone with it.
+    if (connection && connection->openings() != openingsSeen) {
+        prepared.clear();
+        openingsSeen = connection->openings();
+    }
+    return connectionOpen();
+}
+
 bool SqlRunner::select(QSqlQuery &query, const QString &statement)
 {
-    if ((depth > 0 && failed) || !connectionOpen())
+    if (!usable())
         return noted(false);
     query.setForwardOnly(true);
     return noted(query.exec(statement));
@@ -98,29 +128,51 @@ QList<QVariantList> SqlRunner::rows(const QString &statement)
 
 bool SqlRunner::run(const QString &statement)
 {
-    if ((depth > 0 && failed) || !connectionOpen())
+    if (!usable())
         return noted(false);
     QSqlQuery query;
     return noted(query.exec(statement));
 }
 
-bool SqlRunner::runPrepared(const QString &statement, const Bindings &bindings)
+QSqlQuery *SqlRunner::preparedQuery(const QString &statement)
 {
-    if ((depth > 0 && failed) || !connectionOpen())
-        return noted(false);
+    if (!usable())
+        return nullptr;
     auto kept = prepared.find(statement);
     if (kept == prepared.end()) {
         QSqlQuery query;
         if (!query.prepare(statement))
-            return noted(false);
+            return nullptr;
         kept = prepared.insert(statement, query);
     }
-    QSqlQuery &query = kept.value();
+    return &kept.value();
+}
+
+bool SqlRunner::runPrepared(const QString &statement, const Bindings &bindings)
+{
+    QSqlQuery *query = preparedQuery(statement);
+    if (!query)
+        return noted(false);
     for (const auto &binding : bindings)
-        query.bindValue(binding.first, binding.second);
-    const bool ok = query.exec();
-    query.finish();
+        query->bindValue(binding.first, binding.second);
+    const bool ok = query->exec();
+    query->finish();
     return noted(ok);
+}
+
+QVariant SqlRunner::valuePrepared(const QString &statement, const Bindings &bindings)
+{
+    QSqlQuery *query = preparedQuery(statement);
+    if (!query) {
+        noted(false);
+        return QVariant();
+    }
+    for (const auto &binding : bindings)
+        query->bindValue(binding.first, binding.second);
+    const bool ok = query->exec() && query->next();
+    const QVariant value = ok ? query->value(0) : QVariant();
+    query->finish();
+    return noted(ok) ? value : QVariant();
 }
 
 void SqlRunner::forgetPrepared()
@@ -128,19 +180,18 @@ void SqlRunner::forgetPrepared()
     prepared.clear();
 }
 
-bool SqlRunner::isReadable() const
-{
-    QSqlQuery query;
-    return query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) && query.next();
-}
-
 void SqlRunner::beginChange()
 {
-    if (depth++ == 0) {
-        failed = false;
-        if (!QSqlDatabase::database().transaction())
-            failed = true;
+    if (depth > 0) {
+        ++depth;
+        return;
     }
+    failed = false;
+    // Outside the change still: a lost connection is opened again first.
+    const bool ready = usable();
+    depth = 1;
+    if (!ready || !QSqlDatabase::database().transaction())
+        failed = true;
 }
 
 bool SqlRunner::endChange()

@@ -8,6 +8,10 @@
 #include <QString>
 #include <QVariant>
 
+#include "sqldialect.h"
+
+class DatabaseConnection;
+
 // Runs statements on the default connection and reads their results the way the data
 // store needs them: a missing row or a failed statement reads as an empty text, 0 or an
 // empty list. It also carries the bookkeeping of nested all-or-nothing changes: inside a
@@ -17,6 +21,14 @@ class SqlRunner
 {
 public:
     using Bindings = QList<QPair<QString, QVariant>>;
+
+    // On the default connection as it is open now (a tool's read-only file, say).
+    SqlRunner();
+    // On the data store's connection, which a statement outside a change opens again when
+    // the server's connection was lost.
+    explicit SqlRunner(DatabaseConnection *connection);
+
+    SqlDialect dialect() const;
 
     // First row, column 0.
     QString text(const QString &statement);
@@ -35,11 +47,10 @@ public:
     // A prepared write with named placeholders, bound in the order given. Each statement
     // is prepared once and kept for reuse until forgetPrepared().
     bool runPrepared(const QString &statement, const Bindings &bindings);
+    // The same for a write that returns one value (INSERT ... RETURNING); null when failed.
+    QVariant valuePrepared(const QString &statement, const Bindings &bindings);
     // Drops the kept statements; needed before the connection closes.
     void forgetPrepared();
-
-    // Whether the open connection holds a readable SQLite database.
-    bool isReadable() const;
 
     // Nested change scopes: the outermost begin opens a transaction and the matching
     // end commits it, or rolls it back when any write inside failed. Once a write has
@@ -55,6 +66,9 @@ public:
     int changeDepth() const { return depth; }
 
 private:
+    // Whether a statement may run now: not after a failure inside a change, and only on an
+    // open connection (opened again first, outside a change, when it was lost).
+    bool usable();
     // Runs a read; false (and the change failed) when it could not run to its end.
     bool select(QSqlQuery &query, const QString &statement);
     bool readEnded(const QSqlQuery &query);
@@ -62,6 +76,11 @@ private:
     // Records the outcome of a statement: a failure inside a change fails the change.
     bool noted(bool ok);
 
+    QSqlQuery *preparedQuery(const QString &statement);
+
+    DatabaseConnection *connection = nullptr;
+    SqlDialect fixedDialect;
+    int openingsSeen = 0;
     QHash<QString, QSqlQuery> prepared;
     int depth = 0;
     bool failed = false;

@@ -378,7 +378,7 @@ private slots:
         QTest::newRow("import into a database of another name")
             << QStringList{"import", gift, "--database", "other.db"} << 2 << "";
         QTest::newRow("import without the database")
-            << QStringList{"import", gift, "--database", "missing/databaseVelmoraApp"} << 1 << "";
+            << QStringList{"import", gift, "--database", "missing/databaseVelmoraApp"} << 2 << "";
         QTest::newRow("import what holds nothing")
             << QStringList{"import", dataDir + "/moodle-nested-categories.xml"} << 1 << "";
     }

@@ -253,7 +253,7 @@ private slots:
         };
         QTest::newRow("no such category") << with("--category", "Cat1 DE") << 1;
         QTest::newRow("more questions than held") << with("--questions", "4") << 1;
-        QTest::newRow("no database") << with("--database", "missing") << 1;
+        QTest::newRow("no database") << with("--database", "missing") << 2;
         QTest::newRow("unwritable file")
             << with("--seed", "3").replaceInStrings("out.pdf", "out.pdf/in.pdf") << 1;
         QTest::newRow("unknown option") << with("--colour", "red") << 2;

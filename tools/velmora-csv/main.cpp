@@ -22,24 +22,28 @@
 // OUT's extension, whole or not at all: 0 when OUT was written, 1 when nothing could be
 // taken. import stores what the import screen would, in one change, skipping questions
 // already in the catalogue as the screen does by default: 0 when stored, 1 when nothing was
-// (with the reasons), 2 on wrong usage. DB is the program's database file (named
-// databaseVelmoraApp), by default the one in the current directory.
+// (with the reasons, or refused by the server's rights), 2 on wrong usage or a database it
+// cannot use. DB is a database file or a PostgreSQL connection URI
+// (postgresql://[user@][host][:port]/dbname[?...]), by default ./databaseVelmoraApp.
 //
 // history writes every recorded answer, oldest first, in the review-log form the FSRS
 // optimizer reads: card_id,review_time,review_rating,review_state,review_duration (question
 // id, UTC ms, 1 wrong or 3 right, 0 first answer or 2 answered before, ms used). memory
 // writes the memory of every answered question by id, times in ISO 8601 UTC with ms.
-// DB defaults to ./databaseVelmoraApp and is opened read-only; a database that cannot be
-// read is reported with exit status 2, and a missing one is never created.
+// DB is opened to be read only; a database that cannot be used (missing, unreachable,
+// without the Velmora schema or with another version of it) is reported with exit status
+// 2, and a missing file is never created.
 //
 // print draws a test from the seed out of the named categories (named in the test's
 // language; every category without --category) and writes it, whole or not at all, with
 // answer keys and explanations when asked. It exits with 0 when written, 1 with the reason
-// when not (no such category, too few questions, a database or file it cannot use; an
-// existing OUT stays as it was) and 2 on wrong usage.
+// when not (no such category, too few questions, a file it cannot write; an existing OUT
+// stays as it was) and 2 on wrong usage or a database it cannot use.
 
 #include "bankreader.h"
 #include "controller.h"
+#include "databaseconnection.h"
+#include "databaselocation.h"
 #include "databasevelmoraapp.h"
 #include "learningstore.h"
 #include "moodlexmlwriter.h"
@@ -105,9 +109,10 @@ const char help[] =
     "Files are Velmora's CSV, Moodle XML, GIFT or Aiken, told by their content.\n"
     "\n"
     "Options:\n"
-    "  --database DB          The program's database file, databaseVelmoraApp (by default\n"
-    "                         the one in the current directory); history, memory and\n"
-    "                         print open it read-only.\n"
+    "  --database DB          The catalogue: a database file (by default\n"
+    "                         ./databaseVelmoraApp) or a PostgreSQL connection URI,\n"
+    "                         postgresql://[user@][host][:port]/dbname[?...]; history,\n"
+    "                         memory and print only read it.\n"
     "  --language de|en|ee    print: the test's language (required).\n"
     "  --questions N          print: questions per version (required).\n"
     "  --versions V           print: versions of the test, each in its own order\n"
@@ -123,8 +128,9 @@ const char help[] =
     "  -v, --version          Show the version.\n"
     "\n"
     "Exit status:\n"
-    "0 when the command did its work, 1 when it could not (the reasons on standard error),\n"
-    "2 on wrong usage or, for history and memory, a database that cannot be read.\n";
+    "0 when the command did its work, 1 when it could not (the reasons on standard error;\n"
+    "also when the server's rights refuse the change), 2 on wrong usage or a database that\n"
+    "cannot be used (missing, unreachable, without the Velmora schema or another version).\n";
 
 QString describe(const BankReader::Note &note, const char *kind)
 {
@@ -203,23 +209,20 @@ int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
     const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"),
-                                      QStringLiteral("./databaseVelmoraApp"));
+                                      DatabaseLocation::defaultFile);
     parser.addOption(database);
-    const QFileInfo databaseFile(parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments)
-                                     ? parser.value(database)
-                                     : QString());
-    // The program's data store opens the file of that name in its working directory.
-    if (parser.positionalArguments().isEmpty() ||
-        databaseFile.fileName() != QLatin1String("databaseVelmoraApp")) {
-        err << "velmora-csv: import needs one or more files and, with --database, a file "
-               "called databaseVelmoraApp\n"
-            << usage;
+    if (!parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments) ||
+        parser.positionalArguments().isEmpty()) {
+        err << "velmora-csv: import needs one or more files\n" << usage;
         return 2;
     }
-    if (!databaseFile.isFile() || !databaseFile.isWritable()) {
-        err << "velmora-csv: error: " << databaseFile.filePath()
+    const DatabaseLocation location = DatabaseLocation::parse(parser.value(database));
+    // A file is never created here: a missing one is a mistyped name.
+    const QFileInfo databaseFile(location.filePath());
+    if (!location.isServer() && (!databaseFile.isFile() || !databaseFile.isWritable())) {
+        err << "velmora-csv: error: " << location.filePath()
             << " is no database that can be written; nothing stored\n";
-        return 1;
+        return 2;
     }
     QStringList files;
     for (const QString &file : parser.positionalArguments())
@@ -230,8 +233,25 @@ int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "velmora-csv: nothing stored\n";
         return 1;
     }
-    QDir::setCurrent(databaseFile.absolutePath());
-    Controller controller;
+    Controller controller(location);
+    if (!controller.connection().isOpen()) {
+        err << "velmora-csv: error: " << controller.connection().errorString()
+            << "; nothing stored\n";
+        return 2;
+    }
+    if (!controller.connection().mayChangeCatalogue()) {
+        err << "velmora-csv: error: only a teacher may change the catalogue on this server; "
+               "nothing stored\n";
+        return 1;
+    }
+    bool told = false;
+    controller.connection().setWaitingNotifier([&err, &told](int waitedMs) {
+        if (waitedMs >= 0 && !told) {
+            err << "velmora-csv: waiting for another change of the catalogue to end\n";
+            err.flush();
+            told = true;
+        }
+    });
     QuestionImport questions(&controller);
     const QSet<int> known = questions.alreadyInCatalogue(reader.lines());
     if (known.size() == reader.questionCount()) {
@@ -280,25 +300,16 @@ void writeMemory(LearningStore &learning, QTextStream &out)
     }
 }
 
-// Opens the file read-only on the default connection, where the learning store reads;
-// the reason it cannot be used otherwise.
-QString openReadOnly(const QString &fileName)
+// Opens the database (a file or a server's URI) to be read, on the default connection
+// where the learning store reads; null, with the reason written, when it cannot be used.
+std::unique_ptr<DatabaseConnection> openToRead(const QString &fileOrUri, QTextStream &err)
 {
-    // SQLite would create a missing file (even read-only it may leave one behind).
-    const QFileInfo file(fileName);
-    if (!file.exists())
-        return QStringLiteral("does not exist");
-    if (!file.isFile() || !file.isReadable())
-        return QStringLiteral("cannot be read");
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    database.setDatabaseName(fileName);
-    database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!database.open() || !SqlRunner().isReadable())
-        return QStringLiteral("is not a database");
-    if (SqlRunner().integer(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = "
-                                           "'table' AND name = 'question_lang'")) == 0)
-        return QStringLiteral("is not a Velmora database");
-    return QString();
+    auto connection = std::make_unique<DatabaseConnection>(DatabaseLocation::parse(fileOrUri),
+                                                           DatabaseConnection::Mode::ReadOnly);
+    if (connection->open())
+        return connection;
+    err << "velmora-csv: error: " << connection->errorString() << '\n';
+    return nullptr;
 }
 
 int exportLearning(const QString &command, const QStringList &arguments, QTextStream &out,
@@ -307,7 +318,7 @@ int exportLearning(const QString &command, const QStringList &arguments, QTextSt
     QCommandLineParser parser;
     const QCommandLineOption database(QStringLiteral("database"),
                                       QStringLiteral("The database file to read."),
-                                      QStringLiteral("DB"), QStringLiteral("./databaseVelmoraApp"));
+                                      QStringLiteral("DB"), DatabaseLocation::defaultFile);
     parser.addOption(database);
     if (!parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments) ||
         !parser.positionalArguments().isEmpty()) {
@@ -317,11 +328,9 @@ int exportLearning(const QString &command, const QStringList &arguments, QTextSt
         return 2;
     }
     const QString fileName = parser.value(database);
-    const QString problem = openReadOnly(fileName);
-    if (!problem.isEmpty()) {
-        err << "velmora-csv: error: " << fileName << ' ' << problem << '\n';
+    const auto connection = openToRead(fileName, err);
+    if (!connection)
         return 2;
-    }
     // One read transaction: a consistent picture, and a read that fails (a lock held too
     // long) fails the whole export instead of leaving rows out.
     SqlRunner statements;
@@ -361,7 +370,7 @@ int printTest(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QCommandLineOption explanations(QStringLiteral("explanations"));
     const QCommandLineOption paper(QStringLiteral("paper"), QString(), QStringLiteral("PAPER"));
     const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"),
-                                      QStringLiteral("./databaseVelmoraApp"));
+                                      DatabaseLocation::defaultFile);
     parser.addOptions({language, questions, versions, seed, category, key, explanations, paper,
                        database});
     const bool parsed = parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments);
@@ -392,11 +401,9 @@ int printTest(const QStringList &arguments, QTextStream &out, QTextStream &err)
 
     const QString outFile = parser.positionalArguments().constFirst();
     const QString fileName = parser.value(database);
-    const QString problem = openReadOnly(fileName);
-    if (!problem.isEmpty()) {
-        err << "velmora-csv: error: " << fileName << ' ' << problem << '\n';
-        return 1;
-    }
+    const auto connection = openToRead(fileName, err);
+    if (!connection)
+        return 2;
     SqlRunner statements;
     statements.beginChange();
     const CatalogueTexts catalogue = DatabaseVelmoraApp::readAllTexts(statements);
