@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop needs of it: the
 # programs, the menu entry and metadata (as the validators judge them), the icons in the
-# theme's sizes, the version and the manual pages, and the launcher, which must start the
-# program in the user's data directory and refuse to start at all when that directory
-# cannot be created.
+# theme's sizes, the schema for a server, the version and the manual pages, and the
+# launcher, which must start the program in the user's data directory and refuse to start
+# at all when that directory cannot be created.
 #
 #   check-install.sh BUILD_DIR
 set -euo pipefail
@@ -43,6 +43,11 @@ for size in 16 22 24 32 48 64 128 256 512; do
     dimensions=$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3 * 256 + $4 "x" $7 * 256 + $8}')
     [[ $dimensions == "${size}x${size}" ]] || fail "the ${size}x${size} icon is $dimensions"
 done
+schema=$prefix/share/velmora/postgresql/schema.sql
+[[ -f $schema && $(stat -c %a "$schema") == 644 ]] ||
+    fail "no schema.sql for a server, readable by all"
+cmp -s "$schema" "$(dirname "$0")/../../dist/postgresql/schema.sql" ||
+    fail "the installed schema.sql is not the one in dist/postgresql"
 "$prefix/bin/velmora-csv" check "$prefix/share/doc/velmora/examples/sample-questions.csv" \
     >/dev/null 2>&1 || fail "the installed checker refuses the installed sample catalogue"
 
