@@ -571,6 +571,11 @@ QHash<int, QList<int>> Controller::getQuestionIdsOfAllCategories()
     return databaseApp.getQuestionIdsOfAllCategories();
 }
 
+QHash<int, QuizQuestion> Controller::getQuizQuestions(const QList<int> &questionIds)
+{
+    return databaseApp.getQuizQuestions(questionIds);
+}
+
 CatalogueTexts Controller::getAllTexts()
 {
     return databaseApp.getAllTexts();

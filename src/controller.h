@@ -128,6 +128,7 @@ public:
     QHash<int, QString> getAllQuestionTexts();
     QHash<int, QList<int>> getQuestionIdsOfAllCategories();
     CatalogueTexts getAllTexts();
+    QHash<int, QuizQuestion> getQuizQuestions(const QList<int> &questionIds);
 
     // Takes the question's texts, answers and answer links away and puts it in categoryId,
     // keeping its id for the texts and answers written next; its former category goes

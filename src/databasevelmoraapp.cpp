@@ -6,6 +6,18 @@
 #include <algorithm>
 
 namespace {
+// A few hundred ids per statement: long enough that the statements are few, short enough
+// for any database's limit on a statement.
+constexpr int idsPerStatement = 500;
+
+QString idList(const QList<int> &ids)
+{
+    QStringList texts;
+    for (int id : ids)
+        texts << QString::number(id);
+    return texts.join(QLatin1Char(','));
+}
+
 // Column 1 of every row, gathered by column 0, in the order returned.
 QHash<int, QList<QString>> textsByKey(SqlRunner &statements, const QString &statement)
 {
@@ -47,8 +59,8 @@ void DatabaseVelmoraApp::openDatabase()
     statements.forgetPrepared();
     nextDenseIds.clear();
     if (!databaseConnection.open()) {
-        qDebug().noquote() << QStringLiteral("DB Verbingung könnte nicht geöffnet werden!")
-                           << databaseConnection.errorString();
+        qDebug().noquote() << QStringLiteral("DB Verbingung könnte nicht geöffnet werden!");
+        qDebug().noquote() << databaseConnection.errorString();
     }
 }
 
@@ -346,6 +358,50 @@ CatalogueTexts DatabaseVelmoraApp::readAllTexts(SqlRunner &statements)
     return all;
 }
 
+QHash<int, QuizQuestion> DatabaseVelmoraApp::getQuizQuestions(const QList<int> &questionIds)
+{
+    QHash<int, QuizQuestion> questions;
+    const QString lang = languageCondition();
+    for (int start = 0; start < questionIds.size(); start += idsPerStatement) {
+        const QString ids = idList(questionIds.mid(start, idsPerStatement));
+        const auto texts = statements.rows(
+            QStringLiteral("SELECT q.question_id, ql.question_text, cl.category_text FROM "
+                           "question q LEFT JOIN question_lang ql ON ql.question_id = "
+                           "q.question_id AND ql.lang_id = %1 LEFT JOIN category_lang cl ON "
+                           "cl.category_id = q.category_id AND cl.lang_id = %1 WHERE "
+                           "q.question_id IN (%2)")
+                .arg(lang, ids));
+        for (const QVariantList &row : texts) {
+            QuizQuestion &question = questions[row.at(0).toInt()];
+            question.text = row.at(1).toString();
+            question.category = row.at(2).toString();
+        }
+        const auto answers = statements.rows(
+            QStringLiteral("SELECT qa.question_id, qa.answer_id, qa.is_True, al.answer_text, "
+                           "al.explanation_text FROM question_answer qa LEFT JOIN answer_lang al "
+                           "ON al.answer_id = qa.answer_id AND al.lang_id = %1 WHERE "
+                           "qa.question_id IN (%2) ORDER BY qa.question_id, qa.answer_id")
+                .arg(lang, ids));
+        for (const QVariantList &row : answers) {
+            const auto question = questions.find(row.at(0).toInt());
+            if (question == questions.end())
+                continue;
+            const int answerId = row.at(1).toInt();
+            // Text in the file, a boolean on a server: both read as "true" or "false".
+            const QString truth = row.at(2).toString();
+            if (truth == QLatin1String("true")) {
+                question->trueAnswerIds.append(answerId);
+                question->trueAnswerTexts.append(row.at(3).toString());
+                question->explanations.insert(answerId, row.at(4).toString());
+            } else if (truth == QLatin1String("false")) {
+                question->falseAnswerIds.append(answerId);
+                question->falseAnswerTexts.append(row.at(3).toString());
+            }
+        }
+    }
+    return questions;
+}
+
 int DatabaseVelmoraApp::addCategory()
 {
     const QString table = QStringLiteral("category");
@@ -477,15 +533,6 @@ void DatabaseVelmoraApp::setQuestionAnswer(int answerId, int questionId, bool is
 bool DatabaseVelmoraApp::deleteQuestions(const QList<int> &questionIds,
                                          const std::function<bool(int)> &step)
 {
-    // A few hundred ids per statement: long enough that the statements are few, short
-    // enough for any database's limit on a statement.
-    constexpr int idsPerStatement = 500;
-    const auto idList = [](const QList<int> &ids) {
-        QStringList texts;
-        for (int id : ids)
-            texts << QString::number(id);
-        return texts.join(QLatin1Char(','));
-    };
     beginChange();
     bool cancelled = false;
     QList<int> categoryIds;

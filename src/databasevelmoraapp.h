@@ -27,6 +27,20 @@ struct CatalogueTexts
     QHash<int, QList<int>> falseAnswerIds;
 };
 
+// One question of a quiz run in the interface language, read before the run begins, so
+// that the run goes on while a server is out of reach. Answers are in id order, true and
+// false apart, as the single reads give them.
+struct QuizQuestion
+{
+    QString category;
+    QString text;
+    QList<int> trueAnswerIds;
+    QList<QString> trueAnswerTexts;
+    QList<int> falseAnswerIds;
+    QList<QString> falseAnswerTexts;
+    QHash<int, QString> explanations;
+};
+
 // The one data-access object: owns the default connection (the SQLite file
 // "./databaseVelmoraApp" unless another database was chosen) and runs every settings and
 // catalogue statement on it.
@@ -86,6 +100,8 @@ public:
     QHash<int, QList<int>> getQuestionIdsOfAllCategories();
 
     CatalogueTexts getAllTexts();
+    // The questions of a quiz run by id, with a few statements for any number of them.
+    QHash<int, QuizQuestion> getQuizQuestions(const QList<int> &questionIds);
     // The same read on any connection's runner: for tools that open the file read-only.
     static CatalogueTexts readAllTexts(SqlRunner &statements);
 

@@ -46,6 +46,8 @@ Quiz::Quiz(Controller *controller, QWidget *parent) : QWidget(parent), controlle
     questionIds = drawQuestions(numberOfQuestions);
     if (questionIds.isEmpty())
         qDebug() << "Es gibt keine Fragen zur Auswahl!";
+    questions = controller->getQuizQuestions(questionIds);
+    languageId = controller->getCurrentLanguageId();
 
     // Shows the first question, or requests the evaluation when there is none; the
     // Controller then keeps that evaluation on display and drops this screen.
@@ -104,15 +106,11 @@ void Quiz::nextQuestion()
     ui.tlCurrentQuestionNumber->setText(QString::number(currentQuestionNumber) +
                                         QStringLiteral(" / ") +
                                         QString::number(questionIds.size()));
-    const int id = questionIds.at(currentQuestionNumber - 1);
-    ui.tlCurrentQuestionCategory->setText(controller->getCategoryNameForQuestionId(id));
-
-    const QList<int> falseIds = controller->getFalseAnswerIdsToQuestionId(id);
-    const QList<QString> falseTexts = controller->getFalseAnswerTextsToQuestionId(id);
-    const QList<int> trueIds = controller->getTrueAnswerIdsToQuestionId(id);
-    const QList<QString> trueTexts = controller->getTrueAnswerTextsToQuestionId(id);
-    const QString questionText = controller->getQuestionTextAt(id);
-    ui.questionAnswerWidget->setQuestion(questionText, trueTexts, trueIds, falseTexts, falseIds);
+    const QuizQuestion question = questions.value(questionIds.at(currentQuestionNumber - 1));
+    ui.tlCurrentQuestionCategory->setText(question.category);
+    ui.questionAnswerWidget->setQuestion(question.text, question.trueAnswerTexts,
+                                         question.trueAnswerIds, question.falseAnswerTexts,
+                                         question.falseAnswerIds);
 }
 
 void Quiz::checkQuestion()
@@ -133,12 +131,13 @@ void Quiz::checkQuestion()
     // Numbered by the row of the true answer, as shown beside it.
     const QList<bool> answerIsTrue = ui.questionAnswerWidget->getAnswerIsTrue();
     const QList<int> answerIds = ui.questionAnswerWidget->getAnswerIds();
+    const QHash<int, QString> known =
+        questions.value(questionIds.at(currentQuestionNumber - 1)).explanations;
     QList<QString> explanations;
     for (int row = 0; row < answerIsTrue.size(); ++row) {
         if (answerIsTrue.at(row))
             explanations.append(tr("Explanation ") + QString::number(row + 1) +
-                                QStringLiteral(": ") +
-                                controller->getExplanationTextToAnswerId(answerIds.at(row)));
+                                QStringLiteral(": ") + known.value(answerIds.at(row)));
     }
     ui.answerExplanationWidget->setExplanations(explanations);
 
@@ -161,7 +160,7 @@ void Quiz::recordAnswer(int questionId, bool correct, bool timedOut)
     answer.correct = correct;
     answer.timedOut = timedOut;
     answer.millisecondsUsed = ui.countdown->getUsedMilliseconds();
-    answer.languageId = controller->getCurrentLanguageId();
+    answer.languageId = languageId;
     if (!controller->learning().record(runId, answer))
         historySaved = false;
 }

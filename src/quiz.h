@@ -4,6 +4,9 @@
 #include "answeredquestion.h"
 #include "ui_quiz.h"
 
+#include "databasevelmoraapp.h"
+
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -39,6 +42,10 @@ private:
     Ui::Quiz ui;
     Controller *controller;
     QList<int> questionIds;
+    // Read before the first question is shown, like the language the run is in: the run
+    // needs nothing more from the database than to record its answers.
+    QHash<int, QuizQuestion> questions;
+    int languageId = 0;
     int currentQuestionNumber = 0;
     int numberOfTrueAnsweredQuestions = 0;
     int usedTime = 0;

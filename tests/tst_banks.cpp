@@ -375,7 +375,7 @@ private slots:
                                          << 1 << "";
         QTest::newRow("convert to another format") << QStringList{"convert", gift, "out.pdf"} << 2 << "";
         QTest::newRow("import without files") << QStringList{"import"} << 2 << "";
-        QTest::newRow("import into a database of another name")
+        QTest::newRow("import into a missing file")
             << QStringList{"import", gift, "--database", "other.db"} << 2 << "";
         QTest::newRow("import without the database")
             << QStringList{"import", gift, "--database", "missing/databaseVelmoraApp"} << 2 << "";
