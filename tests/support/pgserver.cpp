@@ -102,7 +102,8 @@ PgServer::PgServer()
                                          {"--system", "--user-group", "--create-home", "--home-dir",
                                           QStringLiteral("/var/lib/") + clusterUser, "--shell",
                                           "/usr/sbin/nologin", clusterUser});
-            if (added.exitCode != 0) {
+            // Another suite started at the same moment may have made it first.
+            if (added.exitCode != 0 && !getpwnam(clusterUser)) {
                 fail(QStringLiteral("useradd"), added.err);
                 return;
             }
