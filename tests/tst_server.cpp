@@ -1,6 +1,5 @@
 #include "pgserver.h"
-
-#include <QtTest>
+#include "testworkspace.h"
 
 #include <memory>
 
@@ -291,6 +290,10 @@ private slots:
         QVERIFY(server->isRunning());
         QCOMPARE(server->psql("ben", "school", "SELECT count(*) FROM answer_history").out,
                  QString("3\n"));
+        // The URI the program is given reaches the same server, as libpq reads it.
+        const ToolRun viaUri = runProgram(
+            "psql", {"-X", "-At", "-c", "SELECT current_user", server->uri("ben", "school")});
+        QCOMPARE(viaUri.out, QString("ben\n"));
     }
 };
 
