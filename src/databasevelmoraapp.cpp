@@ -185,7 +185,7 @@ QList<QString> DatabaseVelmoraApp::getCategoryNamesAt(int categoryId)
 {
     return statements.texts(
         QStringLiteral("SELECT category_text    FROM category_lang        WHERE category_id = ") +
-        QString::number(categoryId));
+        QString::number(categoryId) + QStringLiteral(" ORDER BY lang_id"));
 }
 
 QList<int> DatabaseVelmoraApp::getAllCategoryIds()
@@ -206,7 +206,7 @@ QList<QString> DatabaseVelmoraApp::getQuestionTextsAt(int questionId)
 {
     return statements.texts(
         QStringLiteral("SELECT question_text    FROM question_lang        WHERE question_id = ") +
-        QString::number(questionId));
+        QString::number(questionId) + QStringLiteral(" ORDER BY lang_id"));
 }
 
 QList<int> DatabaseVelmoraApp::getAllQuestionIds()
@@ -228,7 +228,7 @@ QList<int> DatabaseVelmoraApp::getQuestionIdsToCategoryIds(QList<int> categoryId
     for (int categoryId : categoryIds) {
         questionIds += statements.integers(
             QStringLiteral("SELECT question_id FROM question WHERE category_id = ") +
-            QString::number(categoryId));
+            QString::number(categoryId) + QStringLiteral(" ORDER BY question_id"));
     }
     return questionIds;
 }
@@ -241,7 +241,7 @@ QList<QString> DatabaseVelmoraApp::getTrueAnswerTextsToQuestionId(int questionId
             "SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
         lang + QStringLiteral("        AND question_id = ") + QString::number(questionId) +
         QStringLiteral("        AND is_True = 'true'        AND answer_lang.answer_id = "
-                       "question_answer.answer_id"));
+                       "question_answer.answer_id ORDER BY question_answer.answer_id"));
 }
 
 QList<QString> DatabaseVelmoraApp::getFalseAnswerTextsToQuestionId(int questionId)
@@ -252,21 +252,23 @@ QList<QString> DatabaseVelmoraApp::getFalseAnswerTextsToQuestionId(int questionI
             "SELECT answer_text    FROM answer_lang, question_answer    WHERE lang_id = ") +
         lang + QStringLiteral("        AND question_id = ") + QString::number(questionId) +
         QStringLiteral("        AND is_True = 'false'        AND answer_lang.answer_id = "
-                       "question_answer.answer_id"));
+                       "question_answer.answer_id ORDER BY question_answer.answer_id"));
 }
 
 QList<int> DatabaseVelmoraApp::getTrueAnswerIdsToQuestionId(int questionId)
 {
     return statements.integers(
         QStringLiteral("SELECT answer_id    FROM question_answer    WHERE question_id = ") +
-        QString::number(questionId) + QStringLiteral("        AND is_True = 'true'"));
+        QString::number(questionId) +
+        QStringLiteral("        AND is_True = 'true' ORDER BY answer_id"));
 }
 
 QList<int> DatabaseVelmoraApp::getFalseAnswerIdsToQuestionId(int questionId)
 {
     return statements.integers(
         QStringLiteral("SELECT answer_id    FROM question_answer    WHERE question_id = ") +
-        QString::number(questionId) + QStringLiteral("        AND is_True = 'false'"));
+        QString::number(questionId) +
+        QStringLiteral("        AND is_True = 'false' ORDER BY answer_id"));
 }
 
 QList<int> DatabaseVelmoraApp::getAllAnswerIds()
@@ -279,7 +281,7 @@ QList<QString> DatabaseVelmoraApp::getAnswerTextsAt(int answerId)
 {
     const QList<QString> texts = statements.texts(
         QStringLiteral("SELECT answer_text    FROM answer_lang        WHERE answer_id = ") +
-        QString::number(answerId));
+        QString::number(answerId) + QStringLiteral(" ORDER BY lang_id"));
     qDebug() << texts;
     return texts;
 }
@@ -296,7 +298,7 @@ QList<QString> DatabaseVelmoraApp::getExplanationTextsToAnswerId(int answerId)
 {
     return statements.texts(
         QStringLiteral("SELECT explanation_text    FROM answer_lang        WHERE answer_id = ") +
-        QString::number(answerId));
+        QString::number(answerId) + QStringLiteral(" ORDER BY lang_id"));
 }
 
 QHash<int, QString> DatabaseVelmoraApp::getAllCategoryNames()

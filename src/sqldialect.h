@@ -12,6 +12,8 @@
 // - no statement uses LIKE (its case rules differ); searches are done by the screens;
 // - a failed statement ends a PostgreSQL transaction on the spot, so SqlRunner runs
 //   nothing more in a change once a statement of it failed, on both;
+// - a server returns rows in no particular order, where the file happens to keep its
+//   keys' order: every read whose order matters names it;
 // - a day of the answer history is reckoned by the program in local time, from
 //   quarter-hour counts that both compute alike.
 class SqlDialect
