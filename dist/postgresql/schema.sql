@@ -56,7 +56,7 @@ CREATE TABLE IF NOT EXISTS answer (
 );
 CREATE TABLE IF NOT EXISTS lang (
     lang_id integer PRIMARY KEY,
-    country_code varchar(50)
+    country_code text
 );
 CREATE TABLE IF NOT EXISTS category (
     category_id integer PRIMARY KEY
@@ -91,7 +91,7 @@ CREATE TABLE IF NOT EXISTS quiz_settings_current_category_id (
     current_category_id integer NOT NULL
 );
 CREATE TABLE IF NOT EXISTS settings (
-    current_country_code varchar(3) NOT NULL,
+    current_country_code text NOT NULL,
     current_lang_id integer NOT NULL
 );
 INSERT INTO lang (lang_id, country_code) VALUES (1, 'DE'), (2, 'EN'), (3, 'EE')
@@ -106,7 +106,7 @@ INSERT INTO settings (current_country_code, current_lang_id)
 -- Each learner's own settings, copied from the defaults when the learner first connects.
 CREATE TABLE IF NOT EXISTS learner_settings (
     learner name PRIMARY KEY DEFAULT current_user,
-    current_country_code varchar(3) NOT NULL,
+    current_country_code text NOT NULL,
     current_lang_id integer NOT NULL
 );
 CREATE TABLE IF NOT EXISTS learner_quiz_settings (
