@@ -369,12 +369,45 @@ started in, creating it on the first start.</source>
 Er hält seinen Katalog in der Datei databaseVelmoraApp in dem Verzeichnis,
 in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
     </message>
+    <message>
+        <source>The catalogue&apos;s database: a PostgreSQL connection URI
+(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
+the environment variable VELMORA_DATABASE, then the key database/url of
+velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
+        <translation>Die Datenbank des Katalogs: eine PostgreSQL-Verbindungs-URI
+(postgresql://[user@][host][:port]/dbname[?...]) oder eine Datenbankdatei. Ohne sie:
+die Umgebungsvariable VELMORA_DATABASE, dann der Schlüssel database/url in
+velmora.conf, dann die Datei databaseVelmoraApp im Arbeitsverzeichnis.</translation>
+    </message>
 </context>
 <context>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionWindow</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>Velmora cannot use the database %1.
+
+%2</source>
+        <translation>Velmora kann die Datenbank %1 nicht verwenden.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -435,12 +468,67 @@ in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
         <source>Edit question</source>
         <translation>Frage bearbeiten</translation>
     </message>
+    <message>
+        <source>Only a teacher may change the catalogue on this server.</source>
+        <translation>Nur eine Lehrkraft darf den Katalog auf diesem Server ändern.</translation>
+    </message>
+    <message>
+        <source>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</source>
+        <translation>Eine andere Änderung des Katalogs wird gerade gespeichert. Warte darauf: %1 von %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
     <message>
         <source>Time: </source>
         <translation>Zeit: </translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseConnection</name>
+    <message>
+        <source>The database address %1 cannot be read: %2</source>
+        <translation>Die Datenbankadresse %1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a database</source>
+        <translation>%1 ist keine Datenbank</translation>
+    </message>
+    <message>
+        <source>%1 is not a Velmora database</source>
+        <translation>%1 ist keine Velmora-Datenbank</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
+        <translation>Der Server %1 ist nicht erreichbar: Der PostgreSQL-Treiber von Qt (libqt5sql5-psql) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2</source>
+        <translation>Der Server %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</source>
+        <translation>Die Datenbank %1 enthält keinen Velmora-Katalog. Richte das Schema mit psql darin ein: psql -d DATENBANK -f %2</translation>
+    </message>
+    <message>
+        <source>The database %1 refused to be read: %2</source>
+        <translation>Die Datenbank %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 has version %2 of the Velmora schema; this program needs version %3. Apply the schema of this program (%4), or use the program that matches the database.</source>
+        <translation>Die Datenbank %1 hat Version %2 des Velmora-Schemas; dieses Programm braucht Version %3. Richte das Schema dieses Programms ein (%4) oder verwende das Programm, das zur Datenbank passt.</translation>
+    </message>
+    <message>
+        <source>The database %1 refused this role its settings: %2</source>
+        <translation>Die Datenbank %1 verweigert dieser Rolle ihre Einstellungen: %2</translation>
     </message>
 </context>
 <context>

@@ -369,12 +369,45 @@ started in, creating it on the first start.</source>
 Oma kataloogi hoiab see failis databaseVelmoraApp selles kaustas, kus see
 käivitatakse, ning loob faili esimesel käivitamisel.</translation>
     </message>
+    <message>
+        <source>The catalogue&apos;s database: a PostgreSQL connection URI
+(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
+the environment variable VELMORA_DATABASE, then the key database/url of
+velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
+        <translation>Kataloogi andmebaas: PostgreSQL-i ühenduse URI
+(postgresql://[user@][host][:port]/dbname[?...]) või andmebaasifail. Selle puudumisel:
+keskkonnamuutuja VELMORA_DATABASE, siis võti database/url failis
+velmora.conf, siis fail databaseVelmoraApp töökataloogis.</translation>
+    </message>
 </context>
 <context>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
         <translation>Katkesta</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionWindow</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Proovi uuesti</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Välju</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Andmebaas</translation>
+    </message>
+    <message>
+        <source>Velmora cannot use the database %1.
+
+%2</source>
+        <translation>Velmora ei saa andmebaasi %1 kasutada.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -435,12 +468,67 @@ käivitatakse, ning loob faili esimesel käivitamisel.</translation>
         <source>Edit question</source>
         <translation>Muuda küsimust</translation>
     </message>
+    <message>
+        <source>Only a teacher may change the catalogue on this server.</source>
+        <translation>Selles serveris tohib kataloogi muuta ainult õpetaja.</translation>
+    </message>
+    <message>
+        <source>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</source>
+        <translation>Kataloogi teist muudatust salvestatakse. Ootan selle lõppu: %1 / %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
     <message>
         <source>Time: </source>
         <translation>Aeg: </translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseConnection</name>
+    <message>
+        <source>The database address %1 cannot be read: %2</source>
+        <translation>Andmebaasi aadressi %1 ei saa lugeda: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 puudub</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ei ole loetav</translation>
+    </message>
+    <message>
+        <source>%1 is not a database</source>
+        <translation>%1 ei ole andmebaas</translation>
+    </message>
+    <message>
+        <source>%1 is not a Velmora database</source>
+        <translation>%1 ei ole Velmora andmebaas</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
+        <translation>Serverit %1 ei saa kätte: Qt PostgreSQL-i draiver (libqt5sql5-psql) pole paigaldatud.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2</source>
+        <translation>Serverit %1 ei saa kätte: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</source>
+        <translation>Andmebaasis %1 ei ole Velmora kataloogi. Rakenda sellele skeem psql-iga: psql -d ANDMEBAAS -f %2</translation>
+    </message>
+    <message>
+        <source>The database %1 refused to be read: %2</source>
+        <translation>Andmebaas %1 ei lubanud end lugeda: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 has version %2 of the Velmora schema; this program needs version %3. Apply the schema of this program (%4), or use the program that matches the database.</source>
+        <translation>Andmebaasil %1 on Velmora skeemi versioon %2; see programm vajab versiooni %3. Rakenda selle programmi skeem (%4) või kasuta andmebaasile vastavat programmi.</translation>
+    </message>
+    <message>
+        <source>The database %1 refused this role its settings: %2</source>
+        <translation>Andmebaas %1 ei andnud sellele rollile tema seadeid: %2</translation>
     </message>
 </context>
 <context>

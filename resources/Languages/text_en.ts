@@ -369,12 +369,45 @@ started in, creating it on the first start.</source>
 It keeps its catalogue in the file databaseVelmoraApp in the directory it is
 started in, creating it on the first start.</translation>
     </message>
+    <message>
+        <source>The catalogue&apos;s database: a PostgreSQL connection URI
+(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
+the environment variable VELMORA_DATABASE, then the key database/url of
+velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
+        <translation>The catalogue&apos;s database: a PostgreSQL connection URI
+(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
+the environment variable VELMORA_DATABASE, then the key database/url of
+velmora.conf, then the file databaseVelmoraApp in the working directory.</translation>
+    </message>
 </context>
 <context>
     <name>Confirmations</name>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionWindow</name>
+    <message>
+        <source>&amp;Retry</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Velmora cannot use the database %1.
+
+%2</source>
+        <translation>Velmora cannot use the database %1.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -435,12 +468,67 @@ started in, creating it on the first start.</translation>
         <source>Edit question</source>
         <translation>Edit question</translation>
     </message>
+    <message>
+        <source>Only a teacher may change the catalogue on this server.</source>
+        <translation>Only a teacher may change the catalogue on this server.</translation>
+    </message>
+    <message>
+        <source>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</source>
+        <translation>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
     <message>
         <source>Time: </source>
         <translation>Time:</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseConnection</name>
+    <message>
+        <source>The database address %1 cannot be read: %2</source>
+        <translation>The database address %1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 does not exist</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 is not a database</source>
+        <translation>%1 is not a database</translation>
+    </message>
+    <message>
+        <source>%1 is not a Velmora database</source>
+        <translation>%1 is not a Velmora database</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
+        <translation>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2</source>
+        <translation>The server %1 cannot be reached: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</source>
+        <translation>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</translation>
+    </message>
+    <message>
+        <source>The database %1 refused to be read: %2</source>
+        <translation>The database %1 refused to be read: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 has version %2 of the Velmora schema; this program needs version %3. Apply the schema of this program (%4), or use the program that matches the database.</source>
+        <translation>The database %1 has version %2 of the Velmora schema; this program needs version %3. Apply the schema of this program (%4), or use the program that matches the database.</translation>
+    </message>
+    <message>
+        <source>The database %1 refused this role its settings: %2</source>
+        <translation>The database %1 refused this role its settings: %2</translation>
     </message>
 </context>
 <context>
