@@ -1,8 +1,11 @@
 #include "aboutwindow.h"
 
+#include "controller.h"
+
 #include "programinfo.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QUrl>
@@ -18,6 +21,18 @@ QLabel *valueLabel(const QString &text, QWidget *parent, const char *name)
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
     return label;
+}
+// The database of the main window this belongs to: its file, or the server's database.
+QString databaseInUse(QWidget *parent)
+{
+    for (QWidget *widget = parent; widget; widget = widget->parentWidget()) {
+        if (auto *controller = qobject_cast<Controller *>(widget)) {
+            const DatabaseLocation &location = controller->connection().location();
+            return location.isServer() ? location.displayName()
+                                       : QFileInfo(location.filePath()).absoluteFilePath();
+        }
+    }
+    return ProgramInfo::databaseFile();
 }
 } // namespace
 
@@ -51,7 +66,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     facts->addRow(tr("Licence:"), valueLabel(tr("GNU General Public License, version 3 or later "
                                                 "(GPL-3.0-or-later)"),
                                              this, "tlLicence"));
-    facts->addRow(tr("Data:"), valueLabel(ProgramInfo::databaseFile(), this, "tlDatabase"));
+    facts->addRow(tr("Data:"), valueLabel(databaseInUse(parent), this, "tlDatabase"));
     const QString guide = ProgramInfo::userGuide();
     if (!guide.isEmpty()) {
         auto *link = new QLabel(this);

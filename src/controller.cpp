@@ -274,6 +274,14 @@ void Controller::showDatabaseEditor()
 {
     if (!catalogueChangeAllowed())
         return;
+    // The editor opens the file in the working directory, which is not the server's data.
+    if (databaseApp.connection().location().isServer()) {
+        showManageQuestionsMenu();
+        if (manageQuestionsMenuWidget)
+            manageQuestionsMenuWidget->showRefusal(
+                tr("The database editor works on a database file only; on a server, use psql."));
+        return;
+    }
     // Started detached from the working directory; nothing is expected back, and a
     // missing editor is silently ignored.
     QProcess::startDetached(QStringLiteral("./Database_editor"), {}, QDir::currentPath());

@@ -476,6 +476,10 @@ velmora.conf, dann die Datei databaseVelmoraApp im Arbeitsverzeichnis.</translat
         <source>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</source>
         <translation>Eine andere Änderung des Katalogs wird gerade gespeichert. Warte darauf: %1 von %2 s.</translation>
     </message>
+    <message>
+        <source>The database editor works on a database file only; on a server, use psql.</source>
+        <translation>Der Datenbankeditor arbeitet nur mit einer Datenbankdatei; auf einem Server verwende psql.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

@@ -476,6 +476,10 @@ velmora.conf, siis fail databaseVelmoraApp töökataloogis.</translation>
         <source>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</source>
         <translation>Kataloogi teist muudatust salvestatakse. Ootan selle lõppu: %1 / %2 s.</translation>
     </message>
+    <message>
+        <source>The database editor works on a database file only; on a server, use psql.</source>
+        <translation>Andmebaasiredaktor töötab ainult andmebaasifailiga; serveris kasuta psql-i.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

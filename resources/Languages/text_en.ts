@@ -476,6 +476,10 @@ velmora.conf, then the file databaseVelmoraApp in the working directory.</transl
         <source>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</source>
         <translation>Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.</translation>
     </message>
+    <message>
+        <source>The database editor works on a database file only; on a server, use psql.</source>
+        <translation>The database editor works on a database file only; on a server, use psql.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
