@@ -1,15 +1,99 @@
 #include "cataloguechange.h"
 #include "controller.h"
 #include "databasevelmoraapp.h"
+#include "pgserver.h"
 #include "testworkspace.h"
 
+#include <memory>
+
+namespace {
+// A trigger that makes a statement fail, in the file's words and in the server's (made there
+// by the tables' owner, since neither a teacher nor a learner may make one).
+struct Breaking
+{
+    QStringList file;
+    QString server;
+};
+
+Breaking failing(const QString &event, const QString &table, const QString &when = {})
+{
+    const QString condition = when.isEmpty() ? QString() : " WHEN (" + when + ")";
+    return {{QStringLiteral("CREATE TRIGGER t BEFORE %1 ON %2%3 BEGIN SELECT RAISE(ABORT, 'x'); "
+                            "END")
+                 .arg(event, table, condition)},
+            QStringLiteral("CREATE OR REPLACE FUNCTION failing() RETURNS trigger LANGUAGE plpgsql "
+                           "AS $$BEGIN RAISE EXCEPTION 'x'; END$$;"
+                           "CREATE TRIGGER t BEFORE %1 ON %2 FOR EACH ROW%3 EXECUTE FUNCTION "
+                           "failing()")
+                .arg(event, SqlDialect(SqlDialect::PostgreSQL).table(table), condition)};
+}
+} // namespace
+
 // The data store: the settings, catalogue reads and writes, id allocation and
-// all-or-nothing changes.
+// all-or-nothing changes; each test on the SQLite file and on a PostgreSQL server.
 class TestDatabase : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<PgServer> server;
+    QString database; // the test's own on the server
+    int databases = 0;
+
+    bool onServer() const
+    {
+        QFETCH_GLOBAL(QString, backend);
+        return backend == "server";
+    }
+    // A fresh database for the program: the workspace's file, or a new one on the server,
+    // to which the teacher tom has connected once (and so holds his own settings).
+    void fresh()
+    {
+        if (!onServer()) {
+            qunsetenv(DatabaseLocation::environmentVariable);
+            return;
+        }
+        database = QStringLiteral("t%1").arg(++databases);
+        QVERIFY2(server->createSchoolDatabase(database), qPrintable(server->errorString()));
+        qputenv(DatabaseLocation::environmentVariable, server->uri("tom", database).toUtf8());
+        DatabaseConnection first(DatabaseLocation::resolve());
+        QVERIFY2(first.open(), qPrintable(first.errorString()));
+    }
+    void breakWith(const TestWorkspace &workspace, const Breaking &breaking)
+    {
+        if (!onServer()) {
+            workspace.execute(breaking.file);
+            return;
+        }
+        const PgServer::Result made = server->psql("postgres", database, breaking.server);
+        QVERIFY2(made.exitCode == 0, qPrintable(made.err));
+    }
+    // What the database holds, byte for byte: the file, or the server's dump.
+    QByteArray stored(const TestWorkspace &workspace) const
+    {
+        return onServer() ? server->dump(database).out.toUtf8()
+                          : readFile(workspace.databaseFile());
+    }
+
 private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("file") << "file";
+        QTest::newRow("server") << "server";
+    }
+
+    void initTestCase()
+    {
+        server = std::make_unique<PgServer>();
+        QVERIFY2(server->isRunning(), qPrintable(server->errorString()));
+        QVERIFY2(server->createSchoolDatabase("t0"), qPrintable(server->errorString()));
+        QVERIFY2(server->createTeacher("tom"), qPrintable(server->errorString()));
+    }
+
+    void init() { fresh(); }
+
+    void cleanupTestCase() { qunsetenv(DatabaseLocation::environmentVariable); }
+
     void settingsReadBackWhatWasWritten()
     {
         TestWorkspace workspace;
@@ -26,10 +110,11 @@ private slots:
         QCOMPARE(db.getCurrentCategoryIds(), QList<int>());
 
         // Settings rows are only ever updated: without them reads are empty, writes do nothing.
-        workspace.execute({"DELETE FROM settings"});
+        const QString settings = workspace.dialect().table("settings");
+        workspace.execute({"DELETE FROM " + settings});
         db.setCurrentLanguageId(1);
         QCOMPARE(db.getCurrentLanguageId(), 0);
-        QCOMPARE(workspace.query("SELECT count(*) FROM settings"), QStringList{"0"});
+        QCOMPARE(workspace.query("SELECT count(*) FROM " + settings), QStringList{"0"});
     }
 
     void readsFollowTheLanguageAndKeepTheirOrder()
@@ -60,7 +145,7 @@ private slots:
         db.setCurrentLanguageId(3);
         QCOMPARE(db.getQuestionTextAt(2), QString());
         QCOMPARE(db.getCategoryNameForQuestionId(99), QString());
-        workspace.execute({"DELETE FROM settings"});
+        workspace.execute({"DELETE FROM " + workspace.dialect().table("settings")});
         QCOMPARE(db.getTrueAnswerTextsToQuestionId(1), QStringList());
         QCOMPARE(db.getTrueAnswerIdsToQuestionId(1), QList<int>({11, 12}));
     }
@@ -90,49 +175,59 @@ private slots:
         DatabaseVelmoraApp db;
         QCOMPARE(db.addCategory(), expected);
         // Outside a change another program (the database editor) may take the next id.
-        workspace.execute(
-            {QStringLiteral("INSERT OR IGNORE INTO category VALUES (%1)").arg(expected + 1)});
+        workspace.execute({QStringLiteral("INSERT INTO category SELECT %1 WHERE NOT EXISTS "
+                                          "(SELECT 1 FROM category WHERE category_id = %1)")
+                               .arg(expected + 1)});
         const QStringList taken = workspace.query("SELECT category_id FROM category");
         QVERIFY(!taken.contains(QString::number(db.addCategory())));
     }
 
     void failedCompositeLeavesDatabaseUnchanged_data()
     {
-        QTest::addColumn<QStringList>("breaking"); // run before the change
-        QTest::addColumn<int>("questionId");       // deleted; 0: the quiz settings stored
-        auto failing = [](const QString &on) {
-            return QStringList{"CREATE TRIGGER t BEFORE " + on +
-                               " BEGIN SELECT RAISE(ABORT, 'x'); END"};
+        QTest::addColumn<QStringList>("breakingFile"); // run before the change
+        QTest::addColumn<QString>("breakingServer");
+        QTest::addColumn<int>("questionId"); // deleted; 0: the quiz settings stored
+        auto row = [](const char *name, const Breaking &breaking, int questionId) {
+            QTest::newRow(name) << breaking.file << breaking.server << questionId;
         };
         // Question 3 is the last of category 2.
-        QTest::newRow("delete: category removal fails") << failing("DELETE ON category_lang") << 3;
-        QTest::newRow("delete: answer removal fails") << failing("DELETE ON answer") << 3;
-        QTest::newRow("settings: category list refill fails")
-            << failing("INSERT ON quiz_settings_current_category_id WHEN "
-                       "NEW.current_category_id = 2")
-            << 0;
+        row("delete: category removal fails", failing("DELETE", "category_lang"), 3);
+        row("delete: answer removal fails", failing("DELETE", "answer"), 3);
+        row("settings: category list refill fails",
+            failing("INSERT", "quiz_settings_current_category_id", "NEW.current_category_id = 2"),
+            0);
         // Whether category 1 keeps a question is read after question 1 has gone; that read
-        // fails at question 3, past its first row (abs() of the lowest integer overflows
-        // where it is reached), while failing_reads holds a row.
-        QTest::newRow("delete: a read fails part way")
-            << QStringList{"ALTER TABLE question RENAME TO stored_question",
-                           "CREATE VIEW question AS SELECT question_id, CASE WHEN question_id = 3 "
-                           "AND EXISTS (SELECT x FROM failing_reads) THEN "
-                           "abs(-9223372036854775808) ELSE category_id END AS category_id "
-                           "FROM stored_question",
-                           "CREATE TRIGGER t INSTEAD OF DELETE ON question BEGIN DELETE FROM "
-                           "stored_question WHERE question_id = OLD.question_id; END"}
-            << 1;
+        // fails at question 3, past its first row (abs() of the lowest integer overflows,
+        // or a division by zero, where it is reached), while failing_reads holds a row.
+        const QString view =
+            "CREATE VIEW question AS SELECT question_id, CASE WHEN question_id = 3 AND EXISTS "
+            "(SELECT 1 FROM failing_reads) THEN %1 ELSE category_id END AS category_id FROM "
+            "stored_question";
+        row("delete: a read fails part way",
+            {{"ALTER TABLE question RENAME TO stored_question",
+              view.arg("abs(-9223372036854775808)"),
+              "CREATE TRIGGER t INSTEAD OF DELETE ON question BEGIN DELETE FROM "
+              "stored_question WHERE question_id = OLD.question_id; END"},
+             // A view of one table takes deletions by itself.
+             "ALTER TABLE question RENAME TO stored_question;" +
+                 view.arg("category_id / (question_id - 3)") +
+                 ";GRANT SELECT ON question TO velmora_learner;"
+                 "GRANT INSERT, UPDATE, DELETE ON question TO velmora_teacher"},
+            1);
     }
 
     void failedCompositeLeavesDatabaseUnchanged()
     {
-        QFETCH(QStringList, breaking);
+        QFETCH(QStringList, breakingFile);
+        QFETCH(QString, breakingServer);
         QFETCH(int, questionId);
         TestWorkspace workspace;
         workspace.provision();
         seedCatalogue(workspace, 2, {1, 1, 2});
-        workspace.execute(QStringList{"CREATE TABLE failing_reads (x)"} + breaking);
+        breakWith(workspace, {{"CREATE TABLE failing_reads (x int)"},
+                              "CREATE TABLE failing_reads (x int);"
+                              "GRANT ALL ON failing_reads TO PUBLIC"});
+        breakWith(workspace, {breakingFile, breakingServer});
         const QStringList before = workspace.snapshot();
         workspace.execute({"INSERT INTO failing_reads VALUES (1)"});
         Controller controller;
@@ -172,6 +267,8 @@ private slots:
         while (categories.size() < 1300)
             categories << 3;
         const auto deleting = [&](bool together, QStringList *left) {
+            if (!together)
+                fresh(); // the second deletion on a database of its own
             TestWorkspace workspace;
             workspace.provision();
             seedCatalogue(workspace, 4, categories);
@@ -182,7 +279,7 @@ private slots:
                 answer.questionId = q;
                 QVERIFY(controller.learning().record(runId, answer));
             }
-            const QByteArray before = readFile(workspace.databaseFile());
+            const QByteArray before = stored(workspace);
             if (together) {
                 QList<int> done;
                 const bool stored = controller.deleteQuestions(deleted, [&](int count) {
@@ -199,7 +296,7 @@ private slots:
                 QVERIFY(change.commit());
             }
             if (cancelAt >= 0)
-                QCOMPARE(readFile(workspace.databaseFile()), before);
+                QCOMPARE(stored(workspace), before);
             *left = workspace.snapshot() +
                     workspace.query("SELECT question_id FROM answer_history ORDER BY 1") +
                     workspace.query("SELECT question_id FROM question_memory ORDER BY 1");
@@ -216,8 +313,7 @@ private slots:
     {
         TestWorkspace workspace;
         workspace.provision();
-        workspace.execute({"CREATE TRIGGER t BEFORE INSERT ON question_lang WHEN NEW.lang_id = 3 "
-                           "BEGIN SELECT RAISE(ABORT, 'x'); END"});
+        breakWith(workspace, failing("INSERT", "question_lang", "NEW.lang_id = 3"));
         Controller controller;
         {
             CatalogueChange outer(&controller);

@@ -3,6 +3,7 @@
 #include "checkbox.h"
 #include "clickablelabel.h"
 #include "controller.h"
+#include "databaselocation.h"
 #include "databaseprovisioner.h"
 #include "filedialogs.h"
 
@@ -27,17 +28,38 @@ void TestWorkspace::provision() const
     DatabaseProvisioner::provision(DatabaseProvisioner::templatePath, databaseFile());
 }
 
+namespace {
+// Only the environment: a test that points the program at a server says so there.
+DatabaseLocation serverInUse()
+{
+    const DatabaseLocation location =
+        DatabaseLocation::parse(qEnvironmentVariable(DatabaseLocation::environmentVariable));
+    return location.isServer() ? location : DatabaseLocation();
+}
+} // namespace
+
+SqlDialect TestWorkspace::dialect() const
+{
+    return SqlDialect(serverInUse().isServer() ? SqlDialect::PostgreSQL : SqlDialect::SQLite);
+}
+
 // The statements run on one connection of their own, apart from the code under test's;
 // the rows are those of the last one.
 QStringList TestWorkspace::run(const QStringList &statements) const
 {
     const QString connection = QStringLiteral("velmora-test-inspection");
+    const DatabaseLocation server = serverInUse();
     QStringList rows;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(databaseFile());
+        QSqlDatabase db = QSqlDatabase::addDatabase(dialect().driverName(), connection);
+        if (server.isServer())
+            db.setConnectOptions(server.connectOptions());
+        else
+            db.setDatabaseName(databaseFile());
         if (!db.open())
-            qFatal("cannot open %s", qPrintable(databaseFile()));
+            qFatal("cannot open %s: %s",
+                   qPrintable(server.isServer() ? server.uri() : databaseFile()),
+                   qPrintable(db.lastError().text()));
         for (const QString &statement : statements) {
             QSqlQuery query(db);
             if (!query.exec(statement))
@@ -62,7 +84,8 @@ QStringList TestWorkspace::snapshot() const
     for (const char *table :
          {"category", "category_lang", "question", "question_lang", "answer", "answer_lang",
           "question_answer", "quiz_settings", "quiz_settings_current_category_id", "settings"}) {
-        const QStringList tableRows = query(QStringLiteral("SELECT * FROM %1").arg(table));
+        const QStringList tableRows =
+            query(QStringLiteral("SELECT * FROM %1").arg(dialect().table(table)));
         for (const QString &row : tableRows)
             rows << QLatin1String(table) + QLatin1Char(':') + row;
     }
@@ -150,33 +173,43 @@ void seedCatalogue(const TestWorkspace &workspace, int categories,
         questions << QStringLiteral("(%1, %2)").arg(q).arg(questionCategories.at(q - 1));
     if (!questions.isEmpty())
         sql << QStringLiteral("INSERT INTO question VALUES ") + questions.join(QLatin1Char(','));
-    // Each text names its entry and language; answer 10q + k is true for k <= 1 + q % 3.
+    // Each text names its entry and language; answer 10q + k is true for k <= 1 + q % 3,
+    // stored as the text 'true' in the file and as a boolean on a server.
+    const QString isTrue = QStringLiteral("answer_id % 10 <= 1 + answer_id / 10 % 3");
     workspace.execute(
         sql +
-        QStringList{
-            "INSERT INTO category_lang SELECT category_id, lang_id, "
-            "'Cat' || category_id || ' ' || country_code FROM category, lang",
-            "INSERT INTO question_lang SELECT question_id, lang_id, "
-            "'Q' || question_id || ' ' || country_code FROM question, lang",
-            "INSERT INTO answer SELECT 10 * question_id + k FROM question, "
-            "(SELECT 1 AS k UNION SELECT 2 UNION SELECT 3 UNION SELECT 4)",
-            "INSERT INTO question_answer SELECT answer_id, answer_id / 10, CASE WHEN "
-            "answer_id % 10 <= 1 + answer_id / 10 % 3 THEN 'true' ELSE 'false' END FROM answer",
-            "INSERT INTO answer_lang SELECT answer_id, lang_id, CASE is_True WHEN 'true' "
-            "THEN 'right ' ELSE 'wrong ' END || answer_id, CASE is_True WHEN 'true' "
-            "THEN 'because ' || answer_id END FROM question_answer, lang"});
+        QStringList{"INSERT INTO category_lang SELECT category_id, lang_id, "
+                    "'Cat' || category_id || ' ' || country_code FROM category, lang",
+                    "INSERT INTO question_lang SELECT question_id, lang_id, "
+                    "'Q' || question_id || ' ' || country_code FROM question, lang",
+                    "INSERT INTO answer SELECT 10 * question_id + k FROM question, "
+                    "(SELECT 1 AS k UNION SELECT 2 UNION SELECT 3 UNION SELECT 4) AS ks",
+                    "INSERT INTO question_answer SELECT answer_id, answer_id / 10, " +
+                        (workspace.onServer()
+                             ? isTrue
+                             : "CASE WHEN " + isTrue + " THEN 'true' ELSE 'false' END") +
+                        " FROM answer",
+                    "INSERT INTO answer_lang SELECT answer_id, lang_id, CASE is_True WHEN 'true' "
+                    "THEN 'right ' ELSE 'wrong ' END || answer_id, CASE is_True WHEN 'true' "
+                    "THEN 'because ' || answer_id END FROM question_answer, lang"});
 }
 
 void storeQuizSettings(const TestWorkspace &workspace, int number, int seconds,
                        const QList<int> &categoryIds)
 {
-    QStringList sql{QStringLiteral("UPDATE quiz_settings SET question_number = %1, "
-                                   "time_per_question = %2")
+    // On a server, the role's own (made at its first connection).
+    const QString settings = workspace.dialect().table(QStringLiteral("quiz_settings"));
+    const QString categories =
+        workspace.dialect().table(QStringLiteral("quiz_settings_current_category_id"));
+    QStringList sql{QStringLiteral("UPDATE %1 SET question_number = %2, time_per_question = %3")
+                        .arg(settings)
                         .arg(number)
                         .arg(seconds),
-                    QStringLiteral("DELETE FROM quiz_settings_current_category_id")};
+                    QStringLiteral("DELETE FROM %1").arg(categories)};
     for (int id : categoryIds)
-        sql << QStringLiteral("INSERT INTO quiz_settings_current_category_id VALUES (%1)").arg(id);
+        sql << QStringLiteral("INSERT INTO %1 (current_category_id) VALUES (%2)")
+                   .arg(categories)
+                   .arg(id);
     workspace.execute(sql);
 }
 
@@ -186,8 +219,7 @@ ToolRun runProgram(const QString &program, const QStringList &arguments)
     process.start(program, arguments);
     if (!process.waitForFinished(120000))
         return {};
-    const int exitCode =
-        process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const int exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return {exitCode, QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }

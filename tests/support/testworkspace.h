@@ -5,9 +5,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "sqldialect.h"
+
 // A fresh temporary working directory for one test function, entered on construction
 // and left (and removed) on destruction. The database lives in the working directory,
-// so every test gets its own.
+// so every test gets its own; or on the server VELMORA_DATABASE names, as the role it names,
+// when a test points the program there.
 class TestWorkspace
 {
 public:
@@ -22,12 +25,17 @@ public:
     // Copies the bundled template into the directory, as the program does on first start.
     void provision() const;
 
-    // Runs statements on the database file through a separate connection, so tests can
+    // The database the program under test uses: the server VELMORA_DATABASE names, or else
+    // the file in the directory.
+    bool onServer() const { return dialect().isServer(); }
+    SqlDialect dialect() const;
+
+    // Runs statements on that database through a separate connection, so tests can
     // seed or inspect the catalogue independently of the code under test.
     void execute(const QStringList &statements) const { run(statements); }
     QStringList query(const QString &statement) const { return run({statement}); }
     // Every row of every catalogue and settings table, as "table:row", sorted: compare two
-    // snapshots to tell whether anything changed.
+    // snapshots to tell whether anything changed. On a server, the settings are the role's.
     QStringList snapshot() const;
 
 private:
