@@ -33,9 +33,9 @@ CommandLine::CommandLine(const QStringList &arguments)
     // The program's own options follow, one addOption() each; main() reads them by name.
     parser.addOption(QCommandLineOption(
         QStringLiteral("database"),
-        tr("The catalogue's database: a PostgreSQL connection URI\n"
-           "(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:\n"
-           "the environment variable VELMORA_DATABASE, then the key database/url of\n"
+        tr("The catalogue's database: a PostgreSQL connection URI "
+           "(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it: "
+           "the environment variable VELMORA_DATABASE, then the key database/url of "
            "velmora.conf, then the file databaseVelmoraApp in the working directory."),
         QStringLiteral("URI")));
 

@@ -370,14 +370,8 @@ Er hält seinen Katalog in der Datei databaseVelmoraApp in dem Verzeichnis,
 in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
     </message>
     <message>
-        <source>The catalogue&apos;s database: a PostgreSQL connection URI
-(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
-the environment variable VELMORA_DATABASE, then the key database/url of
-velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
-        <translation>Die Datenbank des Katalogs: eine PostgreSQL-Verbindungs-URI
-(postgresql://[user@][host][:port]/dbname[?...]) oder eine Datenbankdatei. Ohne sie:
-die Umgebungsvariable VELMORA_DATABASE, dann der Schlüssel database/url in
-velmora.conf, dann die Datei databaseVelmoraApp im Arbeitsverzeichnis.</translation>
+        <source>The catalogue&apos;s database: a PostgreSQL connection URI (postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it: the environment variable VELMORA_DATABASE, then the key database/url of velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
+        <translation>Die Datenbank des Katalogs: eine PostgreSQL-Verbindungs-URI (postgresql://[user@][host][:port]/dbname[?...]) oder eine Datenbankdatei. Ohne sie: die Umgebungsvariable VELMORA_DATABASE, dann der Schlüssel database/url in velmora.conf, dann die Datei databaseVelmoraApp im Arbeitsverzeichnis.</translation>
     </message>
 </context>
 <context>

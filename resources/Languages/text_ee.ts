@@ -370,14 +370,8 @@ Oma kataloogi hoiab see failis databaseVelmoraApp selles kaustas, kus see
 käivitatakse, ning loob faili esimesel käivitamisel.</translation>
     </message>
     <message>
-        <source>The catalogue&apos;s database: a PostgreSQL connection URI
-(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
-the environment variable VELMORA_DATABASE, then the key database/url of
-velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
-        <translation>Kataloogi andmebaas: PostgreSQL-i ühenduse URI
-(postgresql://[user@][host][:port]/dbname[?...]) või andmebaasifail. Selle puudumisel:
-keskkonnamuutuja VELMORA_DATABASE, siis võti database/url failis
-velmora.conf, siis fail databaseVelmoraApp töökataloogis.</translation>
+        <source>The catalogue&apos;s database: a PostgreSQL connection URI (postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it: the environment variable VELMORA_DATABASE, then the key database/url of velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
+        <translation>Kataloogi andmebaas: PostgreSQL-i ühenduse URI (postgresql://[user@][host][:port]/dbname[?...]) või andmebaasifail. Selle puudumisel: keskkonnamuutuja VELMORA_DATABASE, siis võti database/url failis velmora.conf, siis fail databaseVelmoraApp töökataloogis.</translation>
     </message>
 </context>
 <context>

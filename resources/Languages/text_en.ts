@@ -370,14 +370,8 @@ It keeps its catalogue in the file databaseVelmoraApp in the directory it is
 started in, creating it on the first start.</translation>
     </message>
     <message>
-        <source>The catalogue&apos;s database: a PostgreSQL connection URI
-(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
-the environment variable VELMORA_DATABASE, then the key database/url of
-velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
-        <translation>The catalogue&apos;s database: a PostgreSQL connection URI
-(postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it:
-the environment variable VELMORA_DATABASE, then the key database/url of
-velmora.conf, then the file databaseVelmoraApp in the working directory.</translation>
+        <source>The catalogue&apos;s database: a PostgreSQL connection URI (postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it: the environment variable VELMORA_DATABASE, then the key database/url of velmora.conf, then the file databaseVelmoraApp in the working directory.</source>
+        <translation>The catalogue&apos;s database: a PostgreSQL connection URI (postgresql://[user@][host][:port]/dbname[?...]) or a database file. Without it: the environment variable VELMORA_DATABASE, then the key database/url of velmora.conf, then the file databaseVelmoraApp in the working directory.</translation>
     </message>
 </context>
 <context>
