@@ -24,7 +24,8 @@
 // already in the catalogue as the screen does by default: 0 when stored, 1 when nothing was
 // (with the reasons, or refused by the server's rights), 2 on wrong usage or a database it
 // cannot use. DB is a database file or a PostgreSQL connection URI
-// (postgresql://[user@][host][:port]/dbname[?...]), by default ./databaseVelmoraApp.
+// (postgresql://[user@][host][:port]/dbname[?...]); without it, the program's own choice:
+// VELMORA_DATABASE, then database/url of velmora.conf, then ./databaseVelmoraApp.
 //
 // history writes every recorded answer, oldest first, in the review-log form the FSRS
 // optimizer reads: card_id,review_time,review_rating,review_state,review_duration (question
@@ -109,10 +110,11 @@ const char help[] =
     "Files are Velmora's CSV, Moodle XML, GIFT or Aiken, told by their content.\n"
     "\n"
     "Options:\n"
-    "  --database DB          The catalogue: a database file (by default\n"
-    "                         ./databaseVelmoraApp) or a PostgreSQL connection URI,\n"
-    "                         postgresql://[user@][host][:port]/dbname[?...]; history,\n"
-    "                         memory and print only read it.\n"
+    "  --database DB          The catalogue: a database file or a PostgreSQL connection\n"
+    "                         URI, postgresql://[user@][host][:port]/dbname[?...]; by\n"
+    "                         default the program's own: VELMORA_DATABASE, then\n"
+    "                         database/url of velmora.conf, then ./databaseVelmoraApp.\n"
+    "                         history, memory and print only read it.\n"
     "  --language de|en|ee    print: the test's language (required).\n"
     "  --questions N          print: questions per version (required).\n"
     "  --versions V           print: versions of the test, each in its own order\n"
@@ -208,15 +210,15 @@ int convert(const QStringList &arguments, QTextStream &out, QTextStream &err)
 int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QCommandLineParser parser;
-    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"),
-                                      DatabaseLocation::defaultFile);
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"));
     parser.addOption(database);
     if (!parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments) ||
         parser.positionalArguments().isEmpty()) {
         err << "velmora-csv: import needs one or more files\n" << usage;
         return 2;
     }
-    const DatabaseLocation location = DatabaseLocation::parse(parser.value(database));
+    // Without --database, the program's own choice (environment, velmora.conf, the file).
+    const DatabaseLocation location = DatabaseLocation::resolve(parser.value(database));
     // A file is never created here: a missing one is a mistyped name.
     const QFileInfo databaseFile(location.filePath());
     if (!location.isServer() && (!databaseFile.isFile() || !databaseFile.isWritable())) {
@@ -300,11 +302,12 @@ void writeMemory(LearningStore &learning, QTextStream &out)
     }
 }
 
-// Opens the database (a file or a server's URI) to be read, on the default connection
-// where the learning store reads; null, with the reason written, when it cannot be used.
+// Opens the database (a file or a server's URI; without one, the program's own choice) to
+// be read, on the default connection where the learning store reads; null, with the reason
+// written, when it cannot be used.
 std::unique_ptr<DatabaseConnection> openToRead(const QString &fileOrUri, QTextStream &err)
 {
-    auto connection = std::make_unique<DatabaseConnection>(DatabaseLocation::parse(fileOrUri),
+    auto connection = std::make_unique<DatabaseConnection>(DatabaseLocation::resolve(fileOrUri),
                                                            DatabaseConnection::Mode::ReadOnly);
     if (connection->open())
         return connection;
@@ -318,7 +321,7 @@ int exportLearning(const QString &command, const QStringList &arguments, QTextSt
     QCommandLineParser parser;
     const QCommandLineOption database(QStringLiteral("database"),
                                       QStringLiteral("The database file to read."),
-                                      QStringLiteral("DB"), DatabaseLocation::defaultFile);
+                                      QStringLiteral("DB"));
     parser.addOption(database);
     if (!parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments) ||
         !parser.positionalArguments().isEmpty()) {
@@ -369,8 +372,7 @@ int printTest(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QCommandLineOption key(QStringLiteral("key"));
     const QCommandLineOption explanations(QStringLiteral("explanations"));
     const QCommandLineOption paper(QStringLiteral("paper"), QString(), QStringLiteral("PAPER"));
-    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"),
-                                      DatabaseLocation::defaultFile);
+    const QCommandLineOption database(QStringLiteral("database"), QString(), QStringLiteral("DB"));
     parser.addOptions({language, questions, versions, seed, category, key, explanations, paper,
                        database});
     const bool parsed = parser.parse(QStringList{QStringLiteral("velmora-csv")} + arguments);
