@@ -33,7 +33,7 @@ QByteArray questionFile(const QString &tag, int count, const std::function<QStri
     return lines.join('\n').toUtf8() + '\n';
 }
 
-// Each question of the file as signatures() reads it back from the database.
+// Each question of the file as the query `signatures` reads it back from the database.
 QStringList signaturesOf(const QString &tag, int count, const std::function<QString(int)> &category)
 {
     QStringList signatures;
@@ -265,16 +265,16 @@ private slots:
         // Per learner: answers, runs, reviews in memory, runs of another size, answers
         // filed under a run that is not one of the learner's own.
         QCOMPARE(rows("crowd",
-                      "WITH runs AS (SELECT r.learner, r.run_id, count(h.answer_no) AS n"
-                      " FROM quiz_run r LEFT JOIN answer_history h USING (learner, run_id)"
-                      " GROUP BY 1, 2) SELECT learner, sum(n), count(*), (SELECT sum(reviews)"
-                      " FROM question_memory m WHERE m.learner = runs.learner),"
-                      " count(*) FILTER (WHERE n <> " +
-                          QString::number(answersPerRun) +
-                          "),"
-                          " (SELECT count(*) FROM answer_history h WHERE h.learner = runs.learner"
-                          " AND NOT EXISTS (SELECT FROM quiz_run o WHERE o.run_id = h.run_id"
-                          " AND o.learner = h.learner)) FROM runs GROUP BY learner"),
+                      QStringLiteral(
+                          "WITH runs AS (SELECT r.learner, r.run_id, count(h.answer_no) AS n"
+                          " FROM quiz_run r LEFT JOIN answer_history h USING (learner, run_id)"
+                          " GROUP BY 1, 2) SELECT learner, sum(n), count(*), (SELECT"
+                          " sum(reviews) FROM question_memory m WHERE m.learner = runs.learner),"
+                          " count(*) FILTER (WHERE n <> %1), (SELECT count(*) FROM"
+                          " answer_history h WHERE h.learner = runs.learner AND NOT EXISTS"
+                          " (SELECT FROM quiz_run o WHERE o.run_id = h.run_id AND o.learner ="
+                          " h.learner)) FROM runs GROUP BY learner")
+                          .arg(answersPerRun)),
                  recorded);
     }
 
