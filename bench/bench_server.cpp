@@ -4,7 +4,7 @@
 // rows.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_server [--quick] [--runs N] [--seconds S]
-//         [--only import|screens|record]
+//         [--only import|screens|record] [--recorders N] [--no-sync]
 //
 // Everything runs against a throw-away server (PgServer, as the tests use it) on a Unix
 // socket. The import's floor is psql running the INSERT statements of the rows the import
@@ -29,6 +29,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
@@ -36,6 +37,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -282,6 +284,26 @@ void settle(QWidget *window)
     window->repaint();
 }
 
+// CPU time of this process, ms.
+double clientCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// CPU time of another process (the learner's server backend), ms; 0 where unreadable.
+double processCpuMs(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return 0;
+    // utime and stime are the 14th and 15th fields, after the parenthesised name.
+    const QList<QByteArray> fields = stat.readAll().split(')').last().trimmed().split(' ');
+    return (fields.value(11).toDouble() + fields.value(12).toDouble()) * 1e3 / sysconf(_SC_CLK_TCK);
+}
+
 // One learner: records answers to random questions from startMs (epoch) for durationMs,
 // in runs of 20, one every paceMs on average (0: one after another), and prints the time
 // of each and the failures.
@@ -296,6 +318,9 @@ int worker(const QStringList &arguments)
     if (store.connection().problem() != DatabaseConnection::Problem::None)
         qFatal("%s", qPrintable(store.connection().errorString()));
     LearningStore &learning = store.learning();
+    QSqlQuery backend(QStringLiteral("SELECT pg_backend_pid()"));
+    const qint64 backendPid = backend.next() ? backend.value(0).toLongLong() : 0;
+    const double clientCpuBefore = clientCpuMs(), serverCpuBefore = processCpuMs(backendPid);
     QRandomGenerator random(quint32(arguments.value(7).toUInt()));
     QThread::msleep(qMax<qint64>(0, startMs - QDateTime::currentMSecsSinceEpoch()));
     QTextStream out(stdout);
@@ -318,6 +343,8 @@ int worker(const QStringList &arguments)
             QThread::msleep(qMax(0, int(random.bounded(2 * paceMs) - ms)));
     }
     out << "failures " << failures << '\n';
+    out << "client_cpu_ms " << clientCpuMs() - clientCpuBefore << '\n';
+    out << "server_cpu_ms " << processCpuMs(backendPid) - serverCpuBefore << '\n';
     return 0;
 }
 
@@ -487,14 +514,15 @@ public:
         }
     }
 
-    // Thirty learners at once; the server made durable first.
-    void recordCases()
+    // Thirty learners at once (or `recorders`); the server made durable first unless told.
+    void recordCases(int recorders, bool durably)
     {
-        restartDurable();
+        if (durably)
+            restartDurable();
         for (const int paceMs : {1000, 0}) {
             const qint64 startMs = QDateTime::currentMSecsSinceEpoch() + (quick ? 1000 : 5000);
             std::vector<std::unique_ptr<QProcess>> workers;
-            for (int n = 1; n <= learners(); ++n) {
+            for (int n = 1; n <= recorders; ++n) {
                 auto process = std::make_unique<QProcess>();
                 process->setProcessEnvironment(environment());
                 process->setStandardOutputFile(path(QStringLiteral("worker%1").arg(n)));
@@ -506,7 +534,8 @@ public:
             }
             std::vector<double> times;
             int failures = 0;
-            for (int n = 1; n <= learners(); ++n) {
+            double clientCpu = 0, serverCpu = 0;
+            for (int n = 1; n <= recorders; ++n) {
                 QProcess &process = *workers[n - 1];
                 if (!process.waitForFinished(-1) || process.exitCode() != 0)
                     qFatal("learner %d: %s", n, process.readAllStandardError().constData());
@@ -516,20 +545,29 @@ public:
                 for (const QByteArray &line : file.readAll().split('\n')) {
                     if (line.startsWith("failures "))
                         failures += line.mid(9).toInt();
+                    else if (line.startsWith("client_cpu_ms "))
+                        clientCpu += line.mid(14).toDouble();
+                    else if (line.startsWith("server_cpu_ms "))
+                        serverCpu += line.mid(14).toDouble();
                     else if (!line.isEmpty())
                         times.push_back(line.toDouble());
                 }
             }
             const QString what = paceMs > 0 ? QStringLiteral("one answer a second each")
                                             : QStringLiteral("one answer after another");
-            const QString note = QStringLiteral("%1 answers in %2 s, %3 failed")
-                                     .arg(times.size())
-                                     .arg(seconds)
-                                     .arg(failures);
+            const QString note =
+                QStringLiteral("%1 answers in %2 s, %3 failed; CPU per answer: %4 ms here, %5 ms "
+                               "on the server")
+                    .arg(times.size())
+                    .arg(seconds)
+                    .arg(failures)
+                    .arg(clientCpu / qMax<size_t>(1, times.size()), 0, 'f', 2)
+                    .arg(serverCpu / qMax<size_t>(1, times.size()), 0, 'f', 2);
             if (failures > 0)
                 qWarning("%d answers were not stored", failures);
-            const QString name =
-                QStringLiteral("record, %1 learners, %2").arg(learners()).arg(what);
+            const QString name = QStringLiteral("record, %1 learners, %2%3")
+                                     .arg(recorders)
+                                     .arg(what, durably ? QString() : QStringLiteral(", no sync"));
             results.push_back({name + QStringLiteral(": p50"), quantile(times, 0.5), 0, 0, note});
             results.push_back({name + QStringLiteral(": p95"), quantile(times, 0.95), 0, 20, note});
             results.push_back({name + QStringLiteral(": max"), quantile(times, 1), 0, 0, note});
@@ -671,6 +709,9 @@ int main(int argc, char **argv)
     const int secondsAt = arguments.indexOf(QStringLiteral("--seconds"));
     const int seconds =
         qMax(1, secondsAt > 0 ? arguments.value(secondsAt + 1).toInt() : (quick ? 2 : 60));
+    // Diagnosis: fewer learners recording, or on the tests' server that syncs nothing.
+    const int recordersAt = arguments.indexOf(QStringLiteral("--recorders"));
+    const bool durably = !arguments.contains(QStringLiteral("--no-sync"));
     const int onlyAt = arguments.indexOf(QStringLiteral("--only"));
     const QString only = onlyAt > 0 ? arguments.value(onlyAt + 1) : QString();
 
@@ -682,7 +723,10 @@ int main(int argc, char **argv)
         if (only.isEmpty() || only == QLatin1String("screens"))
             bench.screenCases();
         if (only.isEmpty() || only == QLatin1String("record"))
-            bench.recordCases();
+            bench.recordCases(recordersAt > 0 ? qBound(1, arguments.value(recordersAt + 1).toInt(),
+                                                       bench.learners())
+                                              : bench.learners(),
+                              durably);
     }
     bench.print();
     return 0;
