@@ -6,6 +6,7 @@
 #include "cataloguechange.h"
 #include "deletequestion.h"
 #include "editquestions.h"
+#include "invalidmarking.h"
 #include "managequestionsmenu.h"
 #include "menu.h"
 #include "passwordcheck.h"
@@ -76,7 +77,7 @@ void Controller::showCatalogueWait(int waitedMs)
     catalogueWait->setText(
         tr("Another change of the catalogue is being stored. Waiting for it: %1 of %2 s.")
             .arg(waitedMs / 1000)
-            .arg(DatabaseConnection::catalogueLockWait / 1000));
+            .arg(databaseApp.connection().catalogueLockWaitLimit() / 1000));
     catalogueWait->resize(qMin(width() - 40, 420), catalogueWait->heightForWidth(qMin(width() - 40, 420)));
     catalogueWait->move((width() - catalogueWait->width()) / 2,
                         (height() - catalogueWait->height()) / 2);
@@ -109,7 +110,28 @@ bool Controller::installScreen(QWidget *screen, int changesBefore)
         ui.verticalLayout->insertWidget(0, screen);
     }
     screen->show();
+    showConnectionState();
     return true;
+}
+
+void Controller::showConnectionState()
+{
+    // A screen built while the server was out of reach shows less than there is: say so.
+    const bool usable = databaseApp.connection().isUsable();
+    if (usable && !connectionLost)
+        return;
+    if (!connectionLost) {
+        connectionLost = new QLabel(this);
+        connectionLost->setObjectName(QStringLiteral("tlConnectionLost"));
+        connectionLost->setWordWrap(true);
+        InvalidMarking::mark(connectionLost);
+        ui.verticalLayout->addWidget(connectionLost);
+    }
+    connectionLost->setText(
+        tr("The database %1 cannot be reached; what is shown may be incomplete. The next "
+           "step tries again.")
+            .arg(databaseApp.connection().location().displayName()));
+    connectionLost->setVisible(!usable);
 }
 
 QWidget *Controller::currentScreen() const

@@ -167,6 +167,8 @@ private:
     bool catalogueChangeAllowed();
     // Says, over the screen, that a change of the catalogue waits for another's.
     void showCatalogueWait(int waitedMs);
+    // Says below the screen whether the database could not be reached while building it.
+    void showConnectionState();
     QWidget *currentScreen() const;
 
     Ui::Controller ui;
@@ -183,6 +185,7 @@ private:
     QTranslator qtTranslator;
     DatabaseVelmoraApp databaseApp;
     QLabel *catalogueWait = nullptr;
+    QLabel *connectionLost = nullptr;
     int screenChanges = 0;
     RandomSource random;
     FileDialogs dialogs;

@@ -17,7 +17,8 @@ namespace {
 constexpr int statementLockWait = 5000;
 // "Velmora" in ASCII: the advisory lock of the catalogue, one per database.
 const char catalogueLockKey[] = "24318364364010081";
-// A server that is down is asked again after this long, not on every statement.
+// A server that took this long to fail is asked again only after the pause.
+constexpr qint64 slowAttempt = 500;
 constexpr qint64 reconnectPause = 3000;
 constexpr int lockPoll = 100;
 
@@ -188,15 +189,20 @@ bool DatabaseConnection::reconnectIfLost()
     const qint64 now = QDateTime::currentMSecsSinceEpoch();
     if (now < nextReconnectMs)
         return false;
+    QElapsedTimer attempt;
+    attempt.start();
     if (open())
         return true;
-    nextReconnectMs = now + reconnectPause;
+    if (attempt.elapsed() >= slowAttempt)
+        nextReconnectMs = QDateTime::currentMSecsSinceEpoch() + reconnectPause;
     return false;
 }
 
 bool DatabaseConnection::lockCatalogue()
 {
-    if (!sqlDialect.isServer())
+    // A file needs no lock of its own; a learner changes only their own rows, which no
+    // change of another waits for (and may not take the teachers' lock).
+    if (!sqlDialect.isServer() || !mayChangeCatalogue())
         return true;
     // Asked again and again instead of waiting in the server, so the window stays painted
     // and says that it waits.

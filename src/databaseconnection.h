@@ -42,8 +42,10 @@ public:
     const DatabaseLocation &location() const { return where; }
     SqlDialect dialect() const { return sqlDialect; }
 
-    // On a server whose connection broke (restart, network): opens it again, at most once
-    // every few seconds so that a server that is down costs no time on every statement.
+    // On a server whose connection broke (restart, network): opens it again. An attempt
+    // that had to wait for its answer (a host that does not reply) is not repeated for a
+    // few seconds, so that such a server costs no time on every statement; one refused at
+    // once is tried again on the next statement.
     // True when the connection is usable; called before statements outside a change.
     bool reconnectIfLost();
     // Counts each opening after the first, so prepared statements can be dropped.
@@ -54,6 +56,9 @@ public:
     // (ms) now and then and -1 when the wait is over. A file needs no lock of its own.
     bool lockCatalogue();
     void setCatalogueLockWait(int milliseconds) { lockWaitLimit = milliseconds; }
+    int catalogueLockWaitLimit() const { return lockWaitLimit; }
+    // Whether statements can run now (false after a server's connection was lost).
+    bool isUsable() const { return !lost(); }
     void setWaitingNotifier(std::function<void(int)> notifier) { waiting = std::move(notifier); }
     // Whether the connected role may change the catalogue (always, for a file).
     bool mayChangeCatalogue();

@@ -209,16 +209,22 @@ private slots:
 
         row("other school's learner, own history", "lena", "SELECT learner FROM answer_history", 0,
             "lena", "other");
-        row("other school's learner here", "lena", "SELECT count(*) FROM answer_history", 1,
-            "permission denied for table answer_history");
-        row("learner in the other school", "ann", "SELECT count(*) FROM answer_history", 1,
-            "permission denied for table answer_history", "other");
-        row("learner reads the other school's catalogue", "ann", "SELECT count(*) FROM question", 1,
-            "permission denied for table question", "other");
-        row("other school's teacher here", "tina", "INSERT INTO category VALUES (3)", 1,
-            "permission denied for table category");
-        row("teacher in the other school", "tom", "INSERT INTO category VALUES (3)", 1,
-            "permission denied for table category", "other");
+        // Only a school's own groups may connect to its database (psql: 2, no connection).
+        row("other school's learner here", "lena", "SELECT count(*) FROM answer_history", 2,
+            "permission denied for database \"school\"");
+        row("learner in the other school", "ann", "SELECT count(*) FROM answer_history", 2,
+            "permission denied for database \"other\"", "other");
+        row("other school's teacher here", "tina", "INSERT INTO category VALUES (3)", 2,
+            "permission denied for database \"school\"");
+        row("teacher in the other school", "tom", "INSERT INTO category VALUES (3)", 2,
+            "permission denied for database \"other\"", "other");
+        // The teachers' lock of the catalogue is not the learners' to hold.
+        row("learner holds the catalogue's lock", "ann",
+            "SELECT pg_advisory_lock(24318364364010081)", 1,
+            "permission denied for function pg_advisory_lock");
+        row("learner shares the group's rows", "ann",
+            "SET ROLE velmora_learner; INSERT INTO practice_settings (quiz_mode) VALUES (1)", 1,
+            "new row violates row-level security policy");
     }
 
     void security()

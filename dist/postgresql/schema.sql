@@ -160,10 +160,13 @@ CREATE TABLE IF NOT EXISTS question_memory (
 );
 
 -- A learner sees and changes only the rows of their own role. The policies cannot be
--- switched off by anyone but the tables' owner.
+-- switched off by anyone but the tables' owner. A member may SET ROLE to its group, which
+-- would make the group's name a row owner shared by all: under another role than the one
+-- logged in, no row is anyone's.
 SELECT format('ALTER TABLE %I ENABLE ROW LEVEL SECURITY', t.name),
-       format('CREATE POLICY own_rows ON %I USING (learner = current_user) '
-              'WITH CHECK (learner = current_user)', t.name)
+       format('CREATE POLICY own_rows ON %I '
+              'USING (learner = current_user AND current_user = session_user) '
+              'WITH CHECK (learner = current_user AND current_user = session_user)', t.name)
   FROM unnest(ARRAY['learner_settings', 'learner_quiz_settings', 'learner_quiz_category',
                     'practice_settings', 'quiz_run', 'answer_history',
                     'question_memory']) AS t(name)
@@ -192,5 +195,22 @@ GRANT USAGE ON SEQUENCE quiz_run_run_id_seq, answer_history_answer_no_seq TO :"l
 GRANT INSERT, UPDATE, DELETE ON question, question_answer, answer, category, category_lang,
     question_lang, answer_lang TO :"teacher";
 GRANT SELECT, UPDATE, DELETE ON every_answer_history, every_question_memory TO :"teacher";
+
+-- Only the school's groups may connect.
+SELECT format('REVOKE CONNECT ON DATABASE %I FROM PUBLIC', current_database()) \gexec
+SELECT format('GRANT CONNECT ON DATABASE %I TO %I, %I', current_database(), :'learner',
+              :'teacher') \gexec
+
+-- Changes of the catalogue wait for each other on an advisory lock. Were it open to all, a
+-- learner could hold it and stop every teacher's change; the functions belong to the
+-- superuser, so only a superuser applying the script can close them.
+SELECT format('REVOKE EXECUTE ON FUNCTION %s FROM PUBLIC', f),
+       format('GRANT EXECUTE ON FUNCTION %s TO %I', f, :'teacher')
+  FROM unnest(ARRAY['pg_advisory_lock(bigint)', 'pg_advisory_xact_lock(bigint)',
+                    'pg_try_advisory_lock(bigint)', 'pg_try_advisory_xact_lock(bigint)',
+                    'pg_advisory_lock_shared(bigint)', 'pg_advisory_xact_lock_shared(bigint)',
+                    'pg_try_advisory_lock_shared(bigint)',
+                    'pg_try_advisory_xact_lock_shared(bigint)']) AS f
+ WHERE (SELECT rolsuper FROM pg_roles WHERE rolname = current_user) \gexec
 
 COMMIT;

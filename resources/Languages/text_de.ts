@@ -474,6 +474,10 @@ in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
         <source>The database editor works on a database file only; on a server, use psql.</source>
         <translation>Der Datenbankeditor arbeitet nur mit einer Datenbankdatei; auf einem Server verwende psql.</translation>
     </message>
+    <message>
+        <source>The database %1 cannot be reached; what is shown may be incomplete. The next step tries again.</source>
+        <translation>Die Datenbank %1 ist nicht erreichbar; das Gezeigte ist vielleicht unvollständig. Der nächste Schritt versucht es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

@@ -474,6 +474,10 @@ käivitatakse, ning loob faili esimesel käivitamisel.</translation>
         <source>The database editor works on a database file only; on a server, use psql.</source>
         <translation>Andmebaasiredaktor töötab ainult andmebaasifailiga; serveris kasuta psql-i.</translation>
     </message>
+    <message>
+        <source>The database %1 cannot be reached; what is shown may be incomplete. The next step tries again.</source>
+        <translation>Andmebaasi %1 ei saa kätte; näidatu võib olla puudulik. Järgmine samm proovib uuesti.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>

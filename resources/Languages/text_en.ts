@@ -474,6 +474,10 @@ started in, creating it on the first start.</translation>
         <source>The database editor works on a database file only; on a server, use psql.</source>
         <translation>The database editor works on a database file only; on a server, use psql.</translation>
     </message>
+    <message>
+        <source>The database %1 cannot be reached; what is shown may be incomplete. The next step tries again.</source>
+        <translation>The database %1 cannot be reached; what is shown may be incomplete. The next step tries again.</translation>
+    </message>
 </context>
 <context>
     <name>Countdown</name>
