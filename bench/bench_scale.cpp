@@ -14,6 +14,7 @@
 
 #include "checkboxselection.h"
 #include "controller.h"
+#include "generatedtexts.h"
 #include "testworkspace.h"
 
 #include <QApplication>
@@ -48,37 +49,12 @@ struct Bank
     int padding = 0; // extra characters in every question text: long-text files
 };
 
-QString categoryText(int c, int language)
-{
-    static const char *const names[] = {"Kategorie %1 Größe & Öl", "Category %1 size & oil",
-                                        "Kategooria %1 suurus & õli"};
-    return QString::fromUtf8(names[language]).arg(c + 1);
-}
-
 QString questionText(const Bank &bank, int q, int language)
 {
-    static const char *const texts[] = {
-        "Frage %1: Welche Aussage über die Fläche und das Öl trifft zu?",
-        "Question %1: Which statement about the area and the oil is true?",
-        "Küsimus %1: Milline väide pinna ja õli kohta on õige? Šokolaad ja žürii"};
-    QString text = QString::fromUtf8(texts[language]).arg(q + 1);
+    QString text = GeneratedTexts::question(q, language);
     if (bank.padding > 0)
         text += QString(bank.padding, QChar(0x00e4 + language)); // ä å æ
     return text;
-}
-
-QString answerText(int q, int a, int language)
-{
-    static const char *const texts[] = {"Antwort %1.%2 über Größe", "Answer %1.%2 about size",
-                                        "Vastus %1.%2 suuruse üle"};
-    return QString::fromUtf8(texts[language]).arg(q + 1).arg(a + 1);
-}
-
-QString explanationText(int q, int language)
-{
-    static const char *const texts[] = {"Weil die Fläche %1 größer ist.",
-                                        "Because area %1 is larger.", "Sest pind %1 on suurem."};
-    return QString::fromUtf8(texts[language]).arg(q + 1);
 }
 
 // The first answer of every question is the true one.
@@ -95,22 +71,16 @@ QString csvFile(const Bank &bank)
     };
     for (int q = 0; q < bank.questions; ++q) {
         const int c = q % bank.categories;
-        out += three([&](int l) { return categoryText(c, l); }) + QStringLiteral("\r\n");
+        out += three([&](int l) { return GeneratedTexts::category(c, l); }) + QStringLiteral("\r\n");
         out += three([&](int l) { return questionText(bank, q, l); }) + QStringLiteral("\r\n");
         for (int a = 0; a < 4; ++a) {
-            out += three([&](int l) { return answerText(q, a, l); });
+            out += three([&](int l) { return GeneratedTexts::answer(q, a, l); });
             if (isTrue(a))
-                out += QLatin1Char(';') + three([&](int l) { return explanationText(q, l); });
+                out += QLatin1Char(';') + three([&](int l) { return GeneratedTexts::explanation(q, l); });
             out += QStringLiteral("\r\n");
         }
     }
     return out;
-}
-
-QString sqlText(const QString &text)
-{
-    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("''")) +
-           QLatin1Char('\'');
 }
 
 // The rows an import of csvFile(bank) into the empty template stores, as one transaction.
@@ -123,7 +93,7 @@ QString sqlScript(const Bank &bank)
             out += QStringLiteral("INSERT INTO category_lang VALUES(%1,%2,%3);\n")
                        .arg(c + 1)
                        .arg(l + 1)
-                       .arg(sqlText(categoryText(c, l)));
+                       .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::category(c, l)));
     }
     for (int q = 0; q < bank.questions; ++q) {
         out += QStringLiteral("INSERT INTO question VALUES(%1,%2);\n")
@@ -133,7 +103,7 @@ QString sqlScript(const Bank &bank)
             out += QStringLiteral("INSERT INTO question_lang VALUES(%1,%2,%3);\n")
                        .arg(q + 1)
                        .arg(l + 1)
-                       .arg(sqlText(questionText(bank, q, l)));
+                       .arg(GeneratedTexts::sqlLiteral(questionText(bank, q, l)));
         for (int a = 0; a < 4; ++a) {
             const int id = 4 * q + a + 1;
             out += QStringLiteral("INSERT INTO answer VALUES(%1);\n").arg(id);
@@ -141,8 +111,8 @@ QString sqlScript(const Bank &bank)
                 out += QStringLiteral("INSERT INTO answer_lang VALUES(%1,%2,%3,%4);\n")
                            .arg(id)
                            .arg(l + 1)
-                           .arg(sqlText(answerText(q, a, l)),
-                                sqlText(isTrue(a) ? explanationText(q, l) : QString()));
+                           .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::answer(q, a, l)),
+                                GeneratedTexts::sqlLiteral(isTrue(a) ? GeneratedTexts::explanation(q, l) : QString()));
             out += QStringLiteral("INSERT INTO question_answer VALUES(%1,%2,'%3');\n")
                        .arg(id)
                        .arg(q + 1)

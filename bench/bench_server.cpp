@@ -19,6 +19,7 @@
 
 #include "controller.h"
 #include "databasevelmoraapp.h"
+#include "generatedtexts.h"
 #include "learningstore.h"
 #include "pgserver.h"
 
@@ -54,36 +55,6 @@ QString learnerRole(int n)
 
 // ---- the generated catalogue ------------------------------------------------------------
 
-QString categoryText(int c, int language)
-{
-    static const char *const names[] = {"Kategorie %1 Größe & Öl", "Category %1 size & oil",
-                                        "Kategooria %1 suurus & õli"};
-    return QString::fromUtf8(names[language]).arg(c + 1);
-}
-
-QString questionText(int q, int language)
-{
-    static const char *const texts[] = {
-        "Frage %1: Welche Aussage über die Fläche und das Öl trifft zu?",
-        "Question %1: Which statement about the area and the oil is true?",
-        "Küsimus %1: Milline väide pinna ja õli kohta on õige? Šokolaad ja žürii"};
-    return QString::fromUtf8(texts[language]).arg(q + 1);
-}
-
-QString answerText(int q, int a, int language)
-{
-    static const char *const texts[] = {"Antwort %1.%2 über Größe", "Answer %1.%2 about size",
-                                        "Vastus %1.%2 suuruse üle"};
-    return QString::fromUtf8(texts[language]).arg(q + 1).arg(a + 1);
-}
-
-QString explanationText(int q, int language)
-{
-    static const char *const texts[] = {"Weil die Fläche %1 größer ist.",
-                                        "Because area %1 is larger.", "Sest pind %1 on suurem."};
-    return QString::fromUtf8(texts[language]).arg(q + 1);
-}
-
 QString three(const std::function<QString(int)> &text)
 {
     return text(0) + QLatin1Char(';') + text(1) + QLatin1Char(';') + text(2);
@@ -94,22 +65,16 @@ QString csvFile(int questions)
 {
     QString out;
     for (int q = 0; q < questions; ++q) {
-        out += three([&](int l) { return categoryText(q % categories, l); }) + "\r\n";
-        out += three([&](int l) { return questionText(q, l); }) + "\r\n";
+        out += three([&](int l) { return GeneratedTexts::category(q % categories, l); }) + "\r\n";
+        out += three([&](int l) { return GeneratedTexts::question(q, l); }) + "\r\n";
         for (int a = 0; a < 4; ++a) {
-            out += three([&](int l) { return answerText(q, a, l); });
+            out += three([&](int l) { return GeneratedTexts::answer(q, a, l); });
             if (a == 0)
-                out += QLatin1Char(';') + three([&](int l) { return explanationText(q, l); });
+                out += QLatin1Char(';') + three([&](int l) { return GeneratedTexts::explanation(q, l); });
             out += "\r\n";
         }
     }
     return out;
-}
-
-QString sqlText(const QString &text)
-{
-    return text.isNull() ? QStringLiteral("NULL")
-                         : QLatin1Char('\'') + QString(text).replace('\'', "''") + '\'';
 }
 
 // The rows the import of csvFile() into an empty catalogue writes, one INSERT each, in one
@@ -123,7 +88,7 @@ QString sqlScript(int questions)
             out += QStringLiteral("INSERT INTO category_lang VALUES(%1,%2,%3);\n")
                        .arg(c + 1)
                        .arg(l + 1)
-                       .arg(sqlText(categoryText(c, l)));
+                       .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::category(c, l)));
     }
     for (int q = 0; q < questions; ++q) {
         out += QStringLiteral("INSERT INTO question VALUES(%1,%2);\n")
@@ -133,7 +98,7 @@ QString sqlScript(int questions)
             out += QStringLiteral("INSERT INTO question_lang VALUES(%1,%2,%3);\n")
                        .arg(q + 1)
                        .arg(l + 1)
-                       .arg(sqlText(questionText(q, l)));
+                       .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::question(q, l)));
         for (int a = 0; a < 4; ++a) {
             const int id = 4 * q + a + 1;
             out += QStringLiteral("INSERT INTO answer VALUES(%1);\n").arg(id);
@@ -141,8 +106,8 @@ QString sqlScript(int questions)
                 out += QStringLiteral("INSERT INTO answer_lang VALUES(%1,%2,%3,%4);\n")
                            .arg(id)
                            .arg(l + 1)
-                           .arg(sqlText(answerText(q, a, l)),
-                                sqlText(a == 0 ? explanationText(q, l) : QString()));
+                           .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::answer(q, a, l)),
+                                GeneratedTexts::sqlLiteral(a == 0 ? GeneratedTexts::explanation(q, l) : QString()));
             out += QStringLiteral("INSERT INTO question_answer VALUES(%1,%2,%3);\n")
                        .arg(id)
                        .arg(q + 1)
@@ -164,7 +129,7 @@ QString historyScript(int questions, int learners, int answers, qint64 nowMs)
     QStringList rows;
     for (int q = 0; q < questions; ++q) {
         rows << QStringLiteral("(%1,%2)").arg(q + 1).arg(LearningStore::fingerprint(
-            {questionText(q, 0), questionText(q, 1), questionText(q, 2)}));
+            {GeneratedTexts::question(q, 0), GeneratedTexts::question(q, 1), GeneratedTexts::question(q, 2)}));
     }
     out += QStringLiteral("INSERT INTO fingerprint VALUES %1;\n").arg(rows.join(','));
     // k runs through 0..answered-1 in a scattered order (3761 is prime to it); ids that
