@@ -95,15 +95,23 @@ QList<QString> LearningStore::questionTexts(int questionId)
             .arg(questionId));
 }
 
-std::optional<Fsrs::Memory> LearningStore::storedMemory(int questionId, qint64 currentFingerprint)
+std::optional<Fsrs::Memory> LearningStore::storedMemory(int questionId, qint64 *textsFingerprint)
 {
+    // The texts and the memory in one statement: on a server each statement is a round trip,
+    // and recording is what thirty learners do at once.
     const QList<QVariantList> rows = statements.rows(
-        QStringLiteral("SELECT %1 FROM question_memory WHERE question_id = %2")
-            .arg(QLatin1String(memoryColumns))
+        QStringLiteral("SELECT t.question_text, m.fingerprint, m.reviews, m.lapses, m.stability, "
+                       "m.difficulty, m.last_answer_utc, m.due_utc FROM question_lang t LEFT "
+                       "JOIN question_memory m ON m.question_id = t.question_id WHERE "
+                       "t.question_id = %1 ORDER BY t.lang_id")
             .arg(questionId));
-    if (rows.isEmpty())
+    QList<QString> texts;
+    for (const QVariantList &row : rows)
+        texts.append(row.at(0).toString());
+    *textsFingerprint = fingerprint(texts);
+    if (rows.isEmpty() || rows.first().at(1).isNull())
         return std::nullopt;
-    if (rows.first().at(1).toLongLong() != currentFingerprint) {
+    if (rows.first().at(1).toLongLong() != *textsFingerprint) {
         // The id now names another question: its predecessor's answers are not its own.
         forget({questionId}, OwnRows);
         return std::nullopt;
@@ -116,8 +124,8 @@ bool LearningStore::record(int &runId, const RecordedAnswer &answer)
     const qint64 at = answer.answeredMs != 0 ? answer.answeredMs : now();
     statements.beginChange();
     createTables();
-    const qint64 texts = fingerprint(questionTexts(answer.questionId));
-    const std::optional<Fsrs::Memory> before = storedMemory(answer.questionId, texts);
+    qint64 texts = 0;
+    const std::optional<Fsrs::Memory> before = storedMemory(answer.questionId, &texts);
     int run = runId;
     if (run == 0) {
         run = statements

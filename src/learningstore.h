@@ -110,7 +110,8 @@ private:
     bool tablesExist();
     bool createTables();
     QList<QString> questionTexts(int questionId);
-    std::optional<Fsrs::Memory> storedMemory(int questionId, qint64 currentFingerprint);
+    // The question's memory if it is of its present texts, whose fingerprint it sets.
+    std::optional<Fsrs::Memory> storedMemory(int questionId, qint64 *textsFingerprint);
     // The learner's own rows, or every learner's (a teacher's change of the catalogue; on a
     // file they are the same rows).
     enum Whose { OwnRows, EveryLearner };
