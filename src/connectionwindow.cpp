@@ -36,9 +36,13 @@ bool ConnectionWindow::tryDatabase()
     DatabaseConnection probe(location);
     if (probe.open())
         return true;
-    reason->setText(tr("Velmora cannot use the database %1.\n\n%2")
-                        .arg(location.displayName(), probe.errorString()));
+    showReason(probe.errorString());
     return false;
+}
+
+void ConnectionWindow::showReason(const QString &why)
+{
+    reason->setText(tr("Velmora cannot use the database %1.\n\n%2").arg(location.displayName(), why));
 }
 
 void ConnectionWindow::retry()

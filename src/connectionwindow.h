@@ -20,6 +20,8 @@ public:
 
     // Tries the database once; true when it can be used. Otherwise shows why.
     bool tryDatabase();
+    // Shows why the database cannot be used (as tryDatabase does).
+    void showReason(const QString &why);
     // Tries, and while that fails asks until the database can be used (true) or the user
     // quits (false).
     static bool untilUsable(const DatabaseLocation &location);

@@ -103,12 +103,12 @@ bool DatabaseConnection::openServer()
     const QString server = where.displayName();
     if (!QSqlDatabase::isDriverAvailable(sqlDialect.driverName()))
         return fail(Problem::Unreachable,
-                    tr("The server %1 cannot be reached: Qt's PostgreSQL driver "
+                    tr("The database %1 cannot be reached: Qt's PostgreSQL driver "
                        "(libqt5sql5-psql) is not installed.")
                         .arg(server));
     database.setConnectOptions(where.connectOptions());
     if (!database.open())
-        return fail(Problem::Unreachable, tr("The server %1 cannot be reached: %2")
+        return fail(Problem::Unreachable, tr("The database %1 cannot be reached: %2")
                                               .arg(server, driverMessage(database.lastError())));
     QSqlQuery query(database);
     if (!query.exec(QStringLiteral("SELECT to_regclass('velmora_schema') IS NOT NULL")) ||

@@ -104,6 +104,6 @@ QString DatabaseLocation::displayName() const
     QString where = host.isEmpty() ? QStringLiteral("localhost") : host;
     if (!port.isEmpty())
         where += QLatin1Char(':') + port;
-    const QString name = database.isEmpty() ? QStringLiteral("(default database)") : database;
-    return QStringLiteral("%1 on %2").arg(name, where);
+    const QString name = database.isEmpty() ? tr("(the default database)") : database;
+    return tr("%1 on %2", "database on server").arg(name, where);
 }

@@ -1,6 +1,7 @@
 #ifndef DATABASELOCATION_H
 #define DATABASELOCATION_H
 
+#include <QCoreApplication>
 #include <QString>
 
 // Where the catalogue lives: the SQLite file (by default ./databaseVelmoraApp) or a
@@ -9,6 +10,8 @@
 // velmora.conf (the user's, then the system's); without any of them, the default file.
 class DatabaseLocation
 {
+    Q_DECLARE_TR_FUNCTIONS(DatabaseLocation)
+
 public:
     static const char environmentVariable[];
     static const char settingsKey[];

@@ -509,14 +509,6 @@ in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
         <translation>%1 ist keine Velmora-Datenbank</translation>
     </message>
     <message>
-        <source>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
-        <translation>Der Server %1 ist nicht erreichbar: Der PostgreSQL-Treiber von Qt (libqt5sql5-psql) ist nicht installiert.</translation>
-    </message>
-    <message>
-        <source>The server %1 cannot be reached: %2</source>
-        <translation>Der Server %1 ist nicht erreichbar: %2</translation>
-    </message>
-    <message>
         <source>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</source>
         <translation>Die Datenbank %1 enthält keinen Velmora-Katalog. Richte das Schema mit psql darin ein: psql -d DATENBANK -f %2</translation>
     </message>
@@ -531,6 +523,26 @@ in dem er gestartet wird, und legt sie beim ersten Start an.</translation>
     <message>
         <source>The database %1 refused this role its settings: %2</source>
         <translation>Die Datenbank %1 verweigert dieser Rolle ihre Einstellungen: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
+        <translation>Die Datenbank %1 ist nicht erreichbar: Der PostgreSQL-Treiber von Qt (libqt5sql5-psql) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be reached: %2</source>
+        <translation>Die Datenbank %1 ist nicht erreichbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseLocation</name>
+    <message>
+        <source>(the default database)</source>
+        <translation>(die Standarddatenbank)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>database on server</comment>
+        <translation>%1 auf %2</translation>
     </message>
 </context>
 <context>

@@ -509,14 +509,6 @@ käivitatakse, ning loob faili esimesel käivitamisel.</translation>
         <translation>%1 ei ole Velmora andmebaas</translation>
     </message>
     <message>
-        <source>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
-        <translation>Serverit %1 ei saa kätte: Qt PostgreSQL-i draiver (libqt5sql5-psql) pole paigaldatud.</translation>
-    </message>
-    <message>
-        <source>The server %1 cannot be reached: %2</source>
-        <translation>Serverit %1 ei saa kätte: %2</translation>
-    </message>
-    <message>
         <source>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</source>
         <translation>Andmebaasis %1 ei ole Velmora kataloogi. Rakenda sellele skeem psql-iga: psql -d ANDMEBAAS -f %2</translation>
     </message>
@@ -531,6 +523,26 @@ käivitatakse, ning loob faili esimesel käivitamisel.</translation>
     <message>
         <source>The database %1 refused this role its settings: %2</source>
         <translation>Andmebaas %1 ei andnud sellele rollile tema seadeid: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
+        <translation>Andmebaasi %1 ei saa kätte: Qt PostgreSQL-i draiver (libqt5sql5-psql) pole paigaldatud.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be reached: %2</source>
+        <translation>Andmebaasi %1 ei saa kätte: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseLocation</name>
+    <message>
+        <source>(the default database)</source>
+        <translation>(vaikimisi andmebaas)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>database on server</comment>
+        <translation>%1 serveris %2</translation>
     </message>
 </context>
 <context>

@@ -509,14 +509,6 @@ started in, creating it on the first start.</translation>
         <translation>%1 is not a Velmora database</translation>
     </message>
     <message>
-        <source>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
-        <translation>The server %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</translation>
-    </message>
-    <message>
-        <source>The server %1 cannot be reached: %2</source>
-        <translation>The server %1 cannot be reached: %2</translation>
-    </message>
-    <message>
         <source>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</source>
         <translation>The database %1 holds no Velmora catalogue. Apply the schema to it with psql: psql -d DATABASE -f %2</translation>
     </message>
@@ -531,6 +523,26 @@ started in, creating it on the first start.</translation>
     <message>
         <source>The database %1 refused this role its settings: %2</source>
         <translation>The database %1 refused this role its settings: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</source>
+        <translation>The database %1 cannot be reached: Qt&apos;s PostgreSQL driver (libqt5sql5-psql) is not installed.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be reached: %2</source>
+        <translation>The database %1 cannot be reached: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseLocation</name>
+    <message>
+        <source>(the default database)</source>
+        <translation>(the default database)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <comment>database on server</comment>
+        <translation>%1 on %2</translation>
     </message>
 </context>
 <context>

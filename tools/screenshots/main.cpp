@@ -11,7 +11,9 @@
 // the sample catalogue, the same on every run, up to a fixed day.
 
 #include "checkbox.h"
+#include "connectionwindow.h"
 #include "controller.h"
+#include "databaseconnection.h"
 #include "databaseprovisioner.h"
 #include "filedialogs.h"
 #include "learningstore.h"
@@ -229,6 +231,20 @@ void shootLanguage(Controller &controller, Shooter &shot, const QString &questio
     about->resize(about->width(), about->heightForWidth(about->width()));
     shot.shoot(about, QStringLiteral("about"));
     about->close();
+
+    // What the start shows when the server does not answer; not opened for real, since the
+    // window's own try would take the walk's connection.
+    const DatabaseLocation server =
+        DatabaseLocation::parse(QStringLiteral("postgresql://ann@school.example.org/school"));
+    ConnectionWindow unreachable(server);
+    unreachable.showReason(
+        DatabaseConnection::tr("The database %1 cannot be reached: %2")
+            .arg(server.displayName(),
+                 QStringLiteral("could not translate host name \"school.example.org\" to "
+                                "address: Name or service not known")));
+    unreachable.show();
+    shot.shoot(&unreachable, QStringLiteral("server-unreachable"));
+    unreachable.close();
 
     controller.showQuizSettings();
     shot.shoot(&controller, QStringLiteral("quiz-settings"));
