@@ -213,6 +213,13 @@ private slots:
         const QStringList tags{"t", "u"};
         QStringList expected = signaturesOf("s", 3, [](int) { return "Start"; });
         QList<std::shared_ptr<QProcess>> imports, learning;
+        // The catalogue's lock held while both imports start, so that they certainly meet:
+        // both wait, and then one waits for the other.
+        QProcess holder;
+        holder.start("psql", {"-X", "-q", "-c",
+                              "SELECT pg_advisory_lock(24318364364010081); SELECT pg_sleep(3)",
+                              server->uri("tia", "crowd")});
+        QTRY_VERIFY_WITH_TIMEOUT(lockHeld("crowd"), 10000);
         QElapsedTimer timer;
         timer.start();
         for (int t = 0; t < 2; ++t) {
@@ -249,9 +256,9 @@ private slots:
         }
         qInfo("2 x %d questions imported and %d x %d answers recorded in %lld ms", importedEach,
               learners, answersEach, timer.elapsed());
-        // The imports overlapped (else this test proved nothing): one of them waited for
-        // the other's change.
-        QCOMPARE(waited, 1);
+        // Both waited, for the holder and then one for the other, each saying so once.
+        QCOMPARE(waited, 2);
+        QVERIFY(holder.waitForFinished(10000));
 
         expected.sort();
         QCOMPARE(rows("crowd", signatures), expected);
