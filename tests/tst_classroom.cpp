@@ -285,6 +285,41 @@ private slots:
                  recorded);
     }
 
+    // Two teachers import the same file at once: the second finds the first's questions
+    // under the lock and stores none of them again.
+    void sameFileTwice()
+    {
+        TestWorkspace workspace;
+        const QString database = QStringLiteral("twice");
+        school(database);
+        const auto category = [](int) { return QStringLiteral("Twice"); };
+        const QString file = writeFile("same.csv", questionFile("d", 50, category));
+        QProcess holder;
+        holder.start("psql", {"-X", "-q", "-c",
+                              "SELECT pg_advisory_lock(24318364364010081); SELECT pg_sleep(2)",
+                              server->uri("tia", database)});
+        QTRY_VERIFY_WITH_TIMEOUT(lockHeld(database), 10000);
+        QList<std::shared_ptr<QProcess>> imports;
+        for (const char *teacher : {"tom", "tia"}) {
+            auto import = std::make_shared<QProcess>();
+            import->start(commandLineTool(),
+                          {"import", file, "--database", server->uri(teacher, database)});
+            imports << import;
+        }
+        QList<int> exitCodes;
+        for (const auto &import : imports) {
+            QVERIFY(import->waitForFinished(60000));
+            exitCodes << import->exitCode();
+        }
+        std::sort(exitCodes.begin(), exitCodes.end());
+        QCOMPARE(exitCodes, (QList<int>{0, 1}));
+        QStringList expected = signaturesOf("s", 3, [](int) { return "Start"; }) +
+                               signaturesOf("d", 50, category);
+        expected.sort();
+        QCOMPARE(rows(database, signatures), expected);
+        QVERIFY(holder.waitForFinished(10000));
+    }
+
     void lockWait_data()
     {
         QTest::addColumn<bool>("byScreen"); // else by velmora-csv, with its wait of 60 s

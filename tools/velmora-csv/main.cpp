@@ -42,6 +42,7 @@
 // stays as it was) and 2 on wrong usage or a database it cannot use.
 
 #include "bankreader.h"
+#include "cataloguechange.h"
 #include "controller.h"
 #include "databaseconnection.h"
 #include "databaselocation.h"
@@ -255,13 +256,16 @@ int import(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
     });
     QuestionImport questions(&controller);
+    // The questions already there are found inside the change, under the catalogue's lock
+    // on a server: another teacher's import of the same file, stored meanwhile, counts.
+    CatalogueChange change(&controller);
     const QSet<int> known = questions.alreadyInCatalogue(reader.lines());
     if (known.size() == reader.questionCount()) {
         err << "velmora-csv: nothing stored: every question is already in the catalogue\n";
         return 1;
     }
     const QuestionImport::Outcome outcome = questions.store(reader.lines(), known);
-    if (outcome.result != QuestionImport::Result::Stored) {
+    if (outcome.result != QuestionImport::Result::Stored || !change.commit()) {
         err << "velmora-csv: error: nothing stored: the database could not be written\n";
         return 1;
     }
