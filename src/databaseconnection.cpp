@@ -7,13 +7,14 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <QUrl>
 #include <QVariant>
 
 #include <libpq-fe.h>
 
 namespace {
-// The external editor may hold a lock on the file for a moment, a learner's recording a
-// row of the server: wait for it instead of losing the write.
+// Another program may hold a lock for a moment (the external editor on the file, another
+// learner's recording on the server): wait for it instead of losing the write.
 constexpr int statementLockWait = 5000;
 // "Velmora" in ASCII: the advisory lock of the catalogue, one per database.
 const char catalogueLockKey[] = "24318364364010081";
@@ -62,7 +63,8 @@ bool DatabaseConnection::open()
     if (!where.errorString().isEmpty())
         return fail(Problem::InvalidLocation,
                     tr("The database address %1 cannot be read: %2")
-                        .arg(where.uri(), where.errorString()));
+                        .arg(QUrl(where.uri()).toString(QUrl::RemovePassword),
+                             where.errorString()));
     if (database.isValid())
         database.close();
     else
