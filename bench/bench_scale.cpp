@@ -40,87 +40,7 @@ extern char **environ;
 
 namespace {
 
-// ---- the generated question bank ------------------------------------------------------
-
-struct Bank
-{
-    int questions = 0;
-    int categories = 0;
-    int padding = 0; // extra characters in every question text: long-text files
-};
-
-QString questionText(const Bank &bank, int q, int language)
-{
-    QString text = GeneratedTexts::question(q, language);
-    if (bank.padding > 0)
-        text += QString(bank.padding, QChar(0x00e4 + language)); // ä å æ
-    return text;
-}
-
-// The first answer of every question is the true one.
-bool isTrue(int a)
-{
-    return a == 0;
-}
-
-QString csvFile(const Bank &bank)
-{
-    QString out;
-    auto three = [](const std::function<QString(int)> &text) {
-        return text(0) + QLatin1Char(';') + text(1) + QLatin1Char(';') + text(2);
-    };
-    for (int q = 0; q < bank.questions; ++q) {
-        const int c = q % bank.categories;
-        out += three([&](int l) { return GeneratedTexts::category(c, l); }) + QStringLiteral("\r\n");
-        out += three([&](int l) { return questionText(bank, q, l); }) + QStringLiteral("\r\n");
-        for (int a = 0; a < 4; ++a) {
-            out += three([&](int l) { return GeneratedTexts::answer(q, a, l); });
-            if (isTrue(a))
-                out += QLatin1Char(';') + three([&](int l) { return GeneratedTexts::explanation(q, l); });
-            out += QStringLiteral("\r\n");
-        }
-    }
-    return out;
-}
-
-// The rows an import of csvFile(bank) into the empty template stores, as one transaction.
-QString sqlScript(const Bank &bank)
-{
-    QString out = QStringLiteral("BEGIN;\n");
-    for (int c = 0; c < qMin(bank.categories, bank.questions); ++c) {
-        out += QStringLiteral("INSERT INTO category VALUES(%1);\n").arg(c + 1);
-        for (int l = 0; l < 3; ++l)
-            out += QStringLiteral("INSERT INTO category_lang VALUES(%1,%2,%3);\n")
-                       .arg(c + 1)
-                       .arg(l + 1)
-                       .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::category(c, l)));
-    }
-    for (int q = 0; q < bank.questions; ++q) {
-        out += QStringLiteral("INSERT INTO question VALUES(%1,%2);\n")
-                   .arg(q + 1)
-                   .arg(q % bank.categories + 1);
-        for (int l = 0; l < 3; ++l)
-            out += QStringLiteral("INSERT INTO question_lang VALUES(%1,%2,%3);\n")
-                       .arg(q + 1)
-                       .arg(l + 1)
-                       .arg(GeneratedTexts::sqlLiteral(questionText(bank, q, l)));
-        for (int a = 0; a < 4; ++a) {
-            const int id = 4 * q + a + 1;
-            out += QStringLiteral("INSERT INTO answer VALUES(%1);\n").arg(id);
-            for (int l = 0; l < 3; ++l)
-                out += QStringLiteral("INSERT INTO answer_lang VALUES(%1,%2,%3,%4);\n")
-                           .arg(id)
-                           .arg(l + 1)
-                           .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::answer(q, a, l)),
-                                GeneratedTexts::sqlLiteral(isTrue(a) ? GeneratedTexts::explanation(q, l) : QString()));
-            out += QStringLiteral("INSERT INTO question_answer VALUES(%1,%2,'%3');\n")
-                       .arg(id)
-                       .arg(q + 1)
-                       .arg(isTrue(a) ? QStringLiteral("true") : QStringLiteral("false"));
-        }
-    }
-    return out + QStringLiteral("COMMIT;\n");
-}
+using GeneratedTexts::Bank;
 
 // What the export reads, written by the shell: every text of every question, one line
 // per category, question and answer, in the export's order.
@@ -531,7 +451,7 @@ public:
     double importFloor(const Bank &bank, const QString &database, int floorRuns = 0) const
     {
         const QString script = filePath(QStringLiteral("rows.sql"));
-        writeFile(script, sqlScript(bank));
+        writeFile(script, GeneratedTexts::sqlScript(bank));
         std::vector<double> times;
         for (int run = 0; run < (floorRuns > 0 ? floorRuns : runs); ++run) {
             QFile::remove(database);
@@ -577,7 +497,7 @@ public:
     QString csv(const Bank &bank, const QString &name) const
     {
         const QString path = filePath(name);
-        writeFile(path, csvFile(bank));
+        writeFile(path, GeneratedTexts::csvFile(bank));
         return path;
     }
 

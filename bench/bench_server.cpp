@@ -53,70 +53,6 @@ QString learnerRole(int n)
     return QStringLiteral("learner%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// ---- the generated catalogue ------------------------------------------------------------
-
-QString three(const std::function<QString(int)> &text)
-{
-    return text(0) + QLatin1Char(';') + text(1) + QLatin1Char(';') + text(2);
-}
-
-// Question q in category q % 20; four answers, the first one true with its explanations.
-QString csvFile(int questions)
-{
-    QString out;
-    for (int q = 0; q < questions; ++q) {
-        out += three([&](int l) { return GeneratedTexts::category(q % categories, l); }) + "\r\n";
-        out += three([&](int l) { return GeneratedTexts::question(q, l); }) + "\r\n";
-        for (int a = 0; a < 4; ++a) {
-            out += three([&](int l) { return GeneratedTexts::answer(q, a, l); });
-            if (a == 0)
-                out += QLatin1Char(';') + three([&](int l) { return GeneratedTexts::explanation(q, l); });
-            out += "\r\n";
-        }
-    }
-    return out;
-}
-
-// The rows the import of csvFile() into an empty catalogue writes, one INSERT each, in one
-// transaction.
-QString sqlScript(int questions)
-{
-    QString out = QStringLiteral("BEGIN;\n");
-    for (int c = 0; c < qMin(categories, questions); ++c) {
-        out += QStringLiteral("INSERT INTO category VALUES(%1);\n").arg(c + 1);
-        for (int l = 0; l < 3; ++l)
-            out += QStringLiteral("INSERT INTO category_lang VALUES(%1,%2,%3);\n")
-                       .arg(c + 1)
-                       .arg(l + 1)
-                       .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::category(c, l)));
-    }
-    for (int q = 0; q < questions; ++q) {
-        out += QStringLiteral("INSERT INTO question VALUES(%1,%2);\n")
-                   .arg(q + 1)
-                   .arg(q % categories + 1);
-        for (int l = 0; l < 3; ++l)
-            out += QStringLiteral("INSERT INTO question_lang VALUES(%1,%2,%3);\n")
-                       .arg(q + 1)
-                       .arg(l + 1)
-                       .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::question(q, l)));
-        for (int a = 0; a < 4; ++a) {
-            const int id = 4 * q + a + 1;
-            out += QStringLiteral("INSERT INTO answer VALUES(%1);\n").arg(id);
-            for (int l = 0; l < 3; ++l)
-                out += QStringLiteral("INSERT INTO answer_lang VALUES(%1,%2,%3,%4);\n")
-                           .arg(id)
-                           .arg(l + 1)
-                           .arg(GeneratedTexts::sqlLiteral(GeneratedTexts::answer(q, a, l)),
-                                GeneratedTexts::sqlLiteral(a == 0 ? GeneratedTexts::explanation(q, l) : QString()));
-            out += QStringLiteral("INSERT INTO question_answer VALUES(%1,%2,%3);\n")
-                       .arg(id)
-                       .arg(q + 1)
-                       .arg(a == 0 ? "true" : "false");
-        }
-    }
-    return out + QStringLiteral("COMMIT;\n");
-}
-
 // Every learner's history: 4 of every 5 questions answered, 20,000 answers over two years
 // in runs of 20, each learner in another order; the memories consistent with it, their
 // fingerprints those of the present texts (computed here as the store computes them).
@@ -422,8 +358,8 @@ public:
     {
         const QString csv = path("catalogue.csv");
         const QString sql = path("rows.sql");
-        writeFile(csv, csvFile(questions()));
-        writeFile(sql, sqlScript(questions()));
+        writeFile(csv, GeneratedTexts::csvFile({questions(), categories, 0}));
+        writeFile(sql, GeneratedTexts::sqlScript({questions(), categories, 0}));
         std::vector<double> floors, imports;
         for (int n = 1; n <= runs; ++n) {
             const QString floorDatabase = QStringLiteral("floor%1").arg(n);
