@@ -130,6 +130,18 @@ public:
                 layout->blockBoundingRect(document.findBlockByNumber(last)).bottom()};
     }
 
+    // The document from a new page on, cut into pieces that each begin at one of the
+    // ascending block numbers and end before the next one (the last, at the document's end).
+    void placeFrom(QTextDocument &document, QList<int> firstBlocks, const QString &version,
+                   const QString &seed)
+    {
+        firstBlocks.append(document.blockCount());
+        QList<Piece> pieces;
+        for (int i = 0; i + 1 < firstBlocks.size(); ++i)
+            pieces.append(piece(document, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
+        place(document, pieces, version, seed);
+    }
+
     // The document from a new page on, its pieces in order.
     void place(QTextDocument &document, const QList<Piece> &pieces, const QString &version,
                const QString &seed)
@@ -353,11 +365,7 @@ bool TestPdfWriter::write(const QString &fileName)
                 }
             }
             cursor.endEditBlock();
-            firstBlocks.append(part.blockCount());
-            QList<Layout::Piece> pieces;
-            for (int i = 0; i + 1 < firstBlocks.size(); ++i)
-                pieces.append(Layout::piece(part, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
-            layout.place(part, pieces, version, seed);
+            layout.placeFrom(part, firstBlocks, version, seed);
             advance(items.size());
         }
 
@@ -412,11 +420,7 @@ bool TestPdfWriter::write(const QString &fileName)
                 }
             }
             cursor.endEditBlock();
-            firstBlocks.append(part.blockCount());
-            QList<Layout::Piece> pieces;
-            for (int i = 0; i + 1 < firstBlocks.size(); ++i)
-                pieces.append(Layout::piece(part, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
-            layout.place(part, pieces, layout.label(versionLabel).arg(name), seed);
+            layout.placeFrom(part, firstBlocks, layout.label(versionLabel).arg(name), seed);
             advance(items.size());
         }
 
@@ -453,11 +457,7 @@ bool TestPdfWriter::write(const QString &fileName)
                 }
             }
             cursor.endEditBlock();
-            firstBlocks.append(part.blockCount());
-            QList<Layout::Piece> pieces;
-            for (int i = 0; i + 1 < firstBlocks.size(); ++i)
-                pieces.append(Layout::piece(part, firstBlocks.at(i), firstBlocks.at(i + 1) - 1));
-            layout.place(part, pieces, layout.label(versionLabel).arg(name), seed);
+            layout.placeFrom(part, firstBlocks, layout.label(versionLabel).arg(name), seed);
             advance(items.size());
         }
         painter.end();
