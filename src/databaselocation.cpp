@@ -1,5 +1,7 @@
 #include "databaselocation.h"
 
+#include "databaseprovisioner.h"
+
 #include <QSettings>
 #include <QStringList>
 
@@ -7,7 +9,6 @@
 
 const char DatabaseLocation::environmentVariable[] = "VELMORA_DATABASE";
 const char DatabaseLocation::settingsKey[] = "database/url";
-const QString DatabaseLocation::defaultFile = QStringLiteral("./databaseVelmoraApp");
 
 namespace {
 // A server that does not answer must not hold the window for libpq's default of forever.
@@ -23,7 +24,7 @@ QString quoted(const QString &value)
 }
 } // namespace
 
-DatabaseLocation::DatabaseLocation() : file(defaultFile) {}
+DatabaseLocation::DatabaseLocation() : file(DatabaseProvisioner::databasePath) {}
 
 DatabaseLocation DatabaseLocation::parse(const QString &fileOrUri)
 {

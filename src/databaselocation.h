@@ -15,7 +15,6 @@ class DatabaseLocation
 public:
     static const char environmentVariable[];
     static const char settingsKey[];
-    static const QString defaultFile;
 
     // The default file.
     DatabaseLocation();
@@ -25,7 +24,6 @@ public:
     static DatabaseLocation resolve(const QString &commandLineValue = QString());
 
     bool isServer() const { return server; }
-    bool isDefaultFile() const { return !server && file == defaultFile; }
     // Empty unless a URI could not be read; then nothing can be opened.
     QString errorString() const { return error; }
     QString filePath() const { return file; }
