@@ -317,11 +317,6 @@ private slots:
             QCOMPARE(c.learning().answerCount(), 1);
             QCOMPARE(c.learning().memories().keys(), QList<int>{2});
         });
-        const PgServer::Result left = server->psql(
-            "postgres", database,
-            "SELECT learner || ' ' || question_id FROM answer_history UNION ALL SELECT "
-            "learner || ' memory ' || question_id FROM question_memory ORDER BY 1");
-        QCOMPARE(left.out, QString("ann 2\nann memory 2\n"));
     }
 
     // A database the program cannot use is named with the reason and what to do, at start
@@ -375,7 +370,7 @@ private slots:
     }
 
     // velmora-csv on a server: each role reads its own history and memory; only a teacher
-    // imports; a server out of reach is a database it cannot use.
+    // imports.
     void commandLineToolOnServer_data()
     {
         QTest::addColumn<QStringList>("arguments"); // "{role}" stands for the role's URI
@@ -403,10 +398,6 @@ private slots:
         QTest::newRow("history of the environment's server")
             << QStringList{"history"} << 0 << ",900\n"
             << 3;
-        QTest::newRow("server out of reach")
-            << QStringList{"import", "new.csv", "--database",
-                           "postgresql://tom@/b0?host=/nonexistent&connect_timeout=2"}
-            << 2 << "cannot be reached" << 3;
     }
 
     void commandLineToolOnServer()

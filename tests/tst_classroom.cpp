@@ -18,36 +18,33 @@ QString inThreeLanguages(const QString &text)
     return QStringLiteral("%1 DE;%1 EN;%1 EE").arg(text);
 }
 
-// Velmora's CSV: the questions "<tag><n>" in the categories named by `category`, each with
-// one true, explained answer and three false ones.
-QByteArray questionFile(const QString &tag, int count, const std::function<QString(int)> &category)
+// Velmora's CSV of the questions "<tag><n>", in the categories taken in turn, each with one
+// true, explained answer and three false ones; and each question as `signatures` reads it.
+struct Questions
 {
+    QByteArray file;
+    QStringList signatures;
+};
+Questions questions(const QString &tag, int count, const QStringList &categories)
+{
+    Questions made;
     QStringList lines;
     for (int n = 0; n < count; ++n) {
-        const QString q = tag + QString::number(n);
-        lines << inThreeLanguages(category(n)) << inThreeLanguages(q)
+        const QString q = tag + QString::number(n), category = categories[n % categories.size()];
+        lines << inThreeLanguages(category) << inThreeLanguages(q)
               << inThreeLanguages('a' + q) + ';' + inThreeLanguages('e' + q);
-        for (const char *answer : {"b", "c", "d"})
-            lines << inThreeLanguages(answer + q);
-    }
-    return lines.join('\n').toUtf8() + '\n';
-}
-
-// Each question of the file as the query `signatures` reads it back from the database.
-QStringList signaturesOf(const QString &tag, int count, const std::function<QString(int)> &category)
-{
-    QStringList signatures;
-    for (int n = 0; n < count; ++n) {
-        const QString q = tag + QString::number(n);
         QStringList answers;
         for (const char *language : {" DE", " EE", " EN"}) // as the database sorts them
             answers << "+a" + q + language + "/e" + q + language;
-        for (const char *answer : {"b", "c", "d"})
+        for (const char *answer : {"b", "c", "d"}) {
+            lines << inThreeLanguages(answer + q);
             for (const char *language : {" DE", " EE", " EN"})
                 answers << QLatin1Char('-') + answer + q + language;
-        signatures << category(n) + " EN|" + inThreeLanguages(q) + '|' + answers.join(';');
+        }
+        made.signatures << category + " EN|" + inThreeLanguages(q) + '|' + answers.join(';');
     }
-    return signatures;
+    made.file = lines.join('\n').toUtf8() + '\n';
+    return made;
 }
 
 // Every question whole: its category's English name, its three texts, its answers with
@@ -121,12 +118,8 @@ int learnInChild(int argc, char *argv[])
     for (int answer = 0; answer < answersEach; ++answer) {
         if (answer % answersPerRun == 0)
             runId = 0;
-        RecordedAnswer recorded;
-        recorded.questionId = 1 + answer % 3;
-        recorded.correct = answer % 3 != 1;
-        recorded.millisecondsUsed = 500 + answer;
-        recorded.languageId = 2;
-        if (!store.learning().record(runId, recorded)) {
+        if (!store.learning().record(
+                runId, {1 + answer % 3, 0, {}, answer % 3 != 1, false, 500 + answer, 2})) {
             fprintf(stderr, "answer %d not recorded\n", answer);
             return 1;
         }
@@ -159,19 +152,16 @@ class TestClassroom : public QObject
     }
     QStringList damaged(const QString &database)
     {
-        QStringList found;
-        for (const auto &[name, sql] : damage) {
-            if (query(database, sql).trimmed() != "0")
-                found << name;
-        }
-        return found;
+        QStringList checks;
+        for (const auto &[name, sql] : damage)
+            checks << QStringLiteral("SELECT '%1' WHERE (%2) <> 0").arg(name, sql);
+        return rows(database, checks.join(" UNION ALL "));
     }
     // A fresh database holding the questions s0..s2 (ids 1..3) in the category "Start".
     void school(const QString &database)
     {
         QVERIFY2(server->createSchoolDatabase(database), qPrintable(server->errorString()));
-        const QString file =
-            writeFile(database + "-start.csv", questionFile("s", 3, [](int) { return "Start"; }));
+        const QString file = writeFile(database + "-start.csv", start.file);
         const ToolRun seeded =
             runTool({"import", file, "--database", server->uri("tom", database)});
         QVERIFY2(seeded.exitCode == 0, qPrintable(seeded.err));
@@ -183,6 +173,26 @@ class TestClassroom : public QObject
                                " WHERE datname = current_database())")
                    .trimmed() == "1";
     }
+    // The catalogue's lock, held by another teacher's psql for `seconds`.
+    void holdLock(QProcess &holder, const QString &database, double seconds)
+    {
+        holder.start("psql", {"-X", "-q", "-c",
+                              QStringLiteral("SELECT pg_advisory_lock(24318364364010081);"
+                                             " SELECT pg_sleep(%1)")
+                                  .arg(seconds),
+                              server->uri("tia", database)});
+        QTRY_VERIFY_WITH_TIMEOUT(lockHeld(database), 10000);
+    }
+    std::shared_ptr<QProcess> startImport(const QString &teacher, const QString &database,
+                                          const QString &file)
+    {
+        auto import = std::make_shared<QProcess>();
+        import->start(commandLineTool(),
+                      {"import", file, "--database", server->uri(teacher, database)});
+        return import;
+    }
+
+    const Questions start = questions("s", 3, {"Start"});
 
 private slots:
     void initTestCase()
@@ -206,31 +216,20 @@ private slots:
     {
         TestWorkspace workspace;
         school("crowd");
-        const auto shared = [](const QString &own) {
-            return
-                [own](int n) { return n % 4 == 3 ? own : QStringLiteral("Shared %1").arg(n % 4); };
-        };
-        const QStringList tags{"t", "u"};
-        QStringList expected = signaturesOf("s", 3, [](int) { return "Start"; });
+        QStringList expected = start.signatures;
         QList<std::shared_ptr<QProcess>> imports, learning;
         // The catalogue's lock held while both imports start, so that they certainly meet:
         // both wait, and then one waits for the other.
         QProcess holder;
-        holder.start("psql", {"-X", "-q", "-c",
-                              "SELECT pg_advisory_lock(24318364364010081); SELECT pg_sleep(3)",
-                              server->uri("tia", "crowd")});
-        QTRY_VERIFY_WITH_TIMEOUT(lockHeld("crowd"), 10000);
+        holdLock(holder, "crowd", 3);
         QElapsedTimer timer;
         timer.start();
-        for (int t = 0; t < 2; ++t) {
-            const auto category = shared(t == 0 ? "Start" : "Only " + tags[t]);
-            expected += signaturesOf(tags[t], importedEach, category);
-            const QString file =
-                writeFile(tags[t] + ".csv", questionFile(tags[t], importedEach, category));
-            auto import = std::make_shared<QProcess>();
-            import->start(commandLineTool(), {"import", file, "--database",
-                                              server->uri(t == 0 ? "tom" : "tia", "crowd")});
-            imports << import;
+        for (const QString &teacher : {"tom", "tia"}) {
+            const Questions own = questions(teacher, importedEach,
+                                            {"Shared 0", "Shared 1", "Shared 2",
+                                             teacher == "tom" ? "Start" : "Only " + teacher});
+            expected += own.signatures;
+            imports << startImport(teacher, "crowd", writeFile(teacher + ".csv", own.file));
         }
         for (int l = 1; l <= learners; ++l) {
             auto learner = std::make_shared<QProcess>();
@@ -239,7 +238,7 @@ private slots:
                             server->uri(QStringLiteral("l%1").arg(l, 2, 10, QChar('0')), "crowd")});
             learning << learner;
         }
-        int waited = 0;
+        int waitedOnce = 0;
         for (const auto &import : imports) {
             QVERIFY(import->waitForFinished(120000));
             const QString err = QString::fromUtf8(import->readAllStandardError());
@@ -247,7 +246,8 @@ private slots:
                      qPrintable(err));
             QCOMPARE(QString::fromUtf8(import->readAllStandardOutput()).section(' ', 0, 0),
                      QString::number(importedEach));
-            waited += err.contains("waiting for another change of the catalogue");
+            waitedOnce +=
+                err.count("velmora-csv: waiting for another change of the catalogue to end\n") == 1;
         }
         for (const auto &learner : learning) {
             QVERIFY(learner->waitForFinished(120000));
@@ -257,7 +257,7 @@ private slots:
         qInfo("2 x %d questions imported and %d x %d answers recorded in %lld ms", importedEach,
               learners, answersEach, timer.elapsed());
         // Both waited, for the holder and then one for the other, each saying so once.
-        QCOMPARE(waited, 2);
+        QCOMPARE(waitedOnce, 2);
         QVERIFY(holder.waitForFinished(10000));
 
         expected.sort();
@@ -290,22 +290,12 @@ private slots:
     void sameFileTwice()
     {
         TestWorkspace workspace;
-        const QString database = QStringLiteral("twice");
-        school(database);
-        const auto category = [](int) { return QStringLiteral("Twice"); };
-        const QString file = writeFile("same.csv", questionFile("d", 50, category));
+        school("twice");
+        const Questions same = questions("d", 50, {"Twice"});
+        const QString file = writeFile("same.csv", same.file);
         QProcess holder;
-        holder.start("psql", {"-X", "-q", "-c",
-                              "SELECT pg_advisory_lock(24318364364010081); SELECT pg_sleep(2)",
-                              server->uri("tia", database)});
-        QTRY_VERIFY_WITH_TIMEOUT(lockHeld(database), 10000);
-        QList<std::shared_ptr<QProcess>> imports;
-        for (const char *teacher : {"tom", "tia"}) {
-            auto import = std::make_shared<QProcess>();
-            import->start(commandLineTool(),
-                          {"import", file, "--database", server->uri(teacher, database)});
-            imports << import;
-        }
+        holdLock(holder, "twice", 2);
+        const auto imports = {startImport("tom", "twice", file), startImport("tia", "twice", file)};
         QList<int> exitCodes;
         for (const auto &import : imports) {
             QVERIFY(import->waitForFinished(60000));
@@ -313,97 +303,84 @@ private slots:
         }
         std::sort(exitCodes.begin(), exitCodes.end());
         QCOMPARE(exitCodes, (QList<int>{0, 1}));
-        QStringList expected = signaturesOf("s", 3, [](int) { return "Start"; }) +
-                               signaturesOf("d", 50, category);
+        QStringList expected = start.signatures + same.signatures;
         expected.sort();
-        QCOMPARE(rows(database, signatures), expected);
+        QCOMPARE(rows("twice", signatures), expected);
         QVERIFY(holder.waitForFinished(10000));
     }
 
     void lockWait_data()
     {
-        QTest::addColumn<bool>("byScreen"); // else by velmora-csv, with its wait of 60 s
         QTest::addColumn<int>("waitMs");
         QTest::addColumn<double>("holdSeconds");
         QTest::addColumn<bool>("stored");
-        QTest::newRow("screen gives up") << true << 1500 << 6.0 << false;
-        QTest::newRow("screen waits it out") << true << 10000 << 2.0 << true;
-        QTest::newRow("velmora-csv waits it out") << false << 0 << 2.0 << true;
+        QTest::newRow("gives up") << 1500 << 6.0 << false;
+        QTest::newRow("waits it out") << 10000 << 2.0 << true;
     }
 
-    // Another change of the catalogue holds its lock: an import waits, saying so, and
+    // Another change of the catalogue holds its lock: the import screen waits, saying so, and
     // either stores once the lock is free or gives up beyond its wait, storing nothing.
     void lockWait()
     {
-        QFETCH(bool, byScreen);
         QFETCH(int, waitMs);
         QFETCH(double, holdSeconds);
         QFETCH(bool, stored);
         TestWorkspace workspace;
         const QString database = QStringLiteral("wait%1").arg(++databases);
         school(database);
-        const QString uri = server->uri("tom", database);
-        const QString file =
-            writeFile("w.csv", questionFile("w", 3, [](int n) { return n ? "Start" : "New"; }));
+        const Questions added = questions("w", 3, {"New", "Start", "Start"});
+        const QString file = writeFile("w.csv", added.file);
         const QStringList before = rows(database, catalogueQuery());
-        QStringList expected = rows(database, signatures) +
-                               signaturesOf("w", 3, [](int n) { return n ? "Start" : "New"; });
+        QStringList expected = rows(database, signatures) + added.signatures;
         expected.sort();
 
-        // The catalogue's lock, held by another teacher's psql for holdSeconds.
         QProcess holder;
-        holder.start("psql", {"-X", "-q", "-c",
-                              QStringLiteral("SELECT pg_advisory_lock(24318364364010081);"
-                                             " SELECT pg_sleep(%1)")
-                                  .arg(holdSeconds),
-                              server->uri("tia", database)});
-        QTRY_VERIFY_WITH_TIMEOUT(lockHeld(database), 10000);
+        holdLock(holder, database, holdSeconds);
         QElapsedTimer waited;
         waited.start();
-        if (!byScreen) {
-            const ToolRun run = runTool({"import", file, "--database", uri});
-            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-            QCOMPARE(run.err.count("velmora-csv: waiting for another change of the catalogue"
-                                   " to end\n"),
-                     1);
-        } else {
-            Controller controller{DatabaseLocation::parse(uri)};
-            controller.show();
-            controller.connection().setCatalogueLockWait(waitMs);
-            QPointer<QWidget> screen = openQuestionFiles(controller, {file});
-            QStringList shown; // what the waiting label said while it was up
-            QTimer watch;
-            connect(&watch, &QTimer::timeout, [&] {
-                if (auto *label = controller.findChild<QLabel *>("tlWaitingForCatalogue");
-                    label && label->isVisible())
-                    shown << label->text();
-            });
-            watch.start(300);
+        Controller controller{DatabaseLocation::parse(server->uri("tom", database))};
+        controller.show();
+        controller.connection().setCatalogueLockWait(waitMs);
+        QPointer<QWidget> screen = openQuestionFiles(controller, {file});
+        QStringList shown; // what the waiting label said while it was up
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            if (auto *label = controller.findChild<QLabel *>("tlWaitingForCatalogue");
+                label && label->isVisible())
+                shown << label->text();
+        });
+        watch.start(300);
+        press(screen, "pbAddValues");
+        const qint64 waitedMs = waited.elapsed();
+        watch.stop();
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(shown.first().startsWith("Another change of the catalogue is being stored."),
+                 qPrintable(shown.first()));
+        QVERIFY(!child<QLabel>(&controller, "tlWaitingForCatalogue")->isVisible());
+        if (!stored) { // gave up by itself, said so, on the same screen, ready again
+            QVERIFY(waitedMs >= waitMs && waitedMs < 1000 * holdSeconds);
+            QCOMPARE(currentScreen(&controller), screen.data());
+            QVERIFY(child<QLabel>(screen, "tlStoreFailed")->isVisible());
+            QVERIFY(child<QPushButton>(screen, "pbAddValues")->isEnabled());
+            QCOMPARE(rows(database, catalogueQuery()), before);
+            query(database, "SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
+                            " WHERE query LIKE '%pg_sleep%' AND pid <> pg_backend_pid()");
+            QTRY_VERIFY(!lockHeld(database));
             press(screen, "pbAddValues");
-            const qint64 waitedMs = waited.elapsed();
-            watch.stop();
-            QVERIFY(!shown.isEmpty());
-            QVERIFY2(shown.first().startsWith("Another change of the catalogue is being stored."),
-                     qPrintable(shown.first()));
-            QVERIFY(!child<QLabel>(&controller, "tlWaitingForCatalogue")->isVisible());
-            if (!stored) { // gave up by itself, said so, on the same screen, ready again
-                QVERIFY(waitedMs >= waitMs && waitedMs < 1000 * holdSeconds);
-                QCOMPARE(currentScreen(&controller), screen.data());
-                QVERIFY(child<QLabel>(screen, "tlStoreFailed")->isVisible());
-                QVERIFY(child<QPushButton>(screen, "pbAddValues")->isEnabled());
-                QCOMPARE(rows(database, catalogueQuery()), before);
-                query(database, "SELECT pg_terminate_backend(pid) FROM pg_stat_activity"
-                                " WHERE query LIKE '%pg_sleep%' AND pid <> pg_backend_pid()");
-                QTRY_VERIFY(!lockHeld(database));
-                press(screen, "pbAddValues");
-            }
-            QVERIFY(screen.isNull()); // stored: a fresh screen says what was
-        }
-        if (stored) // once the lock was let go
+        } else { // once the lock was let go
             QVERIFY(waited.elapsed() >= 1000 * (holdSeconds - 0.5));
+        }
+        QVERIFY(screen.isNull()); // stored: a fresh screen says what was
         QCOMPARE(rows(database, signatures), expected);
         QCOMPARE(damaged(database), QStringList());
         holder.waitForFinished(10000);
+    }
+
+    // A test that failed with the server stopped leaves it to the next one running.
+    void cleanup()
+    {
+        if (!server->isRunning())
+            server->start();
     }
 
     void serverStopped_data()
@@ -422,22 +399,13 @@ private slots:
         TestWorkspace workspace;
         const QString database = QStringLiteral("stop%1").arg(++databases);
         school(database);
-        struct Restart
-        {
-            PgServer *server;
-            ~Restart()
-            {
-                if (!server->isRunning())
-                    server->start();
-            }
-        } restart{server.get()};
         const QStringList before = rows(database, catalogueQuery());
         const QString teacher = server->uri("tom", database);
         const QString count = "SELECT count(*) FROM question";
 
         if (action == "import") {
-            const auto category = [](int n) { return QStringLiteral("Big %1").arg(n % 5); };
-            const QString file = writeFile("big.csv", questionFile("b", importedEach, category));
+            const QString file = writeFile(
+                "big.csv", questions("b", importedEach, {"B0", "B1", "B2", "B3", "B4"}).file);
             QProcess import;
             import.start(commandLineTool(), {"import", file, "--database", teacher});
             QTRY_VERIFY_WITH_TIMEOUT(lockHeld(database), 30000); // its change has begun
@@ -492,12 +460,7 @@ private slots:
             QVERIFY2(server->start(), qPrintable(server->errorString()));
             QCOMPARE(rows(database, "SELECT count(*) FROM answer_history"), QStringList("0"));
             QCOMPARE(rows(database, catalogueQuery()), before);
-            controller.showQuizSettings(); // reads the catalogue again
-            QStringList categories;
-            for (QLabel *label :
-                 child(currentScreen(&controller), "categorySelection")->findChildren<QLabel *>())
-                categories << label->text();
-            QCOMPARE(categories, QStringList("Start EN"));
+            QVERIFY(controller.saveQuizSettings(4, 0, {1})); // on a fresh connection
         }
         QCOMPARE(damaged(database), QStringList());
     }
