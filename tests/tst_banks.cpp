@@ -371,6 +371,17 @@ private slots:
             Controller controller;
             openQuestionFiles(controller, {QStringLiteral(VELMORA_SAMPLE_CATALOGUE)});
             child<QAbstractButton>(currentScreen(&controller), "pbAddValues")->click();
+            // The sample as shipped: questions, categories and true answers; every text in
+            // all three languages, and every true answer explained in each of them.
+            QCOMPARE(workspace.query(
+                         "SELECT (SELECT count(*) FROM question), (SELECT count(*) FROM category), "
+                         "(SELECT count(*) FROM question_answer WHERE is_True = 'true'), "
+                         "(SELECT count(*) FROM category_lang WHERE category_text <> ''), "
+                         "(SELECT count(*) FROM question_lang WHERE question_text <> ''), "
+                         "(SELECT count(*) FROM answer_lang WHERE answer_text <> ''), "
+                         "(SELECT count(*) FROM answer_lang JOIN question_answer USING (answer_id) "
+                         "WHERE is_True = 'true' AND ifnull(explanation_text, '') <> '')"),
+                     QStringList(QStringList{"42", "6", "55", "18", "126", "504", "165"}.join('|')));
             exportCatalogue(controller, "before.csv");
             exportCatalogue(controller, "bank.xml");
             QVERIFY(child<QLabel>(currentScreen(&controller), "tlExportFailed")->text()
