@@ -532,8 +532,6 @@ private slots:
                    "2,2,0,0.2467,6.4021,2026-12-06T23:45:29.123Z,2026-12-07T23:45:29.123Z\n"
                    "3,1,0,0.2120,6.4133,2026-12-06T21:20:28.123Z,2026-12-07T21:20:28.123Z\n"
             << "";
-        QTest::newRow("history, none yet")
-            << "history" << elsewhere << "provisioned" << 0 << historyHeader << "";
         QTest::newRow("memory, none yet")
             << "memory" << fileDefault << "provisioned" << 0 << memoryHeader << "";
         QTest::newRow("history, after a reset")
