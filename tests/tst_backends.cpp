@@ -219,10 +219,10 @@ private slots:
             QCOMPARE(QString::fromUtf8(readFile("out.csv")), text + "\n");
         } else if (flow == "quiz") {
             controller.showQuiz();
-            while (QWidget *questions = currentScreen(&controller)->findChild<QWidget *>(
-                       "questionAnswerWidget")) {
-                for (auto *box : questions->findChildren<CheckBox *>(QString(),
-                                                                     Qt::FindDirectChildrenOnly))
+            while (QWidget *questions =
+                       currentScreen(&controller)->findChild<QWidget *>("questionAnswerWidget")) {
+                for (auto *box :
+                     questions->findChildren<CheckBox *>(QString(), Qt::FindDirectChildrenOnly))
                     if (box->findChild<QLabel *>()->text().startsWith("right"))
                         press(box->findChild<QLabel *>());
                 press(currentScreen(&controller), "pbForward"); // judged

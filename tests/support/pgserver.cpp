@@ -24,12 +24,6 @@ QString identifier(QString name)
            QLatin1Char('"');
 }
 
-QString literal(QString text)
-{
-    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) +
-           QLatin1Char('\'');
-}
-
 // pg_ctl hands its -o options to the shell.
 QString shellWord(QString word)
 {
@@ -82,13 +76,9 @@ PgServer::PgServer()
 {
     QElapsedTimer timer;
     timer.start();
-    if (!dir.isValid()) {
-        fail(QStringLiteral("temporary directory"), dir.errorString());
-        return;
-    }
     const QString socket = socketDirectory();
-    if (!QDir().mkdir(socket)) {
-        fail(QStringLiteral("socket directory"), socket);
+    if (!dir.isValid() || !QDir().mkdir(socket)) {
+        fail("temporary directory", dir.isValid() ? socket : dir.errorString());
         return;
     }
     // The test program reaches the socket; initdb makes the data directory itself, 0700.
@@ -98,13 +88,13 @@ PgServer::PgServer()
     QFile::setPermissions(socket, open);
     if (geteuid() == 0) {
         if (!getpwnam(clusterUser)) {
-            const Result added = execute(QStringLiteral("useradd"),
-                                         {"--system", "--user-group", "--create-home", "--home-dir",
-                                          QStringLiteral("/var/lib/") + clusterUser, "--shell",
-                                          "/usr/sbin/nologin", clusterUser});
+            const Result added =
+                execute("useradd", {"--system", "--user-group", "--create-home", "--home-dir",
+                                    QString("/var/lib/") + clusterUser, "--shell",
+                                    "/usr/sbin/nologin", clusterUser});
             // Another suite started at the same moment may have made it first.
             if (added.exitCode != 0 && !getpwnam(clusterUser)) {
-                fail(QStringLiteral("useradd"), added.err);
+                fail("useradd", added.err);
                 return;
             }
         }
@@ -112,24 +102,22 @@ PgServer::PgServer()
         for (const QString &path : {dir.path(), socket}) {
             if (!user ||
                 chown(QFile::encodeName(path).constData(), user->pw_uid, user->pw_gid) != 0) {
-                fail(QStringLiteral("chown"), path);
+                fail("chown", path);
                 return;
             }
         }
     }
     watchOverCluster();
-    if (!control(QStringLiteral("initdb"), {"-D", dataDirectory(), "-A", "trust", "-U", "postgres",
-                                            "--no-sync", "-E", "UTF8", "--locale=C.UTF-8"}))
-        return;
-    if (start())
+    if (control("initdb", {"-D", dataDirectory(), "-A", "trust", "-U", "postgres", "--no-sync",
+                           "-E", "UTF8", "--locale=C.UTF-8"}) &&
+        start())
         qInfo("PostgreSQL ready in %lld ms at %s", timer.elapsed(), qPrintable(socket));
 }
 
 PgServer::~PgServer()
 {
     if (running)
-        control(QStringLiteral("pg_ctl"),
-                {"stop", "-w", "-s", "-m", "immediate", "-D", dataDirectory()});
+        control("pg_ctl", {"stop", "-w", "-s", "-m", "immediate", "-D", dataDirectory()});
 }
 
 // A test program that crashes or is killed on a timeout never reaches the destructor: a
@@ -163,28 +151,23 @@ QString PgServer::dataDirectory() const
 
 bool PgServer::start()
 {
-    const QStringList options = {"-c listen_addresses=''",
-                                 "-k " + shellWord(socketDirectory()),
-                                 "-c fsync=off",
-                                 "-c synchronous_commit=off",
-                                 "-c full_page_writes=off",
-                                 "-c max_connections=200"};
-    const QString log = dir.filePath(QStringLiteral("server.log"));
-    running =
-        control(QStringLiteral("pg_ctl"), {"start", "-w", "-s", "-t", "60", "-D", dataDirectory(),
-                                           "-l", log, "-o", options.join(QLatin1Char(' '))});
+    const QString options = "-c listen_addresses='' -k " + shellWord(socketDirectory()) +
+                            " -c fsync=off -c synchronous_commit=off -c full_page_writes=off"
+                            " -c max_connections=200";
+    const QString log = dir.filePath("server.log");
+    running = control("pg_ctl", {"start", "-w", "-s", "-t", "60", "-D", dataDirectory(), "-l", log,
+                                 "-o", options});
     if (!running) {
         QFile file(log);
         if (file.open(QIODevice::ReadOnly))
-            error += QStringLiteral("\n") + QString::fromUtf8(file.readAll().right(2000));
+            error += "\n" + QString::fromUtf8(file.readAll().right(2000));
     }
     return running;
 }
 
 bool PgServer::stop()
 {
-    if (!control(QStringLiteral("pg_ctl"),
-                 {"stop", "-w", "-s", "-m", "fast", "-D", dataDirectory()}))
+    if (!control("pg_ctl", {"stop", "-w", "-s", "-m", "fast", "-D", dataDirectory()}))
         return false;
     running = false;
     return true;
@@ -205,23 +188,22 @@ bool PgServer::control(const QString &tool, const QStringList &arguments)
     const Result result = execute(program, all, dir.path());
     if (result.exitCode == 0)
         return true;
-    return fail(tool + QLatin1Char(' ') + arguments.value(0),
+    return fail(tool + ' ' + arguments.value(0),
                 result.err.trimmed().isEmpty() ? result.out : result.err);
 }
 
 bool PgServer::fail(const QString &step, const QString &reason)
 {
-    error = step + QStringLiteral(": ") + reason.trimmed();
+    error = step + ": " + reason.trimmed();
     return false;
 }
 
 PgServer::Result PgServer::runPsql(const QString &role, const QString &database,
                                    const QStringList &arguments) const
 {
-    return execute(QStringLiteral("psql"),
-                   QStringList{"-X", "-q", "-At", "-v", "ON_ERROR_STOP=1", "-h", socketDirectory(),
-                               "-U", role, "-d", database} +
-                       arguments);
+    return execute("psql", QStringList{"-X", "-q", "-At", "-v", "ON_ERROR_STOP=1", "-h",
+                                       socketDirectory(), "-U", role, "-d", database} +
+                               arguments);
 }
 
 PgServer::Result PgServer::psql(const QString &role, const QString &database,
@@ -240,43 +222,29 @@ PgServer::Result PgServer::dump(const QString &database) const
 
 bool PgServer::createSchoolDatabase(const QString &database, const QStringList &variables)
 {
-    const Result exists = psql(QStringLiteral("postgres"), QStringLiteral("postgres"),
-                               QStringLiteral("SELECT count(*) FROM pg_database WHERE datname = %1")
-                                   .arg(literal(database)));
-    if (exists.exitCode != 0)
-        return fail(QStringLiteral("psql"), exists.err);
-    if (exists.out.trimmed() == QLatin1String("0")) {
-        const Result created = psql(QStringLiteral("postgres"), QStringLiteral("postgres"),
-                                    QStringLiteral("CREATE DATABASE %1").arg(identifier(database)));
-        if (created.exitCode != 0)
-            return fail(QStringLiteral("CREATE DATABASE"), created.err);
-    }
+    const Result created = psql("postgres", "postgres", "CREATE DATABASE " + identifier(database));
+    if (created.exitCode != 0 && !created.err.contains("already exists"))
+        return fail("CREATE DATABASE", created.err);
     QStringList arguments;
     for (const QString &variable : variables)
-        arguments << QStringLiteral("-v") << variable;
-    arguments << QStringLiteral("-f") << QStringLiteral(VELMORA_POSTGRESQL_SCHEMA);
-    const Result applied = runPsql(QStringLiteral("postgres"), database, arguments);
-    if (applied.exitCode != 0)
-        return fail(QStringLiteral("schema.sql"), applied.err);
-    return true;
-}
-
-bool PgServer::createLoginRole(const QString &role, const QString &group)
-{
-    const Result created = psql(
-        QStringLiteral("postgres"), QStringLiteral("postgres"),
-        QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE %2").arg(identifier(role), identifier(group)));
-    return created.exitCode == 0 || fail(QStringLiteral("CREATE ROLE"), created.err);
+        arguments << "-v" << variable;
+    const Result applied =
+        runPsql("postgres", database, arguments << "-f" << VELMORA_POSTGRESQL_SCHEMA);
+    return applied.exitCode == 0 || fail("schema.sql", applied.err);
 }
 
 bool PgServer::createLearner(const QString &role, const QString &group)
 {
-    return createLoginRole(role, group);
+    const Result created = psql(
+        "postgres", "postgres",
+        QStringLiteral("CREATE ROLE %1 LOGIN IN ROLE %2").arg(identifier(role), identifier(group)));
+    return created.exitCode == 0 || fail("CREATE ROLE", created.err);
 }
 
+// A teacher is the same kind of LOGIN role; only the group differs.
 bool PgServer::createTeacher(const QString &role, const QString &group)
 {
-    return createLoginRole(role, group);
+    return createLearner(role, group);
 }
 
 QString PgServer::uri(const QString &role, const QString &database) const

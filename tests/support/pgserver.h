@@ -50,7 +50,6 @@ private:
                    const QStringList &arguments) const;
     bool control(const QString &tool, const QStringList &arguments);
     void watchOverCluster();
-    bool createLoginRole(const QString &role, const QString &group);
     bool fail(const QString &step, const QString &reason);
     QString dataDirectory() const;
 
