@@ -40,9 +40,8 @@ QProcessEnvironment toolEnvironment()
         if (name.startsWith(QLatin1String("PG")))
             environment.remove(name);
     }
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.insert(QStringLiteral("PGOPTIONS"),
-                       QStringLiteral("-c client_min_messages=warning"));
+    environment.insert("LC_ALL", "C.UTF-8");
+    environment.insert("PGOPTIONS", "-c client_min_messages=warning");
     return environment;
 }
 
@@ -51,8 +50,7 @@ PgServer::Result execute(const QString &program, const QStringList &arguments,
 {
     QProcess process;
     process.setProcessEnvironment(toolEnvironment());
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
+    process.setWorkingDirectory(workingDirectory); // empty: the caller's
     process.start(program, arguments);
     process.closeWriteChannel();
     PgServer::Result result;
@@ -66,7 +64,7 @@ PgServer::Result execute(const QString &program, const QStringList &arguments,
     result.out = QString::fromUtf8(process.readAllStandardOutput());
     result.err += QString::fromUtf8(process.readAllStandardError());
     if (process.error() == QProcess::FailedToStart)
-        result.err = program + QStringLiteral(": ") + process.errorString();
+        result.err = program + ": " + process.errorString();
     return result;
 }
 
